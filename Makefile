@@ -1,0 +1,38 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The project's front door. `make run` builds and starts the game; `make test` builds and runs
+# every test. Both install what is missing from Debian's packages first.
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+ARGS ?=
+
+.PHONY: all deps configure build run test bench format format-check clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/pulsadrome $(ARGS)
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done
+
+format: configure
+	@cmake --build $(BUILD_DIR) --target format
+
+format-check: configure
+	@cmake --build $(BUILD_DIR) --target format-check
+
+clean:
+	rm -rf $(BUILD_DIR)

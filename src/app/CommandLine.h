@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace pulsadrome::app {
+
+struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    QString dataDir; // empty: the default data folder
+    QString error;   // for Action::Error: what is wrong, in one sentence
+};
+
+// Reads the program's arguments (the program name first, as in argv).
+CommandLine parseCommandLine(const QStringList& arguments);
+
+QString helpText();
+
+} // namespace pulsadrome::app

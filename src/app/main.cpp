@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandLine.h"
+#include "app/DataDirectory.h"
+#include "app/StartWindow.h"
+#include "app/Version.h"
+#include "i18n/CaptionTable.h"
+#include "i18n/LanguageFile.h"
+#include "sound/SoundFonts.h"
+#include "ui/Style.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+using namespace pulsadrome;
+
+namespace {
+
+void print(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+int runGame(int argc, char* argv[], const app::CommandLine& options) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pulsadrome"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    ui::applyProgramStyle(application);
+
+    i18n::CaptionTable captions;
+    QString error;
+    const auto dataDir = app::DataDirectory::open(options.dataDir, &error);
+    if (!dataDir) {
+        QMessageBox::critical(nullptr, captions.text(u"Label_titre"),
+                              captions.text(u"dossier_donnees_inutilisable").arg(error));
+        return 1;
+    }
+    const QString languageFile = dataDir->file(QString::fromLatin1(i18n::kLanguageFileName));
+    i18n::applyLanguageAtStartup(captions, languageFile);
+
+    app::StartWindow window(captions, languageFile);
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const auto options = app::parseCommandLine(arguments);
+    switch (options.action) {
+    case app::CommandLine::Action::Help:
+        print(stdout, app::helpText());
+        return 0;
+    case app::CommandLine::Action::Version:
+        print(stdout, QStringLiteral("Pulsadrome %1\nQt %2, %3\n")
+                          .arg(QString::fromLatin1(kVersion), QString::fromLatin1(qVersion()),
+                               sound::soundLibraryVersions()));
+        return 0;
+    case app::CommandLine::Action::Error:
+        print(stderr, options.error + QStringLiteral("\nTry 'pulsadrome --help'.\n"));
+        return 2;
+    case app::CommandLine::Action::Run:
+        break;
+    }
+    return runGame(argc, argv, options);
+}

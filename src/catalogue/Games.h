@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "catalogue/Series.h"
+#include "common/Random.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <vector>
+
+namespace pulsadrome::catalogue {
+
+inline constexpr int kGameRhythmCount = 14;
+using Drawn = std::array<int, kGameRhythmCount>;
+
+struct GameEntry {
+    QString menuLabel; // Label15a ... Label46b, LabelB1 ... LabelB6, LabelT1 ... LabelT6
+    QString caption;   // what the menu label shows: "1" ... "8"
+    int players;       // 1 or 2
+    Series series;
+    int poolFirst;  // first rhythm of the pool
+    int poolCount;  // rhythms in the pool: the pool is poolFirst ... poolFirst + poolCount - 1
+    QString code;   // written into Label_NN: "score1" ... "score14", or "1", "2", "3"
+    int scoreTable; // 1 ... 14 for one-player games (Score<N>.kdt), 0 for two-player games
+};
+
+// The 28 game entries: main series one-player games in score-table order, their two-player
+// twins, then the minim-beat and compound-time games.
+const std::vector<GameEntry>& games();
+const GameEntry* findGameByLabel(QStringView menuLabel);
+
+// Calcul_niveau1 ... Calcul_niveau14: 14 distinct rhythms, each uniform over the pool, in draw
+// order. A number already drawn is drawn again. Requires poolCount >= 14.
+Drawn Calcul_niveau(Random& random, int poolFirst, int poolCount);
+
+} // namespace pulsadrome::catalogue

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "i18n/CaptionTable.h"
+
+#include <QDebug>
+
+namespace pulsadrome::i18n {
+
+CaptionTable::CaptionTable() {
+    fill(Language::Francais);
+}
+
+void CaptionTable::Command_langue_Click() {
+    if (const auto language = languageFromCode(currentCode_)) {
+        fill(*language);
+    }
+}
+
+void CaptionTable::fill(Language language) {
+    const auto column = static_cast<std::size_t>(languageNumber(language) - 1);
+    for (const auto rows : {sharedCaptionRows(), extraCaptionRows()}) {
+        for (const auto& row : rows) {
+            texts_.insert(QString::fromLatin1(row.key), QString::fromUtf8(row.texts[column]));
+        }
+    }
+}
+
+QString CaptionTable::text(QStringView key) const {
+    const auto it = texts_.constFind(key.toString());
+    if (it == texts_.constEnd()) {
+        qWarning() << "No caption row" << key;
+        return {};
+    }
+    return *it;
+}
+
+bool CaptionTable::hasRow(QStringView key) const {
+    return texts_.contains(key.toString());
+}
+
+} // namespace pulsadrome::i18n

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandLine.h"
+
+#include <gmock/gmock.h>
+
+using namespace pulsadrome::app;
+using Action = CommandLine::Action;
+
+namespace {
+
+CommandLine parse(QStringList args) {
+    args.prepend(QStringLiteral("pulsadrome"));
+    return parseCommandLine(args);
+}
+
+TEST(CommandLine, readsTheProgramsOptions) {
+    EXPECT_EQ(parse({}).action, Action::Run);
+    EXPECT_EQ(parse({"--help"}).action, Action::Help);
+    EXPECT_EQ(parse({"-h"}).action, Action::Help);
+    EXPECT_EQ(parse({"--version"}).action, Action::Version);
+    const auto withDir = parse({"--data-dir", "/tmp/somewhere"});
+    EXPECT_EQ(withDir.action, Action::Run);
+    EXPECT_EQ(withDir.dataDir, QLatin1String("/tmp/somewhere"));
+    EXPECT_EQ(parse({"--data-dir=/x"}).dataDir, QLatin1String("/x"));
+}
+
+TEST(CommandLine, refusesWhatItDoesNotKnowWithASentence) {
+    for (const QStringList& args : {QStringList{"--colour"}, QStringList{"extra"},
+                                    QStringList{"--data-dir"}, QStringList{"--data-dir", ""}}) {
+        const auto result = parse(args);
+        EXPECT_EQ(result.action, Action::Error) << args.join(' ').toStdString();
+        EXPECT_FALSE(result.error.isEmpty());
+    }
+}
+
+TEST(CommandLine, helpNamesEveryOptionAndTheDataFolder) {
+    const QString help = helpText();
+    for (const char* word : {"--data-dir", "--help", "--version", ".local/share/pulsadrome"}) {
+        EXPECT_TRUE(help.contains(QLatin1String(word))) << word;
+    }
+}
+
+} // namespace

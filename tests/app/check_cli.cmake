@@ -1,0 +1,13 @@
+# Runs the real program with --version, --help and a wrong option, without a display.
+execute_process(COMMAND ${PROGRAM} --version OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^Pulsadrome [0-9]+\\.[0-9]+\\.[0-9]+\n.*FluidSynth [0-9]")
+  message(FATAL_ERROR "--version: exit ${rc}, printed: ${out}")
+endif()
+execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "Usage: pulsadrome" OR NOT out MATCHES "--data-dir")
+  message(FATAL_ERROR "--help: exit ${rc}, printed: ${out}")
+endif()
+execute_process(COMMAND ${PROGRAM} --no-such-option ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "no-such-option")
+  message(FATAL_ERROR "a wrong option: exit ${rc}, printed: ${err}")
+endif()
