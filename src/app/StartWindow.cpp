@@ -80,9 +80,11 @@ void StartWindow::retranslate() {
     version_->setText(captions_.text(u"Label_version"));
     copyright_->setText(captions_.text(u"Label_copyright"));
     quit_->setText(captions_.text(u"quitter"));
-    const auto current = i18n::languageFromCode(captions_.currentCode());
+    // Until a language is chosen the texts are French.
+    const auto current =
+        i18n::languageFromCode(captions_.currentCode()).value_or(i18n::Language::Francais);
     for (std::size_t i = 0; i < languageButtons_.size(); ++i) {
-        const bool isCurrent = current && i18n::languages()[i].language == *current;
+        const bool isCurrent = i18n::languages()[i].language == current;
         languageButtons_[i]->setProperty("current", isCurrent);
         languageButtons_[i]->style()->unpolish(languageButtons_[i]);
         languageButtons_[i]->style()->polish(languageButtons_[i]);
