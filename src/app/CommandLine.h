@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 namespace pulsadrome::app {
 
 struct CommandLine {
-    enum class Action { Run, Help, Version, Error };
+    enum class Action { Run, Help, Version, ExportPicture, Error };
     Action action = Action::Run;
     QString dataDir; // empty: the default data folder
     QString error;   // for Action::Error: what is wrong, in one sentence
+
+    // export-picture N --size WxH --out FILE.png
+    int rhythm = 0;
+    QSize size{932, 228};
+    QString out;
 };
 
 // Reads the program's arguments (the program name first, as in argv).

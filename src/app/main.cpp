@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/DataDirectory.h"
+#include "app/ExportPicture.h"
 #include "app/StartWindow.h"
 #include "app/Version.h"
 #include "i18n/CaptionTable.h"
@@ -9,6 +10,7 @@
 #include "ui/Style.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -44,6 +46,18 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
     return QApplication::exec();
 }
 
+// Commands for teachers run without a window, on any machine.
+int runExportPicture(int argc, char* argv[], const app::CommandLine& options) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QString error = app::exportPicture(options.rhythm, options.size, options.out);
+    if (!error.isEmpty()) {
+        print(stderr, error + QLatin1Char('\n'));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -64,6 +78,8 @@ int main(int argc, char* argv[]) {
     case app::CommandLine::Action::Error:
         print(stderr, options.error + QStringLiteral("\nTry 'pulsadrome --help'.\n"));
         return 2;
+    case app::CommandLine::Action::ExportPicture:
+        return runExportPicture(argc, argv, options);
     case app::CommandLine::Action::Run:
         break;
     }

@@ -35,8 +35,38 @@ TEST(CommandLine, refusesWhatItDoesNotKnowWithASentence) {
 
 TEST(CommandLine, helpNamesEveryOptionAndTheDataFolder) {
     const QString help = helpText();
-    for (const char* word : {"--data-dir", "--help", "--version", ".local/share/pulsadrome"}) {
+    for (const char* word :
+         {"--data-dir", "--help", "--version", ".local/share/pulsadrome", "export-picture"}) {
         EXPECT_TRUE(help.contains(QLatin1String(word))) << word;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(CommandLine, exportPictureTakesARhythmASizeAndAFile) {
+    const auto full = parse({"export-picture", "57", "--size", "466x114", "--out", "r.png"});
+    EXPECT_EQ(full.action, Action::ExportPicture);
+    EXPECT_EQ(full.rhythm, 57);
+    EXPECT_EQ(full.size, QSize(466, 114));
+    EXPECT_EQ(full.out, QLatin1String("r.png"));
+    EXPECT_EQ(parse({"export-picture", "560", "--out", "x.png"}).size, QSize(932, 228));
+}
+
+TEST(CommandLine, exportPictureRefusesWhatItCannotDraw) {
+    for (const QStringList& args :
+         {QStringList{"export-picture", "0", "--out", "x.png"},
+          QStringList{"export-picture", "561", "--out", "x.png"},
+          QStringList{"export-picture", "five", "--out", "x.png"},
+          QStringList{"export-picture", "--out", "x.png"}, QStringList{"export-picture", "5"},
+          QStringList{"export-picture", "5", "--out", "x.png", "--size", "0x10"},
+          QStringList{"export-picture", "5", "--out", "x.png", "--size", "big"},
+          QStringList{"export-picture", "5", "6", "--out", "x.png"},
+          QStringList{"--out", "x.png"}}) {
+        const auto result = parse(args);
+        EXPECT_EQ(result.action, Action::Error) << args.join(' ').toStdString();
+        EXPECT_FALSE(result.error.isEmpty());
     }
 }
 
