@@ -258,6 +258,11 @@ RhythmParse Reader::finish(Rhythm rhythm) const {
         }
     }
     const int bar = rhythm.meter.barTicks();
+    for (const Event& event : rhythm.events) {
+        if (event.start / bar != (event.start + event.length - 1) / bar) {
+            return fail(event.column - 1, QStringLiteral("crosses a bar line (tie two notes)"));
+        }
+    }
     if (time % bar != 0) {
         return failWithWord(end, QString(),
                             QStringLiteral("the notes last %1 ticks, not whole %2 bars of %3")

@@ -11,7 +11,8 @@
 //            a bar line and a tuplet's edge, never reach a rest
 //   tuplet   "3(8 8 8)" three in the time of two, "3(4 4 4)", "2(8 8)" two in the time of three;
 //            tuplets do not nest
-// Tokens are separated by blanks (a tie may glue two notes). The notes must fill whole bars.
+// Tokens are separated by blanks (a tie may glue two notes). The notes must fill whole bars and
+// no written note or rest may cross a bar line.
 // A catalogue line puts the rhythm number first: "57 3/4 4 8 8 r4".
 //
 // Usage:

@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         GoodLine{"6/8 4. r8 8 8", {3 * E, E, E, E}, {0, 4 * E, 5 * E}, 6 * E, 1},
         GoodLine{"3/2 2 1", {2 * Q, 4 * Q}, {0, 2 * Q}, 6 * Q, 1},
         GoodLine{"4/2 0", {8 * Q}, {0}, 8 * Q, 1},
-        GoodLine{"2/2 1.~2", {6 * Q, 2 * Q}, {0}, 4 * Q, 2},
+        GoodLine{"3/2 1.~2 1", {6 * Q, 2 * Q, 4 * Q}, {0, 8 * Q}, 6 * Q, 2},
         // A phrase over two bars, tied across the bar line.
         GoodLine{"2/4 8 8 4~ 4 r4", {E, E, Q, Q, Q}, {0, E, Q}, 2 * Q, 2}));
 
@@ -179,7 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"2/4 4 4)", 8, ")", "no tuplet to close"},
                       BadLine{"2/4 3(8 8 8)4", 13, "4", "a blank must follow"},
                       BadLine{"3/4 2 8", 8, "", "not whole 3/4 bars"},
-                      BadLine{"6/8 4 4", 8, "", "1536 ticks"}));
+                      BadLine{"6/8 4 4", 8, "", "1536 ticks"},
+                      BadLine{"2/4 4 2 4", 7, "2", "crosses a bar line"}));
 
 TEST(RhythmText, catalogueLineColumnsCountFromTheNumber) {
     const CatalogueLineParse good = parseCatalogueLine(u"57 3/4 4 8 8 r4");
