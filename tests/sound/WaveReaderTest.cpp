@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The wave reader on well-formed files: every stored format the feedback sounds use, read and
+// converted to the mix format. The fixtures are sine tones made by sox
+// (tests/sound/data/make-fixtures.sh): 440 Hz at half scale, 880 Hz on the right of stereo ones.
+#include "sound/WaveReader.h"
+#include "sound/WaveAnalysis.h"
+
+#include <gmock/gmock.h>
+
+#include <cstdlib>
+#include <string>
+
+using namespace pulsadrome::sound;
+using namespace pulsadrome::sound::testing;
+
+namespace {
+
+struct Tone {
+    const char* file;
+    WaveEncoding encoding;
+    int channels;
+    int rate;
+    std::size_t frames; // as stored
+};
+
+void PrintTo(const Tone& tone, std::ostream* os) {
+    *os << tone.file;
+}
+
+class WaveTone : public ::testing::TestWithParam<Tone> {};
+
+TEST_P(WaveTone, decodesWithItsFormatAndFrameCount) {
+    const Tone& tone = GetParam();
+    const QByteArray bytes = fixture(tone.file);
+    const auto wave = decodeWave(bytesOf(bytes));
+    ASSERT_TRUE(wave) << wave.error.toStdString();
+    EXPECT_EQ(wave->format.encoding, tone.encoding);
+    EXPECT_EQ(wave->format.channels, tone.channels);
+    EXPECT_EQ(wave->format.sampleRate, tone.rate);
+    EXPECT_EQ(wave->frameCount(), tone.frames);
+}
+
+TEST_P(WaveTone, keepsItsWholeLengthPitchAndLevelAtTheMixRate) {
+    const Tone& tone = GetParam();
+    const auto mix = readWave(fixture(tone.file));
+    ASSERT_TRUE(mix) << mix.error.toStdString();
+    EXPECT_EQ(mix->source.sampleRate, tone.rate);
+
+    // Every source frame comes out: the length is the source's duration at 48 kHz.
+    const double expected = double(tone.frames) * kMixRate / tone.rate;
+    EXPECT_NEAR(double(mix->frameCount()), expected, 1.0);
+
+    // The ADPCM files end in the silence that fills their last block: leave it out.
+    const std::size_t sounding = mix->frameCount() * 85 / 100;
+    const auto left = channel(*mix, 0, 0, sounding);
+    const auto right = channel(*mix, 1, 0, sounding);
+    EXPECT_NEAR(toneFrequency(left, kMixRate), 440.0, 440.0 * 0.005);
+    EXPECT_NEAR(toneFrequency(right, kMixRate), tone.channels == 2 ? 880.0 : 440.0, 880 * 0.005);
+    EXPECT_NEAR(peak(left), 0.5, 0.03);
+    EXPECT_NEAR(peak(right), 0.5, 0.03);
+    if (tone.channels == 1) {
+        EXPECT_EQ(left, right);
+    }
+}
+
+const Tone kPcmTones[] = {
+    {"tone_u8_mono_11025.wav", WaveEncoding::Pcm8, 1, 11025, 2756},
+    {"tone_u8_mono_8287.wav", WaveEncoding::Pcm8, 1, 8287, 2486},
+    {"tone_s16_mono_22050.wav", WaveEncoding::Pcm16, 1, 22050, 4410},
+    {"tone_s16_stereo_44100.wav", WaveEncoding::Pcm16, 2, 44100, 4410},
+};
+
+// ADPCM stores whole blocks: sox fills the last one with silence.
+const Tone kAdpcmTones[] = {
+    {"adpcm_mono_11025.wav", WaveEncoding::MsAdpcm, 1, 11025, 3000},
+    {"adpcm_stereo_22050.wav", WaveEncoding::MsAdpcm, 2, 22050, 7084},
+};
+
+INSTANTIATE_TEST_SUITE_P(Pcm, WaveTone, ::testing::ValuesIn(kPcmTones));
+INSTANTIATE_TEST_SUITE_P(MsAdpcm, WaveTone, ::testing::ValuesIn(kAdpcmTones));
+
+class WavePcmTone : public ::testing::TestWithParam<Tone> {};
+
+TEST_P(WavePcmTone, soundsUpToItsVeryLastFrame) {
+    // The tones run at full level to the end of the file; a converter that kept back its last
+    // input frames would end in silence.
+    const auto mix = readWave(fixture(GetParam().file));
+    ASSERT_TRUE(mix) << mix.error.toStdString();
+    const std::size_t tail = kMixRate / 100;
+    const auto last = channel(*mix, 0, mix->frameCount() - tail, tail);
+    EXPECT_GT(rms(last), 0.3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pcm, WavePcmTone, ::testing::ValuesIn(kPcmTones));
+
+class WaveAdpcmTone : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(WaveAdpcmTone, decodesLikeSox) {
+    const std::string name = GetParam();
+    const QByteArray adpcmBytes = fixture((name + ".wav").c_str());
+    const QByteArray soxBytes = fixture((name + "_sox.wav").c_str());
+    const auto adpcm = decodeWave(bytesOf(adpcmBytes));
+    const auto sox = decodeWave(bytesOf(soxBytes));
+    ASSERT_TRUE(adpcm) << adpcm.error.toStdString();
+    ASSERT_TRUE(sox) << sox.error.toStdString();
+    ASSERT_EQ(adpcm->samples.size(), sox->samples.size());
+    int worst = 0;
+    for (std::size_t i = 0; i < sox->samples.size(); ++i) {
+        worst = std::max(worst, std::abs(adpcm->samples[i] - sox->samples[i]));
+    }
+    EXPECT_LE(worst, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, WaveAdpcmTone,
+                         ::testing::Values("adpcm_mono_11025", "adpcm_stereo_22050"));
+
+TEST(WaveReader, skipsForeignChunksBeforeBetweenAndAfterTheSoundChunks) {
+    const auto plain = decodeWave(bytesOf(fixture("tone_u8_mono_11025.wav")));
+    ASSERT_TRUE(plain) << plain.error.toStdString();
+
+    // LIST before fmt, DISP (odd-sized) and fact between fmt and data, LIST after data.
+    const auto chunky = decodeWave(bytesOf(fixture("chunky_u8_mono_11025.wav")));
+    ASSERT_TRUE(chunky) << chunky.error.toStdString();
+    EXPECT_EQ(chunky->samples, plain->samples);
+
+    // An odd-sized data chunk followed by its pad byte and more chunks.
+    const auto odd = decodeWave(bytesOf(fixture("chunky_odd_u8_mono_11025.wav")));
+    ASSERT_TRUE(odd) << odd.error.toStdString();
+    EXPECT_EQ(odd->samples,
+              std::vector<std::int16_t>(plain->samples.begin(), plain->samples.end() - 1));
+}
+
+} // namespace
