@@ -25,7 +25,8 @@ CANDIDATES_PER_METER = 9000
 # Shows off an instrument in about two seconds: two bars of 2/4, a run into a held note.
 PREVIEW = "2/4 8 16 16 8 8 16 16 16 16 4"
 
-# Bars replaced after reading the draft (number -> text); each is checked like the rest.
+# Bars replaced after reading the draft (number -> text), applied over the generated
+# catalogue and checked like the rest.
 CURATED = {}
 
 
@@ -49,7 +50,7 @@ def stage_groups(plan, index):
 # Ties a child can read: from a quaver or longer, into a quaver or longer, never inside a
 # tuplet.
 TIE_FROM = {"8", "4", "2", "4."}
-TIE_TO = {"8", "4", "4.", "2", "8."}
+TIE_TO = {"8", "4", "4.", "2"}
 
 
 def tie(left, right):
@@ -104,7 +105,7 @@ def musical_score(text, new_shapes):
     rests = sum(e.rest for e in r.events)
     score -= max(0, rests - 2) * 1.5
     if r.events[0].rest:
-        score -= 0.4
+        score -= 1.0
         if r.events[-1].rest:
             score -= 1.0
     for a, b in zip(r.events, r.events[1:]):
@@ -137,6 +138,11 @@ class Catalogue:
         self.pairs_left = 0  # rhythms that may still share meter and onsets with another
         self.exempt_last = 0  # the main series' first stage may share (see vocabulary)
 
+    def reindex(self):
+        lines, self.lines, self.sounds, self.patterns = self.lines, {}, {}, {}
+        for number, text in sorted(lines.items()):
+            self.add(number, text)
+
     def add(self, number, text):
         r = rt.parse(text)
         fault = rt.notation_fault(r)
@@ -163,14 +169,16 @@ def fill_stage(cat, plan, index, rng):
                     pool[text] = (r, rt.difficulty(r), musical_score(text, new_shapes),
                                   uses_new(text, stage.new_shapes or ("~",)))
     ds = sorted(v[1] for v in pool.values() if v[3] and v[2] >= 0.5)
-    lo, hi = ds[int(0.15 * len(ds))], ds[int(0.8 * len(ds))]
+    mastery = not stage.groups
+    lo, hi = (ds[int(0.55 * len(ds))], ds[int(0.9 * len(ds))]) if mastery else (
+        ds[int(0.15 * len(ds))], ds[int(0.8 * len(ds))])
     level_count = (stage.last - stage.first + 1) // 8
     for level in range(level_count):
         first = stage.first + 8 * level
         target = lo + (hi - lo) * level / max(1, level_count - 1)
         in_level = [rt.parse(cat.lines[n]) for n in range(first, first + 8) if n in cat.lines]
         meters = [r.meter for r in in_level]
-        openers = {cat.lines[n].split()[1] for n in range(first, first + 8) if n in cat.lines}
+        openers = [cat.lines[n].split()[1] for n in range(first, first + 8) if n in cat.lines]
         for slot in range(first + len(in_level), first + 8):
             need_new = level == 0 and slot - first < 6
             best, best_cost = None, None
@@ -179,8 +187,8 @@ def fill_stage(cat, plan, index, rng):
                     continue
                 if any(x.pattern() == r.pattern() for x in in_level):
                     continue
-                cost = abs(d - target) - score * 0.8 + rng.random() * 1.2
-                cost += 0.8 * (text.split()[1] in openers) - 0.5 * new
+                cost = abs(d - target) - score * 1.2 + rng.random() * 0.8
+                cost += 0.6 * openers.count(text.split()[1]) - 0.5 * new
                 cost += 0.7 * meters.count(r.meter) + 0.3 * (r.meter == "4/4")
                 if r.pattern() in cat.patterns:
                     if cat.pairs_left <= 0:
@@ -197,13 +205,35 @@ def fill_stage(cat, plan, index, rng):
             cat.add(slot, best)
             in_level.append(r)
             meters.append(r.meter)
-            openers.add(best.split()[1])
+            openers.append(best.split()[1])
+    arrange_levels(cat, stage, rng)
+
+
+def level_mean(cat, first):
+    return sum(rt.difficulty(rt.parse(cat.lines[n])) for n in range(first, first + 8)) / 8
+
+
+def arrange_levels(cat, stage, rng):
+    """Puts the stage's levels after its first in rising difficulty and mixes the meters
+    inside each level; a fixed rhythm keeps its place."""
+    firsts = list(range(stage.first, stage.last + 1, 8))
+    contents = [[cat.lines[n] for n in range(f, f + 8)] for f in firsts]
+    means = [level_mean(cat, f) for f in firsts]
+    order = [0] + sorted(range(1, len(firsts)), key=lambda i: means[i])
+    for first, index in zip(firsts, order):
+        bars = contents[index]
+        keep = [b for n, b in zip(range(first, first + 8), bars) if n in FIXED]
+        rest = [b for b in bars if b not in keep]
+        rng.shuffle(rest)
+        for n, text in zip(range(first, first + 8), keep + rest):
+            cat.lines[n] = text
+    cat.reindex()
 
 
 def main():
     rng = random.Random(SEED)
     cat = Catalogue()
-    written = {**FIXED, **MAIN_STAGE_ONE, **COMPOUND_STAGE_ONE, **MINIM_STAGE_ONE, **CURATED}
+    written = {**FIXED, **MAIN_STAGE_ONE, **COMPOUND_STAGE_ONE, **MINIM_STAGE_ONE}
     for number, text in sorted(written.items()):
         cat.add(number, text)
     for plan in SERIES:
@@ -213,7 +243,34 @@ def main():
         cat.pairs_left = (plan.last - plan.first + 1) // 20 - len(shared)
         for index in range(1, len(plan.stages)):
             fill_stage(cat, plan, index, rng)
+    cat.lines.update(CURATED)
+    cat.reindex()
     write(cat)
+    report(cat)
+
+
+def report(cat):
+    """Level difficulties per stage, and every clash the C++ checks would also find."""
+    for n, text in sorted(cat.lines.items()):
+        r = rt.parse(text)
+        if rt.needless_tie(r):
+            print(f"needless tie: {n} {text}")
+    for plan in SERIES:
+        in_series = range(plan.first, plan.last + 1)
+        for numbers in cat.sounds.values():
+            late = [n for n in numbers if n in in_series and n > 40]
+            if len(late) > 1 or (late and len(numbers) > 1):
+                print("sound alike:", numbers)
+        shared = sorted(n for numbers in cat.patterns.values() if len(numbers) > 1
+                        for n in numbers if n in in_series and n > 40)
+        print(f"{plan.name}: {len(shared)} share meter and onsets {shared}")
+        for first in range(plan.first, plan.last + 1, 8):
+            patterns = [rt.parse(cat.lines[n]).pattern() for n in range(first, first + 8)]
+            if len(set(patterns)) < 8:
+                print(f"level from {first}: onsets alike")
+        for stage in plan.stages:
+            means = [f"{level_mean(cat, f):5.2f}" for f in range(stage.first, stage.last, 8)]
+            print(f"{stage.first:3}-{stage.last:3}: " + " ".join(means))
 
 
 def write(cat):
@@ -225,6 +282,10 @@ def write(cat):
             lines.append("")
             lines.append(f"# {plan.name}, rhythms {stage.first}-{stage.last}: {stage.title}")
             for n in range(stage.first, stage.last + 1):
+                if (n - plan.first) % 8 == 0:
+                    level = (n - plan.first) // 8 + 1
+                    lines.append(f"# level {level}" + (" (1a plays 6-8, 1b plays 1-5)"
+                                                       if n == 1 else ""))
                 lines.append(f"{n} {cat.lines[n]}")
     lines += ["", "# The band-preview phrase (two bars).", f"561 {PREVIEW}"]
     OUTPUT.parent.mkdir(parents=True, exist_ok=True)
