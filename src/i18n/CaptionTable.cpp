@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "i18n/CaptionTable.h"
 
+#include "sound/Bands.h"
+
 #include <QDebug>
 
 namespace pulsadrome::i18n {
@@ -21,6 +23,10 @@ void CaptionTable::fill(Language language) {
         for (const auto& row : rows) {
             texts_.insert(QString::fromLatin1(row.key), QString::fromUtf8(row.texts[column]));
         }
+    }
+    // The band names, one row per band list position.
+    for (const auto& band : sound::bandList()) {
+        texts_.insert(band.captionKey(), band.names[column]);
     }
 }
 

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace pulsadrome::sound {
+
+inline constexpr int kBandCount = 44;
+// The band a new player starts with, as a band list position.
+inline constexpr int kDefaultBandPosition = 23;
+
+// One instrument of the band list. Position p (0 ... 43) is the band list's row p and the
+// instrument picture p.
+struct BandEntry {
+    int position = 0;
+    bool percussion = false;      // a General MIDI percussion key, or a melodic program
+    int gm = 0;                   // percussion key, or program number
+    int pitch = 0;                // the MIDI note a rhythm is played on
+    std::array<QString, 6> names; // French, English, Spanish, Portuguese, Italian, German
+
+    // The caption row that names the band: "instrument_<position>".
+    QString captionKey() const;
+};
+
+struct BandListParse {
+    std::vector<BandEntry> bands;
+    QString error; // "line N: ..." when the text is not a band list
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Reads the band list text: "position | percussion|melodic | gm | pitch | six names", one band a
+// line, "#" starting a comment. Positions run from 0 without a gap.
+BandListParse parseBandList(QStringView text);
+
+// The program's own band list (embedded). Empty only if the embedded text were damaged, which
+// the tests rule out.
+const std::vector<BandEntry>& bandList();
+
+} // namespace pulsadrome::sound

@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The audio thread's side of the music service: commands, events and mixing. Nothing here
+// locks, allocates or touches a Qt object.
+#include "sound/MusicService.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace pulsadrome::sound {
+
+namespace {
+
+constexpr int kGroups = MusicService::kRhythmSlots;
+constexpr int melodicChannel(int slot) {
+    return slot;
+}
+constexpr int drumChannel(int slot) {
+    return slot + kGroups;
+}
+
+// Music ticks that pass in one frame at `tempo` quarter notes per minute.
+double ticksPerFrame(double tempo) {
+    return tempo * catalogue::kTicksPerQuarter / 60.0 / MusicService::kSampleRate;
+}
+
+} // namespace
+
+void MusicService::stopSlot(int slot, fluid_synth_t* synth) {
+    auto& s = rhythm_[static_cast<std::size_t>(slot)];
+    s.activeCount = 0;
+    if (synth) {
+        fluid_synth_all_notes_off(synth, melodicChannel(slot));
+        fluid_synth_all_notes_off(synth, drumChannel(slot));
+    }
+}
+
+void MusicService::applyCommand(const Command& command, fluid_synth_t* synth) {
+    const int slot = command.slot;
+    switch (command.type) {
+    case Command::Type::PlaySegment: {
+        auto& s = rhythm_[static_cast<std::size_t>(slot)];
+        if (s.activeCount < RhythmSlot::kMaxActive) {
+            s.active[static_cast<std::size_t>(s.activeCount++)] = {
+                static_cast<const Segment*>(command.pointer), s.ticks, 0};
+        }
+        break;
+    }
+    case Command::Type::StopAll:
+        stopSlot(slot, synth);
+        break;
+    case Command::Type::Tempo:
+        // The new tempo holds from the given music time; time already past it is not replayed.
+        rhythm_[static_cast<std::size_t>(slot)].tempo = std::clamp(command.value, 1.0, 1000.0);
+        break;
+    case Command::Type::Volume:
+        rhythm_[static_cast<std::size_t>(slot)].gain = gainForLevel(command.a);
+        break;
+    case Command::Type::Band: {
+        auto& s = rhythm_[static_cast<std::size_t>(slot)];
+        if (synth) {
+            fluid_synth_all_notes_off(synth, melodicChannel(slot));
+        }
+        s.percussion = command.a != 0;
+        s.gm = command.b;
+        s.pitch = command.c;
+        break;
+    }
+    case Command::Type::Release: {
+        stopSlot(slot, synth);
+        auto& s = rhythm_[static_cast<std::size_t>(slot)];
+        s.ticks = 0;
+        s.tempo = 120;
+        s.gain = gainForLevel(0);
+        s.publishedTicks.store(0, std::memory_order_relaxed);
+        break;
+    }
+    case Command::Type::PlayWave: {
+        auto& f = feedback_[static_cast<std::size_t>(slot)];
+        f.wave = static_cast<const MixWave*>(command.pointer);
+        f.position = 0;
+        break;
+    }
+    case Command::Type::WaveVolume:
+        feedback_[static_cast<std::size_t>(slot)].gain = gainForLevel(command.a);
+        break;
+    }
+}
+
+void MusicService::playNote(int slot, const NoteEvent& event, fluid_synth_t* synth) {
+    auto& s = rhythm_[static_cast<std::size_t>(slot)];
+    if (event.voice == NoteEvent::Voice::Click) {
+        if (event.on) {
+            fluid_synth_noteon(synth, drumChannel(slot), event.clickKey, event.velocity);
+        } else {
+            fluid_synth_noteoff(synth, drumChannel(slot), event.clickKey);
+        }
+        return;
+    }
+    const int channel = s.percussion ? drumChannel(slot) : melodicChannel(slot);
+    const int key = s.percussion ? s.gm : s.pitch;
+    if (!s.percussion && s.programOnChannel != s.gm) {
+        fluid_synth_program_change(synth, channel, s.gm);
+        s.programOnChannel = s.gm;
+    }
+    if (event.on) {
+        fluid_synth_noteon(synth, channel, key, event.velocity);
+    } else {
+        fluid_synth_noteoff(synth, channel, key);
+    }
+}
+
+void MusicService::fireEvents(int slot, fluid_synth_t* synth) {
+    auto& s = rhythm_[static_cast<std::size_t>(slot)];
+    // Events fire on the block boundary nearest to their time.
+    const double due = s.ticks + ticksPerFrame(s.tempo) * kBlockFrames / 2;
+    for (int i = 0; i < s.activeCount;) {
+        auto& a = s.active[static_cast<std::size_t>(i)];
+        const auto& events = a.segment->events;
+        while (a.next < events.size() && a.startTick + events[a.next].tick < due) {
+            if (synth) {
+                playNote(slot, events[a.next], synth);
+            }
+            ++a.next;
+        }
+        if (a.next >= events.size()) {
+            s.active[static_cast<std::size_t>(i)] =
+                s.active[static_cast<std::size_t>(--s.activeCount)];
+        } else {
+            ++i;
+        }
+    }
+}
+
+void MusicService::processBlock(float* interleaved, int frames) {
+    fluid_synth_t* synth = synth_.load(std::memory_order_acquire);
+    for (int slot = 0; slot < kRhythmSlots; ++slot) {
+        fireEvents(slot, synth);
+    }
+    std::memset(interleaved, 0, sizeof(float) * 2 * static_cast<std::size_t>(frames));
+    if (synth) {
+        std::array<float*, 2 * kRhythmSlots> outputs{};
+        for (std::size_t i = 0; i < groups_.size(); ++i) {
+            groups_[i].fill(0.0f);
+            outputs[i] = groups_[i].data();
+        }
+        if (fluid_synth_process(synth, frames, 0, nullptr, static_cast<int>(outputs.size()),
+                                outputs.data()) == FLUID_OK) {
+            for (int slot = 0; slot < kRhythmSlots; ++slot) {
+                const float gain = rhythm_[static_cast<std::size_t>(slot)].gain;
+                const auto& left = groups_[static_cast<std::size_t>(2 * slot)];
+                const auto& right = groups_[static_cast<std::size_t>(2 * slot + 1)];
+                for (int f = 0; f < frames; ++f) {
+                    interleaved[2 * f] += left[static_cast<std::size_t>(f)] * gain;
+                    interleaved[2 * f + 1] += right[static_cast<std::size_t>(f)] * gain;
+                }
+            }
+        }
+    }
+    for (auto& f : feedback_) {
+        if (!f.wave) {
+            continue;
+        }
+        const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(frames),
+                                                        f.wave->frameCount() - f.position);
+        const float* source = f.wave->samples.data() + 2 * f.position;
+        for (std::size_t i = 0; i < 2 * count; ++i) {
+            interleaved[i] += source[i] * f.gain;
+        }
+        f.position += count;
+        if (f.position >= f.wave->frameCount()) {
+            f.wave = nullptr;
+        }
+    }
+    for (int i = 0; i < 2 * frames; ++i) {
+        interleaved[i] = std::clamp(interleaved[i], -1.0f, 1.0f);
+    }
+    for (auto& s : rhythm_) {
+        s.ticks += ticksPerFrame(s.tempo) * frames;
+        s.publishedTicks.store(static_cast<int>(s.ticks), std::memory_order_relaxed);
+    }
+}
+
+} // namespace pulsadrome::sound

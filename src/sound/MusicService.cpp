@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sound/MusicService.h"
+
+#include "sound/SoundFonts.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace pulsadrome::sound {
+
+namespace {
+
+// Every performance slot owns the MIDI channels whose number modulo the slot count is its own:
+// the synthesizer renders each such group to its own stereo output, which the mixer scales.
+constexpr int kGroups = MusicService::kRhythmSlots;
+constexpr int melodicChannel(int slot) {
+    return slot;
+}
+constexpr int drumChannel(int slot) {
+    return slot + kGroups;
+}
+
+// The synthesizer's own gain: with it the loudest band at full volume, over its pulse, peaks
+// below full scale.
+constexpr double kSynthGain = 0.5;
+
+} // namespace
+
+float MusicService::gainForLevel(int hundredthsOfDb) {
+    if (hundredthsOfDb <= -10000) {
+        return 0.0f;
+    }
+    // Above 0 the 30 dB the screens may add are squeezed into 6 dB; below 0 levels are as given.
+    const double db = hundredthsOfDb > 0 ? hundredthsOfDb / 100.0 * 0.2 : hundredthsOfDb / 100.0;
+    constexpr double kTopDb = 6.0;
+    return static_cast<float>(std::pow(10.0, (std::min(db, kTopDb) - kTopDb) / 20.0));
+}
+
+MusicService::MusicService(Options options) : options_(std::move(options)) {
+    for (auto& slot : feedback_) {
+        slot.gain = gainForLevel(0);
+    }
+    for (auto& slot : rhythm_) {
+        slot.gain = gainForLevel(0);
+    }
+}
+
+MusicService::~MusicService() {
+    if (device_ != 0) {
+        SDL_CloseAudioDevice(device_);
+    }
+    if (audioStarted_) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    if (loader_.joinable()) {
+        loader_.join();
+    }
+    if (auto* synth = synth_.exchange(nullptr)) {
+        delete_fluid_synth(synth);
+    }
+    if (settings_) {
+        delete_fluid_settings(settings_);
+    }
+}
+
+void MusicService::start() {
+    if (options_.soundFont.isEmpty()) {
+        soundFontPath_ = findDefaultSoundFont().value_or(QString());
+    } else {
+        soundFontPath_ = options_.soundFont;
+    }
+    if (soundFontPath_.isEmpty() || !QFileInfo(soundFontPath_).isReadable()) {
+        problem_ = soundFontPath_.isEmpty()
+                       ? QStringLiteral("No General MIDI sound bank is installed (the package "
+                                        "fluid-soundfont-gm provides one).")
+                       : QStringLiteral("The sound bank %1 cannot be read.").arg(soundFontPath_);
+        state_ = State::NoSoundBank;
+        return;
+    }
+    if (options_.openDevice) {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            problem_ = QStringLiteral("No sound output can be opened: %1")
+                           .arg(QString::fromUtf8(SDL_GetError()));
+            state_ = State::NoAudioOutput;
+            return;
+        }
+        audioStarted_ = true;
+        SDL_AudioSpec want{};
+        want.freq = kSampleRate;
+        want.format = AUDIO_F32SYS;
+        want.channels = 2;
+        want.samples = static_cast<Uint16>(options_.deviceBufferFrames);
+        want.callback = &MusicService::audioCallback;
+        want.userdata = this;
+        SDL_AudioSpec have{};
+        device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        if (device_ == 0) {
+            problem_ = QStringLiteral("No sound output can be opened: %1")
+                           .arg(QString::fromUtf8(SDL_GetError()));
+            state_ = State::NoAudioOutput;
+            return;
+        }
+        deviceFrames_ = have.samples;
+    }
+    loader_ = std::thread([this] { loadSoundBank(); });
+    if (device_ != 0) {
+        SDL_PauseAudioDevice(device_, 0);
+    }
+}
+
+void MusicService::loadSoundBank() {
+    QElapsedTimer timer;
+    timer.start();
+    settings_ = new_fluid_settings();
+    const bool configured =
+        settings_ &&
+        fluid_settings_setnum(settings_, "synth.sample-rate", kSampleRate) == FLUID_OK &&
+        fluid_settings_setint(settings_, "synth.audio-groups", kGroups) == FLUID_OK &&
+        fluid_settings_setint(settings_, "synth.audio-channels", kGroups) == FLUID_OK &&
+        fluid_settings_setint(settings_, "synth.midi-channels", 16 * kGroups) == FLUID_OK &&
+        fluid_settings_setint(settings_, "synth.reverb.active", 0) == FLUID_OK &&
+        fluid_settings_setint(settings_, "synth.chorus.active", 0) == FLUID_OK &&
+        fluid_settings_setint(settings_, "synth.threadsafe-api", 0) == FLUID_OK &&
+        fluid_settings_setnum(settings_, "synth.gain", kSynthGain) == FLUID_OK;
+    fluid_synth_t* synth = configured ? new_fluid_synth(settings_) : nullptr;
+    const QByteArray path = soundFontPath_.toLocal8Bit();
+    if (!synth || fluid_synth_sfload(synth, path.constData(), 1) == FLUID_FAILED) {
+        if (synth) {
+            delete_fluid_synth(synth);
+        }
+        problem_ = QStringLiteral("The sound bank %1 cannot be loaded.").arg(soundFontPath_);
+        state_ = State::NoSoundBank;
+        return;
+    }
+    bool channelsReady = true;
+    for (int slot = 0; slot < kRhythmSlots; ++slot) {
+        channelsReady =
+            channelsReady &&
+            fluid_synth_set_channel_type(synth, drumChannel(slot), CHANNEL_TYPE_DRUM) == FLUID_OK &&
+            fluid_synth_program_change(synth, drumChannel(slot), 0) == FLUID_OK;
+    }
+    if (!channelsReady) {
+        delete_fluid_synth(synth);
+        problem_ = QStringLiteral("The synthesizer cannot set up its channels.");
+        state_ = State::NoSoundBank;
+        return;
+    }
+    loadMilliseconds_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    synth_.store(synth, std::memory_order_release);
+    state_ = State::Ready;
+}
+
+bool MusicService::waitUntilReady(int milliseconds) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (state_ == State::Loading && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return state_ == State::Ready;
+}
+
+QString MusicService::problem() const {
+    switch (state_.load()) {
+    case State::Loading:
+        return QStringLiteral("The sound bank is still loading.");
+    case State::Ready:
+        return {};
+    case State::NoSoundBank:
+    case State::NoAudioOutput:
+        break;
+    }
+    return problem_;
+}
+
+void MusicService::send(const Command& command) {
+    if (!queue_.push(command)) {
+        qWarning() << "The sound queue is full; a sound command was dropped.";
+    }
+}
+
+std::shared_ptr<const std::vector<Segment>> MusicService::keep(std::vector<Segment> segments) {
+    auto kept = std::make_shared<const std::vector<Segment>>(std::move(segments));
+    kept_.push_back(kept);
+    return kept;
+}
+
+void MusicService::audioCallback(void* self, std::uint8_t* stream, int length) {
+    auto* service = static_cast<MusicService*>(self);
+    service->render(reinterpret_cast<float*>(stream), length / static_cast<int>(2 * sizeof(float)));
+}
+
+void MusicService::render(float* interleaved, int frames) {
+    fluid_synth_t* synth = synth_.load(std::memory_order_acquire);
+    Command command;
+    while (queue_.pop(command)) {
+        applyCommand(command, synth);
+    }
+    for (int done = 0; done < frames; done += kBlockFrames) {
+        processBlock(interleaved + 2 * done, std::min(kBlockFrames, frames - done));
+    }
+}
+
+} // namespace pulsadrome::sound

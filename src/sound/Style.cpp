@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sound/Style.h"
+
+#include "catalogue/RhythmCatalogue.h"
+#include "sound/Bands.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+
+namespace pulsadrome::sound {
+
+namespace {
+
+constexpr qint64 kMaxStyleFileSize = 4 * 1024 * 1024;
+
+} // namespace
+
+StyleParse parseStyle(QStringView text) {
+    StyleParse result;
+    Style style;
+    int lineNumber = 0;
+    for (const QStringView raw : text.split(u'\n')) {
+        ++lineNumber;
+        const QStringView line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#')) {
+            continue;
+        }
+        const auto fail = [&](const QString& why) {
+            result.error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);
+            return result;
+        };
+        const auto words = line.split(u' ', Qt::SkipEmptyParts);
+        if (words.first() == u"band") {
+            if (words.size() != 5 || (words[2] != u"percussion" && words[2] != u"melodic")) {
+                return fail(QStringLiteral("a band is \"band <name> percussion|melodic <gm> "
+                                           "<pitch>\""));
+            }
+            bool okGm = false, okPitch = false;
+            Band band{words[1].toString(), words[2] == u"percussion", words[3].toInt(&okGm),
+                      words[4].toInt(&okPitch)};
+            if (!okGm || !okPitch || band.gm < 0 || band.gm > 127 || band.pitch < 0 ||
+                band.pitch > 127) {
+                return fail(QStringLiteral("the General MIDI number and the pitch are 0 ... 127"));
+            }
+            style.bands.push_back(std::move(band));
+        } else if (words.first() == u"motif") {
+            if (words.size() < 4) {
+                return fail(QStringLiteral("a motif is \"motif <name> <meter> <notes...>\""));
+            }
+            const auto nameEnd = line.indexOf(words[1]) + words[1].size();
+            const QStringView body = line.mid(nameEnd).trimmed();
+            const auto parsed = catalogue::parseRhythm(body);
+            if (!parsed.ok()) {
+                return fail(QStringLiteral("motif %1: %2")
+                                .arg(words[1].toString(), parsed.error.message()));
+            }
+            style.motifs.push_back({words[1].toString(), body.toString(), *parsed.rhythm});
+        } else {
+            return fail(QStringLiteral("a line starts with \"band\" or \"motif\""));
+        }
+    }
+    result.style = std::move(style);
+    return result;
+}
+
+QString styleText(const Style& style) {
+    QString text = QStringLiteral("# Pulsadrome music style: bands, then motifs\n");
+    for (const auto& band : style.bands) {
+        text += QStringLiteral("band %1 %2 %3 %4\n")
+                    .arg(band.nameKey,
+                         band.percussion ? QStringLiteral("percussion") : QStringLiteral("melodic"))
+                    .arg(band.gm)
+                    .arg(band.pitch);
+    }
+    for (const auto& motif : style.motifs) {
+        text += QStringLiteral("motif %1 %2\n").arg(motif.name, motif.text);
+    }
+    return text;
+}
+
+const Style& defaultStyle() {
+    static const Style style = [] {
+        Style s;
+        const auto& bands = bandList();
+        // The band list shows the style's bands last first: list position p is style band
+        // count - 1 - p.
+        for (auto it = bands.rbegin(); it != bands.rend(); ++it) {
+            s.bands.push_back({it->captionKey(), it->percussion, it->gm, it->pitch});
+        }
+        const auto& catalogue = catalogue::rhythmCatalogue();
+        for (int n = 1; n <= catalogue::kRhythmCount + 1; ++n) {
+            const auto* entry = catalogue.find(n);
+            if (!entry) {
+                qWarning() << "The rhythm catalogue has no rhythm" << n;
+                continue;
+            }
+            s.motifs.push_back({QString::number(n), entry->text, entry->rhythm});
+        }
+        return s;
+    }();
+    return style;
+}
+
+StyleSource loadStyle(const QString& currentFolder) {
+    StyleSource source{defaultStyle(), {}, {}};
+    for (const QString& candidate : {currentFolder + QStringLiteral("/rythme.sty"),
+                                     currentFolder + QStringLiteral("rythme.sty")}) {
+        const QFileInfo info(candidate);
+        if (!info.isFile()) {
+            continue;
+        }
+        QFile file(candidate);
+        if (!file.open(QIODevice::ReadOnly) || info.size() > kMaxStyleFileSize) {
+            source.warning = QStringLiteral("The music style %1 cannot be read; the program's own "
+                                            "style is used.")
+                                 .arg(candidate);
+            return source;
+        }
+        const auto parsed = parseStyle(QString::fromUtf8(file.readAll()));
+        if (!parsed.style) {
+            source.warning = QStringLiteral("The music style %1 is damaged (%2); the program's own "
+                                            "style is used.")
+                                 .arg(candidate, parsed.error);
+            return source;
+        }
+        source.style = *parsed.style;
+        source.file = candidate;
+        return source;
+    }
+    return source;
+}
+
+} // namespace pulsadrome::sound

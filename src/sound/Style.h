@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "catalogue/RhythmText.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+#include <vector>
+
+namespace pulsadrome::sound {
+
+// An instrument set of the style: what the rhythms are played on.
+struct Band {
+    QString nameKey; // the caption row that names the band in the interface language
+    bool percussion; // a General MIDI percussion key, or a melodic program
+    int gm;          // percussion key 27 ... 87, or program 0 ... 127
+    int pitch;       // the MIDI note every note of a rhythm is played on
+
+    friend bool operator==(const Band&, const Band&) = default;
+};
+
+struct Motif {
+    QString name;
+    QString text; // the rhythm in its written form, meter first
+    catalogue::Rhythm rhythm;
+};
+
+// The music style: bands and motifs, in style order. The program's own style holds the 44 bands
+// (the band list shows them last first) and 561 motifs: the 560 rhythms, then the band-preview
+// phrase.
+//
+// Text form, one item per line, "#" starting a comment:
+//   band  <name key> percussion|melodic <gm number> <pitch>
+//   motif <name> <meter> <tokens...>
+struct Style {
+    std::vector<Band> bands;
+    std::vector<Motif> motifs;
+};
+
+struct StyleParse {
+    std::optional<Style> style;
+    QString error; // "line 12: ..." when the text is not a style
+};
+
+StyleParse parseStyle(QStringView text);
+QString styleText(const Style& style);
+
+// The program's own style, built from its rhythm catalogue and band list.
+const Style& defaultStyle();
+
+// Where the style comes from: a "rythme.sty" in the current folder overrides the program's own.
+// The folder text is tried followed by "/rythme.sty", then followed directly by "rythme.sty".
+struct StyleSource {
+    Style style;
+    QString file;    // the file read, or empty for the program's own style
+    QString warning; // why a file that was found was not used
+};
+StyleSource loadStyle(const QString& currentFolder);
+
+} // namespace pulsadrome::sound

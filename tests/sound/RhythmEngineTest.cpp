@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sound/RhythmEngine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+
+using namespace pulsadrome;
+using namespace pulsadrome::sound;
+using ::testing::ElementsAre;
+
+namespace {
+
+// Records every call the engine makes on the music system, in order.
+struct Recorder {
+    std::vector<std::string> calls;
+    int musicTime = 0;
+};
+
+class FakeRhythmPerformance final : public RhythmPerformance {
+public:
+    explicit FakeRhythmPerformance(Recorder& r) : r_(r) {}
+    void loadBand(const Band& b) override { log("load " + b.nameKey); }
+    void releaseBand(const Band& b) override { log("release " + b.nameKey); }
+    void playBandSegment(const Band& b) override { log("bandSegment " + b.nameKey); }
+    void playSecondary(const Segment& s) override {
+        r_.calls.push_back("play " + std::to_string(s.lengthTicks));
+    }
+    void stopAll() override { r_.calls.push_back("stopAll"); }
+    int musicTime() const override { return r_.musicTime; }
+    void sendTempo(int time, double qpm) override {
+        r_.calls.push_back("tempo " + std::to_string(time) + " " + std::to_string(qpm));
+    }
+    void setMasterVolume(int level) override {
+        r_.calls.push_back("volume " + std::to_string(level));
+    }
+
+private:
+    void log(const QString& s) { r_.calls.push_back(s.toStdString()); }
+    Recorder& r_;
+};
+
+class FakeFeedback final : public FeedbackPerformance {
+public:
+    explicit FakeFeedback(Recorder& r) : r_(r) {}
+    bool playWave(const QString& name) override {
+        r_.calls.push_back("wave " + name.toStdString());
+        return true;
+    }
+    void setMasterVolume(int level) override {
+        r_.calls.push_back("waveVolume " + std::to_string(level));
+    }
+
+private:
+    Recorder& r_;
+};
+
+class FakePlatform final : public MusicPlatform {
+public:
+    Recorder recorder;
+    bool canPlay = true;
+    std::unique_ptr<RhythmPerformance> createRhythmPerformance(QString* why) override {
+        if (!canPlay) {
+            *why = QStringLiteral("no sound bank");
+            return nullptr;
+        }
+        return std::make_unique<FakeRhythmPerformance>(recorder);
+    }
+    std::unique_ptr<FeedbackPerformance> createFeedbackPerformance(QString*) override {
+        return std::make_unique<FakeFeedback>(recorder);
+    }
+    std::shared_ptr<const std::vector<Segment>> keep(std::vector<Segment> segments) override {
+        return std::make_shared<const std::vector<Segment>>(std::move(segments));
+    }
+};
+
+// A folder holding a rythme.sty made of the given lines.
+class StyleFolder {
+public:
+    explicit StyleFolder(const QStringList& lines, const QString& name = "rythme.sty") {
+        QFile file(dir_.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(lines.join(QLatin1Char('\n')).toUtf8());
+    }
+    QString path() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QStringList motifs(int count) {
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        // Lengths tell the motifs apart: motif i lasts one 4/4 count-in bar plus one 2/4 or 4/4.
+        lines << QStringLiteral("motif m%1 %2").arg(i).arg(i % 2 ? "4/4 1" : "2/4 2");
+    }
+    return lines;
+}
+
+class EngineTest : public ::testing::Test {
+protected:
+    i18n::CaptionTable captions;
+    FakePlatform platform;
+};
+
+TEST_F(EngineTest, theBandListReadsLastBandFirstAndAPositionChoosesThatBand) {
+    StyleFolder folder(
+        QStringList{"band A percussion 76 76", "band B melodic 0 72", "band C melodic 12 67"} +
+        motifs(3));
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(folder.path(), false));
+    const QStringList list = engine.FillBandList();
+    EXPECT_THAT(list, ElementsAre("C", "B", "A"));
+    EXPECT_TRUE(engine.SelectBand(list[0]));
+    EXPECT_THAT(platform.recorder.calls, ElementsAre("load C", "bandSegment C"));
+    EXPECT_EQ(engine.currentBand(), 2);
+}
+
+TEST_F(EngineTest, choosingABandReleasesTheCurrentOneEvenWhenItIsTheSame) {
+    StyleFolder folder(QStringList{"band A percussion 76 76", "band B melodic 0 72"} + motifs(1));
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(folder.path(), false));
+    EXPECT_TRUE(engine.SelectBand("B"));
+    EXPECT_TRUE(engine.SelectBand("B"));
+    EXPECT_TRUE(engine.SelectBand("A"));
+    EXPECT_FALSE(engine.SelectBand("Tuba"));
+    EXPECT_THAT(platform.recorder.calls,
+                ElementsAre("load B", "bandSegment B", "release B", "load B", "bandSegment B",
+                            "release B", "load A", "bandSegment A"));
+}
+
+TEST_F(EngineTest, aRhythmStopsEverythingFirstAndThePreviewDoesNot) {
+    StyleFolder folder(QStringList{"band A percussion 76 76"} + motifs(561));
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(folder.path(), false));
+    EXPECT_TRUE(engine.PlayRhythm(0));     // 2/4: count-in 1536 + 1536
+    EXPECT_TRUE(engine.PlayRhythm(559));   // 4/4: 3072 + 3072
+    EXPECT_TRUE(engine.PlayBandPreview()); // motif 560, a 2/4 phrase alone
+    EXPECT_FALSE(engine.PlayRhythm(560));
+    EXPECT_FALSE(engine.PlayRhythm(-1));
+    EXPECT_THAT(platform.recorder.calls,
+                ElementsAre("stopAll", "play 3072", "stopAll", "play 6144", "play 1536"));
+}
+
+TEST_F(EngineTest, slot561StaysEmptyAndMotifsBeyondTheTableAreNotKept) {
+    StyleFolder full(QStringList{"band A percussion 76 76"} + motifs(561));
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(full.path(), false));
+    EXPECT_EQ(engine.motifCount(), 561);
+    EXPECT_TRUE(engine.hasSlot(560));
+    EXPECT_FALSE(engine.hasSlot(561));
+
+    StyleFolder crowded(QStringList{"band A percussion 76 76"} + motifs(600));
+    RhythmEngine big(platform, captions);
+    ASSERT_TRUE(big.Initialise(crowded.path(), false));
+    EXPECT_EQ(big.motifCount(), 600);
+    EXPECT_TRUE(big.hasSlot(561));
+    EXPECT_FALSE(big.hasSlot(562));
+}
+
+TEST_F(EngineTest, theStyleIsFoundUnderEitherNameAndADamagedOneIsReported) {
+    // "<folder>rythme.sty": the name glued to the folder's text.
+    QTemporaryDir parent;
+    const QString folder = parent.filePath(QStringLiteral("class"));
+    QFile glued(folder + QStringLiteral("rythme.sty"));
+    ASSERT_TRUE(glued.open(QIODevice::WriteOnly));
+    glued.write("band Solo melodic 0 60\nmotif a 4/4 1\n");
+    glued.close();
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(folder, false));
+    EXPECT_EQ(engine.styleFile(), glued.fileName());
+    EXPECT_THAT(engine.FillBandList(), ElementsAre("Solo"));
+
+    StyleFolder damaged(QStringList{"band A percussion 76 76", "motif a 4/4 4 4 4"});
+    RhythmEngine fallback(platform, captions);
+    ASSERT_TRUE(fallback.Initialise(damaged.path(), false));
+    EXPECT_TRUE(fallback.styleFile().isEmpty());
+    EXPECT_THAT(fallback.styleWarning().toStdString(), ::testing::HasSubstr("line 2"));
+    EXPECT_EQ(fallback.motifCount(), 561); // the program's own style
+}
+
+TEST_F(EngineTest, tempoIsSentAsGivenFromTheCurrentMusicTime) {
+    StyleFolder folder(QStringList{"band A percussion 76 76"} + motifs(1));
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(folder.path(), false));
+    platform.recorder.musicTime = 4321;
+    EXPECT_TRUE(engine.SetTempo(152));
+    EXPECT_THAT(platform.recorder.calls, ElementsAre("tempo 4321 152.000000"));
+}
+
+struct VolumeCase {
+    int setting;
+    int changeVolume;
+    int fromEdit;
+};
+
+class Volumes : public EngineTest, public ::testing::WithParamInterface<VolumeCase> {};
+
+TEST_P(Volumes, eachPathUsesItsOwnFormula) {
+    StyleFolder folder(QStringList{"band A percussion 76 76"} + motifs(1));
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(folder.path(), false));
+    EXPECT_TRUE(engine.ChangeVolume(GetParam().setting));
+    EXPECT_TRUE(engine.SetVolumeFromEdit(GetParam().setting));
+    EXPECT_THAT(platform.recorder.calls,
+                ElementsAre("volume " + std::to_string(GetParam().changeVolume),
+                            "volume " + std::to_string(GetParam().fromEdit)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, Volumes,
+                         ::testing::Values(VolumeCase{0, -10000, -3000},
+                                           VolumeCase{1, -2450, -2940}, VolumeCase{50, 0, 0},
+                                           VolumeCase{100, 2500, 3000}));
+
+TEST_F(EngineTest, aVerdictDuringPlayLeavesLaterFeedbackTenDecibelsSofter) {
+    StyleFolder folder(QStringList{"band A percussion 76 76"} + motifs(1));
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(folder.path(), true));
+    EXPECT_TRUE(engine.PlayFeedback("coq", "vrai", false)); // a preview in the options
+    EXPECT_TRUE(engine.PlayFeedback("cheval", "faux", true));
+    EXPECT_THAT(platform.recorder.calls,
+                ElementsAre("wave coq_vrai", "wave cheval_faux", "waveVolume -1000"));
+
+    RhythmEngine listening(platform, captions);
+    ASSERT_TRUE(listening.Initialise(folder.path(), false));
+    EXPECT_FALSE(listening.PlayFeedback("coq", "vrai", true));
+}
+
+TEST_F(EngineTest, withoutSoundTheBandListStillFillsAndNothingElseActs) {
+    platform.canPlay = false;
+    RhythmEngine engine(platform, captions);
+    QString why;
+    EXPECT_FALSE(engine.Initialise(QStringLiteral("/nonexistent"), true, &why));
+    EXPECT_EQ(why, QLatin1String("no sound bank"));
+    EXPECT_EQ(engine.FillBandList().size(), 44);
+    EXPECT_FALSE(engine.SelectBand(engine.FillBandList().first()));
+    EXPECT_FALSE(engine.PlayRhythm(0));
+    EXPECT_FALSE(engine.SetTempo(100));
+    EXPECT_FALSE(engine.ChangeVolume(50));
+    EXPECT_FALSE(engine.PlayFeedback("coq", "vrai", false));
+    EXPECT_TRUE(platform.recorder.calls.empty());
+}
+
+TEST_F(EngineTest, theProgramsOwnBandsAreNamedInTheInterfaceLanguage) {
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(QStringLiteral("/nonexistent"), false));
+    const QStringList french = engine.FillBandList();
+    ASSERT_EQ(french.size(), 44);
+    captions.setCurrentCode(QStringLiteral("allemand"));
+    captions.Command_langue_Click();
+    const QStringList german = engine.FillBandList();
+    EXPECT_NE(french, german);
+    EXPECT_TRUE(engine.SelectBand(german[23]));
+    EXPECT_EQ(engine.currentBand(), 43 - 23);
+}
+
+} // namespace
