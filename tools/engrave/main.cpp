@@ -8,7 +8,7 @@
 // its <desc>, so the tests can tell that a picture shows its rhythm without LilyPond.
 #include "LilyPondScore.h"
 #include "SvgFrame.h"
-#include "catalogue/RhythmText.h"
+#include "catalogue/RhythmCatalogue.h"
 #include "catalogue/Series.h"
 
 #include <QCommandLineParser>
@@ -20,9 +20,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <map>
-#include <optional>
-
 using namespace pulsadrome;
 
 namespace {
@@ -30,35 +27,6 @@ namespace {
 QTextStream& err() {
     static QTextStream stream(stderr);
     return stream;
-}
-
-struct CatalogueRhythm {
-    QString text; // the catalogue line, blanks collapsed: "57 3/4 4 8 8 r4"
-    catalogue::Rhythm rhythm;
-};
-
-std::optional<std::map<int, CatalogueRhythm>> loadRhythms(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        err() << "cannot read the catalogue " << path << ": " << file.errorString() << "\n";
-        return std::nullopt;
-    }
-    std::map<int, CatalogueRhythm> rhythms;
-    int lineNumber = 0;
-    while (!file.atEnd()) {
-        ++lineNumber;
-        const QString line = QString::fromUtf8(file.readLine()).simplified();
-        if (line.isEmpty() || line.startsWith(u'#')) {
-            continue;
-        }
-        const catalogue::CatalogueLineParse parsed = catalogue::parseCatalogueLine(line);
-        if (!parsed.ok()) {
-            err() << path << ":" << lineNumber << ": " << parsed.error.message() << "\n";
-            return std::nullopt;
-        }
-        rhythms[parsed.number] = CatalogueRhythm{line, *parsed.rhythm};
-    }
-    return rhythms;
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -153,24 +121,26 @@ int main(int argc, char** argv) {
     parser.addOptions({catalogueOption, outputOption, lilypondOption, keepOption});
     parser.process(app);
 
-    const auto rhythms = loadRhythms(parser.value(catalogueOption));
-    if (!rhythms) {
+    const QString cataloguePath = parser.value(catalogueOption);
+    const auto rhythms = catalogue::RhythmCatalogue::fromFile(cataloguePath);
+    if (!rhythms.ok()) {
+        err() << cataloguePath << ": " << rhythms.error() << "\n";
         return 1;
     }
     engrave::LilyPondScore score;
     score.addEmptyStaff(catalogue::kPlaceholderPicture);
     for (int n = 1; n <= catalogue::kRhythmCount; ++n) {
-        const auto found = rhythms->find(n);
-        if (found == rhythms->end()) {
-            err() << "the catalogue has no rhythm " << n << "\n";
+        const catalogue::CatalogueEntry* entry = rhythms.find(n);
+        if (!entry) {
+            err() << cataloguePath << " has no rhythm " << n << "\n";
             return 1;
         }
-        if (found->second.rhythm.bars != 1) {
-            err() << "rhythm " << n << " fills " << found->second.rhythm.bars
+        if (entry->rhythm.bars != 1) {
+            err() << "rhythm " << n << " fills " << entry->rhythm.bars
                   << " bars; a picture shows one\n";
             return 1;
         }
-        score.addRhythm(catalogue::pictureOf(n), found->second.rhythm);
+        score.addRhythm(catalogue::pictureOf(n), entry->rhythm);
     }
 
     QTemporaryDir temporary;
@@ -201,11 +171,9 @@ int main(int argc, char** argv) {
                       {placeholderText, true})) {
         return 1;
     }
-    for (const auto& [n, entry] : *rhythms) {
-        if (!catalogue::isRhythm(n)) {
-            continue; // the band preview phrase has no picture
-        }
-        const QString description = QStringLiteral("pulsadrome-rhythm ") + entry.text;
+    for (int n = 1; n <= catalogue::kRhythmCount; ++n) {
+        const QString description = QStringLiteral("pulsadrome-rhythm %1 %2")
+                                        .arg(QString::number(n), rhythms.find(n)->text);
         if (!framePicture(workDir, outputDir, catalogue::pictureOf(n), {description, false})) {
             return 1;
         }
