@@ -43,12 +43,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption dataDir(QStringLiteral("data-dir"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption size(QStringLiteral("size"), QString(), QStringLiteral("WxH"));
     const QCommandLineOption out(QStringLiteral("out"), QString(), QStringLiteral("FILE"));
-    parser.addOptions({help, version, dataDir, size, out});
+    const QCommandLineOption tempo(QStringLiteral("tempo"), QString(), QStringLiteral("T"));
+    const QCommandLineOption band(QStringLiteral("band"), QString(), QStringLiteral("P"));
+    const QCommandLineOption soundFont(QStringLiteral("soundfont"), QString(),
+                                       QStringLiteral("FILE"));
+    parser.addOptions({help, version, dataDir, size, out, tempo, band, soundFont});
 
     if (!parser.parse(arguments)) {
         return failure(parser.errorText());
     }
     CommandLine result;
+    bool ok = false;
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::Help;
         return result;
@@ -62,20 +67,52 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return failure(QStringLiteral("--data-dir needs a folder."));
     }
 
+    result.soundFont = parser.value(soundFont);
+    if (parser.isSet(soundFont) && result.soundFont.isEmpty()) {
+        return failure(QStringLiteral("--soundfont needs a file."));
+    }
+
     const QStringList words = parser.positionalArguments();
-    if (!words.isEmpty() && words.first() == QLatin1String("export-picture")) {
-        bool ok = false;
+    const QString command = words.value(0);
+    const bool isExport =
+        command == QLatin1String("export-picture") || command == QLatin1String("export-rhythm");
+    if (isExport) {
         result.rhythm = words.value(1).toInt(&ok);
         if (words.size() != 2 || !ok || !catalogue::isRhythm(result.rhythm)) {
-            return failure(QStringLiteral("export-picture needs one rhythm number from 1 to 560."));
+            return failure(
+                QStringLiteral("%1 needs one rhythm number from 1 to 560.").arg(command));
         }
+        result.out = parser.value(out);
+        if (result.out.isEmpty()) {
+            return failure(QStringLiteral("%1 needs --out FILE.").arg(command));
+        }
+    }
+    if (command == QLatin1String("export-rhythm")) {
+        if (parser.isSet(size)) {
+            return failure(QStringLiteral("--size goes with export-picture."));
+        }
+        if (parser.isSet(tempo)) {
+            result.tempo = parser.value(tempo).toInt(&ok);
+            if (!ok || result.tempo < 1 || result.tempo > 300) {
+                return failure(QStringLiteral("--tempo takes quarter notes a minute, 1 to 300."));
+            }
+        }
+        if (parser.isSet(band)) {
+            result.band = parser.value(band).toInt(&ok);
+            if (!ok || result.band < 0 || result.band > 43) {
+                return failure(QStringLiteral("--band takes a band list position, 0 to 43."));
+            }
+        }
+        result.action = CommandLine::Action::ExportRhythm;
+        return result;
+    }
+    if (isExport) {
         if (parser.isSet(size) && !parseSize(parser.value(size), &result.size)) {
             return failure(QStringLiteral("--size takes WIDTHxHEIGHT in pixels, for example "
                                           "932x228."));
         }
-        result.out = parser.value(out);
-        if (result.out.isEmpty()) {
-            return failure(QStringLiteral("export-picture needs --out FILE.png."));
+        if (parser.isSet(tempo) || parser.isSet(band)) {
+            return failure(QStringLiteral("--tempo and --band go with export-rhythm."));
         }
         result.action = CommandLine::Action::ExportPicture;
         return result;
@@ -83,8 +120,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!words.isEmpty()) {
         return failure(QStringLiteral("Unknown argument: %1.").arg(words.first()));
     }
-    if (parser.isSet(size) || parser.isSet(out)) {
-        return failure(QStringLiteral("--size and --out go with export-picture."));
+    if (parser.isSet(size) || parser.isSet(out) || parser.isSet(tempo) || parser.isSet(band)) {
+        return failure(QStringLiteral("--size, --out, --tempo and --band go with the export "
+                                      "commands."));
     }
     return result;
 }
@@ -93,6 +131,7 @@ QString helpText() {
     return QStringLiteral(
         "Usage: pulsadrome [options]\n"
         "       pulsadrome export-picture N --out FILE.png [--size WxH]\n"
+        "       pulsadrome export-rhythm N --out FILE.wav [--tempo T] [--band P]\n"
         "\n"
         "Pulsadrome teaches children to recognise written rhythms by ear: it plays a one-bar\n"
         "rhythm and the child finds its picture in a grid.\n"
@@ -102,12 +141,18 @@ QString helpText() {
         "                   (default: $XDG_DATA_HOME/pulsadrome, usually\n"
         "                   ~/.local/share/pulsadrome)\n"
         "  -h, --help       show this help and exit\n"
+        "  --soundfont FILE play with this General MIDI sound bank (default: FluidR3_GM,\n"
+        "                   else TimGM6mb)\n"
         "  -v, --version    show the version and the libraries in use, and exit\n"
         "\n"
         "Commands:\n"
         "  export-picture N --out FILE.png [--size WxH]\n"
         "                   save the notation picture of rhythm N (1 to 560) as a PNG, for\n"
-        "                   worksheets; the default size is 932x228 (four times the grid's)\n");
+        "                   worksheets; the default size is 932x228 (four times the grid's)\n"
+        "  export-rhythm N --out FILE.wav [--tempo T] [--band P]\n"
+        "                   save rhythm N as it sounds in the game (count-in, pulse, notes) as\n"
+        "                   a WAV file, at T quarter notes a minute (default 100) on band list\n"
+        "                   position P, 0 to 43 (default 23)\n");
 }
 
 } // namespace pulsadrome::app

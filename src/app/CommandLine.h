@@ -8,14 +8,19 @@
 namespace pulsadrome::app {
 
 struct CommandLine {
-    enum class Action { Run, Help, Version, ExportPicture, Error };
+    enum class Action { Run, Help, Version, ExportPicture, ExportRhythm, Error };
     Action action = Action::Run;
     QString dataDir; // empty: the default data folder
     QString error;   // for Action::Error: what is wrong, in one sentence
 
+    QString soundFont; // empty: the best General MIDI bank installed
+
     // export-picture N --size WxH --out FILE.png
+    // export-rhythm N --tempo T --band P --out FILE.wav
     int rhythm = 0;
     QSize size{932, 228};
+    int tempo = 100;
+    int band = 23;
     QString out;
 };
 

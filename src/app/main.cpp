@@ -2,14 +2,17 @@
 #include "app/CommandLine.h"
 #include "app/DataDirectory.h"
 #include "app/ExportPicture.h"
+#include "app/ExportRhythm.h"
 #include "app/StartWindow.h"
 #include "app/Version.h"
 #include "i18n/CaptionTable.h"
 #include "i18n/LanguageFile.h"
+#include "sound/MusicService.h"
 #include "sound/SoundFonts.h"
 #include "ui/Style.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -30,6 +33,13 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     ui::applyProgramStyle(application);
 
+    // The sound bank loads in the background while the first window shows.
+    sound::MusicService music({options.soundFont, true, 256});
+    music.start();
+    if (music.state() != sound::MusicService::State::Loading) {
+        qWarning().noquote() << "No sound:" << music.problem();
+    }
+
     i18n::CaptionTable captions;
     QString error;
     const auto dataDir = app::DataDirectory::open(options.dataDir, &error);
@@ -47,10 +57,13 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
 }
 
 // Commands for teachers run without a window, on any machine.
-int runExportPicture(int argc, char* argv[], const app::CommandLine& options) {
+int runExport(int argc, char* argv[], const app::CommandLine& options) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    const QString error = app::exportPicture(options.rhythm, options.size, options.out);
+    const QString error = options.action == app::CommandLine::Action::ExportPicture
+                              ? app::exportPicture(options.rhythm, options.size, options.out)
+                              : app::exportRhythm(options.rhythm, options.tempo, options.band,
+                                                  options.soundFont, options.out);
     if (!error.isEmpty()) {
         print(stderr, error + QLatin1Char('\n'));
         return 1;
@@ -79,7 +92,8 @@ int main(int argc, char* argv[]) {
         print(stderr, options.error + QStringLiteral("\nTry 'pulsadrome --help'.\n"));
         return 2;
     case app::CommandLine::Action::ExportPicture:
-        return runExportPicture(argc, argv, options);
+    case app::CommandLine::Action::ExportRhythm:
+        return runExport(argc, argv, options);
     case app::CommandLine::Action::Run:
         break;
     }

@@ -29,7 +29,7 @@ constexpr int drumChannel(int slot) {
 
 // The synthesizer's own gain: with it the loudest band at full volume, over its pulse, peaks
 // below full scale.
-constexpr double kSynthGain = 0.5;
+constexpr double kSynthGain = 1.0;
 
 } // namespace
 

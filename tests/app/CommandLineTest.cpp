@@ -71,3 +71,29 @@ TEST(CommandLine, exportPictureRefusesWhatItCannotDraw) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CommandLine, exportRhythmTakesATempoABandAndASoundBank) {
+    const auto full = parse({"export-rhythm", "417", "--tempo", "160", "--band", "0", "--out",
+                             "r.wav", "--soundfont", "/x.sf2"});
+    EXPECT_EQ(full.action, Action::ExportRhythm);
+    EXPECT_EQ(full.rhythm, 417);
+    EXPECT_EQ(full.tempo, 160);
+    EXPECT_EQ(full.band, 0);
+    EXPECT_EQ(full.soundFont, QLatin1String("/x.sf2"));
+    const auto plain = parse({"export-rhythm", "1", "--out", "r.wav"});
+    EXPECT_EQ(plain.tempo, 100);
+    EXPECT_EQ(plain.band, 23);
+    for (const QStringList& args :
+         {QStringList{"export-rhythm", "1", "--out", "r.wav", "--tempo", "0"},
+          QStringList{"export-rhythm", "1", "--out", "r.wav", "--tempo", "301"},
+          QStringList{"export-rhythm", "1", "--out", "r.wav", "--band", "44"},
+          QStringList{"export-rhythm", "1", "--out", "r.wav", "--size", "10x10"},
+          QStringList{"export-picture", "1", "--out", "r.png", "--tempo", "90"},
+          QStringList{"export-rhythm", "1"}, QStringList{"--tempo", "90"}}) {
+        EXPECT_EQ(parse(args).action, Action::Error) << args.join(' ').toStdString();
+    }
+}
+
+} // namespace
