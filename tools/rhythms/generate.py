@@ -27,7 +27,28 @@ PREVIEW = "2/4 8 16 16 8 8 16 16 16 16 4"
 
 # Bars replaced after reading the draft (number -> text), applied over the generated
 # catalogue and checked like the rest.
-CURATED = {}
+CURATED = {
+    # Main, stage 3: plain quaver-rest figures instead of rest games.
+    107: "2/4 r8 8 8 8", 115: "4/4 r4 4 4. 8", 126: "4/4 r8 8 4 4. 8",
+    # Main, stage 5: a repeated cell rather than scattered rests.
+    185: "4/4 16 16 8 4 16 16 8 4",
+    # Main, stage 6: the syncopation 8 4 8 in every level.
+    249: "4/4 8 4 8 8. 16 4", 253: "4/4 4 8 4 8 4", 261: "3/4 8 4 8 8. 16",
+    265: "4/4 8. 16 8 4 8 4", 272: "4/4 8 4 8 16 16 8 8 8", 280: "4/4 8 4 8 8. 16 16 16 16 16",
+    # Main, mastery: older figures combined with the newest.
+    346: "4/4 8. 16 3(8 8 8) 8 4 8", 349: "4/4 r8 4 8 8. 16 3(8 8 8)",
+    350: "2/4 3(8 8 8) 16 8 16", 353: "4/4 8 8~8 16 16 3(8 8 8) 4",
+    355: "3/4 8 8~8 16 16 3(8 8 8)", 357: "4/4 16 8 16 8 4 8 16 16 8",
+    362: "4/4 r16 16 8 8 4 8 16 16 16 16", 363: "3/4 8 4 8 3(8 8 8)",
+    # Compound, stage 3: cross-beat syncopations written with ties.
+    444: "6/8 8 4~8 16 16 8", 445: "6/8 8 4~4 8", 446: "6/8 8. 16 8~8 8 8",
+    # Minim beat, stage 2: more dotted minims, and no rest game at the start.
+    499: "3/2 r2 2. 4", 500: "4/2 2 2 2. 4", 510: "3/2 2. 4 8 8 8 8",
+    521: "4/2 2. 4 8 8 8 8 2", 525: "3/2 8 8 8 8 2. 4",
+    # Minim beat, stage 3: the syncopation 4 2 4 in every level.
+    534: "2/2 4 2 4", 540: "3/2 4 2 4 3(4 4 4)", 545: "4/2 2 4 2 4 4. 8",
+    549: "4/2 4 2 4 8 8 8 8 2",
+}
 
 
 BEATS = {"2/4": 2, "3/4": 3, "4/4": 4, "6/8": 2, "2/2": 2, "3/2": 3, "4/2": 4}
@@ -53,10 +74,6 @@ TIE_FROM = {"8", "4", "2", "4."}
 TIE_TO = {"8", "4", "4.", "2"}
 
 
-def tie(left, right):
-    return left + "~" + right
-
-
 def compose(meter, groups, rng, leading_rest, ties):
     beats = BEATS[meter]
     chosen, filled = [], 0
@@ -78,14 +95,23 @@ def compose(meter, groups, rng, leading_rest, ties):
                  if texts[i].split()[-1] in TIE_FROM and texts[i + 1].split()[0] in TIE_TO]
         if spots:
             i = rng.choice(spots)
-            texts[i:i + 2] = [tie(texts[i], texts[i + 1])]
+            texts[i:i + 2] = [texts[i] + "~" + texts[i + 1]]
     return f"{meter} " + " ".join(texts)
 
 
-def musical_score(text, new_shapes):
-    r = rt.parse(text)
+def uses_any(r, text, figures):
+    """Whether a bar uses one of `figures`: a beat group ("8 8"), a rest ("r16") or a tie
+    ("~")."""
+    shapes = {rt.shape(g) for _, g in rt.groups(r)}
+    words = text.split()
+    return any(f in shapes or (f == "~" and "~" in text) or (f.startswith("r") and f in words)
+               for f in figures)
+
+
+def musical_score(r, favoured):
+    """What a teacher looks for in a bar: it closes on a note, repeats a cell, keeps to two
+    busy figures, has few rests and none side by side, and uses what the stage favours."""
     groups = rt.groups(r)
-    shapes = [rt.shape(g) for _, g in groups]
     words = [" ".join(e.written() for e in g) for _, g in groups]
     score = 0.0
     last = groups[-1][1]
@@ -113,21 +139,8 @@ def musical_score(text, new_shapes):
             score -= 2.0
     if len(r.onsets()) < 2:
         score -= 1.0
-    ties = sum(e.tied for e in r.events)
-    score -= 0.3 * ties
-    if any(s in new_shapes for s in shapes) or ("~" in new_shapes and ties) or any(
-            n.startswith("r") and n in text.split() for n in new_shapes):
-        score += 1.0
-    return score
-
-
-def uses_new(text, new_shapes):
-    r = rt.parse(text)
-    shapes = {rt.shape(g) for _, g in rt.groups(r)}
-    words = text.replace("(", " ").replace(")", " ").replace("~", " ").split()
-    return bool(shapes & set(new_shapes)) or ("~" in new_shapes and "~" in text) or any(
-        w.startswith("r") and any(w.startswith(n) for n in new_shapes if n.startswith("r"))
-        for w in words) or any(n.startswith("r") and n in words for n in new_shapes)
+    score -= 0.3 * sum(e.tied for e in r.events)
+    return score + 1.0 * favoured
 
 
 class Catalogue:
@@ -156,7 +169,12 @@ class Catalogue:
 def fill_stage(cat, plan, index, rng):
     stage = plan.stages[index]
     groups = stage_groups(plan, index)
-    new_shapes = stage.new_shapes or tuple(s for st in plan.stages for s in st.new_shapes)
+    # The mastery stage brings nothing new: it favours every figure of the series, and its
+    # first level leans on ties (rests and ties combined).
+    mastery = not stage.groups
+    favoured = tuple(s for st in plan.stages for s in st.new_shapes) if mastery \
+        else stage.new_shapes
+    novelties = ("~",) if mastery else stage.new_shapes
     leading = any(s.leading_rest for s in plan.stages[:index + 1])
     ties = any(s.ties for s in plan.stages[:index + 1])
     pool = {}
@@ -166,10 +184,10 @@ def fill_stage(cat, plan, index, rng):
             if text and text not in pool:
                 r = rt.parse(text)
                 if rt.notation_fault(r) is None and not rt.needless_tie(r):
-                    pool[text] = (r, rt.difficulty(r), musical_score(text, new_shapes),
-                                  uses_new(text, stage.new_shapes or ("~",)))
+                    pool[text] = (r, rt.difficulty(r),
+                                  musical_score(r, uses_any(r, text, favoured)),
+                                  uses_any(r, text, novelties))
     ds = sorted(v[1] for v in pool.values() if v[3] and v[2] >= 0.5)
-    mastery = not stage.groups
     lo, hi = (ds[int(0.55 * len(ds))], ds[int(0.9 * len(ds))]) if mastery else (
         ds[int(0.15 * len(ds))], ds[int(0.8 * len(ds))])
     level_count = (stage.last - stage.first + 1) // 8

@@ -12,10 +12,9 @@ class Stage:
     last: int
     title: str
     groups: list  # (text, beats, weight) new at this stage
-    new_shapes: tuple  # what counts as "the stage's new figure"
+    new_shapes: tuple  # the stage's new figure: beat groups, rests ("r16") or ties ("~")
     ties: bool = False
     leading_rest: bool = False
-    meters: tuple = ()
 
 
 @dataclass
@@ -34,7 +33,7 @@ MAIN = SeriesPlan("main series", 1, 368, ("2/4", "3/4", "4/4"), [
     Stage(41, 96, "two quavers on a beat", [("8 8", 1, 3)], ("8 8",)),
     Stage(97, 144, "dotted crotchet and quaver; quaver rests; a rest may begin the bar",
           [("4. 8", 2, 2), ("8 r8", 1, 0.8), ("r8 8", 1, 1), ("4. r8", 2, 0.3)],
-          ("4. 8", "8 r8", "r8 8"), leading_rest=True),
+          ("4. 8",), leading_rest=True),
     Stage(145, 184, "four semiquavers", [("16 16 16 16", 1, 2.5)], ("16 16 16 16",)),
     Stage(185, 240, "quaver and two semiquavers, two semiquavers and quaver",
           [("8 16 16", 1, 2), ("16 16 8", 1, 2), ("r8 16 16", 1, 0.4)],
