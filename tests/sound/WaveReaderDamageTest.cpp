@@ -256,4 +256,24 @@ TEST(WaveReader, extremeAdpcmCoefficientsSaturateInsteadOfWrappingAround) {
     EXPECT_EQ(wave->samples[2], 32767);
 }
 
+TEST(WaveReader, anExtensibleFmtChunkIsReadByItsSubFormat) {
+    const auto extensible = [](quint16 subFormat) {
+        return le16(0xFFFE) + le16(1) + le32(22050) + le32(44100) + le16(2) + le16(16) + le16(22) +
+               le16(16) + le32(4) + le16(subFormat) +
+               QByteArray::fromHex("000000001000800000aa00389b71");
+    };
+    const QByteArray plain = pcm();
+    const QByteArray data = plain.mid(44);
+    const auto expected = decodeWave(bytesOf(plain));
+    const auto wave = decodeWave(bytesOf(riff(chunk("fmt ", extensible(1)) + chunk("data", data))));
+    ASSERT_TRUE(wave) << wave.error.toStdString();
+    ASSERT_TRUE(expected);
+    EXPECT_EQ(wave->samples, expected->samples);
+
+    const auto floats =
+        decodeWave(bytesOf(riff(chunk("fmt ", extensible(3)) + chunk("data", data))));
+    ASSERT_FALSE(floats);
+    EXPECT_THAT(floats.error.toStdString(), ::testing::HasSubstr("0x0003 (IEEE float)"));
+}
+
 } // namespace
