@@ -9,6 +9,7 @@ packages=(
   g++ cmake ninja-build make pkg-config git
   # screens, pictures, player database
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libqt6svg6 libqt6sql6-sqlite libgl-dev
+  libx11-dev
   # sound and game-pads
   libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont libsdl2-dev
   # passwords

@@ -169,6 +169,14 @@ const CaptionRow kExtraRows[] = {
       "O Pulsadrome não pode guardar os seus dados (jogadores, resultados, língua). %1",
       "Pulsadrome non può conservare i suoi dati (giocatori, punteggi, lingua). %1",
       "Pulsadrome kann seine Daten (Spieler, Punkte, Sprache) nicht speichern. %1"}},
+    {"bientot",
+     {"Cet écran arrive bientôt.", "This screen is coming soon.", "Esta pantalla llegará pronto.",
+      "Este ecrã chega em breve.", "Questa schermata arriverà presto.",
+      "Dieser Bildschirm kommt bald."}},
+    {"aide_impossible",
+     {"L'aide ne peut pas être ouverte : %1", "The help cannot be opened: %1",
+      "No se puede abrir la ayuda: %1", "Não é possível abrir a ajuda: %1",
+      "Non è possibile aprire l'aiuto: %1", "Die Hilfe kann nicht geöffnet werden: %1"}},
 };
 
 } // namespace

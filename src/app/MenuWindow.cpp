@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/MenuWindow.h"
+
+#include "catalogue/Games.h"
+#include "catalogue/Levels.h"
+#include "resources/ResPicture.h"
+#include "ui/ClickLabel.h"
+
+#include <QDebug>
+#include <QLineEdit>
+
+namespace pulsadrome::app {
+
+namespace {
+
+// Positions are written in logical pixels of the 800 x 600 menu and kept in twips.
+constexpr int px(int pixels) {
+    return pixels * 15;
+}
+
+constexpr const char* kStyle = R"(
+QLabel#title { color: #c0392b; font-weight: bold; }
+QLabel[kind="heading"] { color: #23395d; font-weight: bold; }
+QLabel[kind="series"] { color: #34495e; }
+QLabel[kind="version"] { color: #23395d; }
+ClickLabel, QLabel[kind="level"], QLabel[kind="game"], QLabel[kind="score"] {
+  border-radius: 6px; font-weight: bold; color: white; border: 2px solid rgba(0,0,0,40);
+}
+QLabel[series="main"] { background: #f39c12; }
+QLabel[series="minim"] { background: #27ae60; }
+QLabel[series="compound"] { background: #2e86de; }
+QLabel[kind="score"] { background: #8e44ad; }
+QLabel[pressed="true"] { border: 2px outset white; background: white; color: #23395d; }
+QLabel:disabled { background: #d5d8dc; color: #8a9199; border: 2px solid rgba(0,0,0,15); }
+QLabel[kind="command"] { background: transparent; border: none; }
+QLabel[kind="command"][pressed="true"] { background: white; border: 2px outset white; }
+QLabel[kind="help"] { color: #23395d; font-weight: bold; text-decoration: underline; }
+QLineEdit { border: 2px solid #f2a541; border-radius: 6px; padding: 0 4px; background: #fffdf5; }
+)";
+
+QString seriesName(catalogue::Series series) {
+    switch (series) {
+    case catalogue::Series::Main:
+        return QStringLiteral("main");
+    case catalogue::Series::Compound:
+        return QStringLiteral("compound");
+    case catalogue::Series::MinimBeat:
+        break;
+    }
+    return QStringLiteral("minim");
+}
+
+} // namespace
+
+MenuWindow::MenuWindow(MenuModel& model, const i18n::CaptionTable& captions, QWidget* parent)
+    : ui::Form(12000, 9000, parent), model_(model), captions_(captions) {
+    setWindowTitle(QStringLiteral(" "));
+    setStyleSheet(QString::fromLatin1(kStyle));
+    if (model_.background) {
+        try {
+            resources::ResPicture loader;
+            setBackgroundPicture(loader.LoadResPicture(QStringLiteral("fond"), *model_.background));
+        } catch (const resources::ResourceError& e) {
+            qWarning().noquote() << "The menu background cannot be shown:" << e.description();
+        }
+    }
+
+    auto* title = new QLabel(captions_.text(u"Label_titre"), this);
+    title->setObjectName(QStringLiteral("Label_titre"));
+    title->setProperty("kind", "title");
+    title->setAlignment(Qt::AlignCenter);
+    title->setStyleSheet(QStringLiteral("color: #c0392b; font-weight: bold;"));
+    place(title, px(200), px(4), px(400), px(48), 28);
+
+    addPanel(px(10), px(56), px(392), px(300));
+    addPanel(px(410), px(56), px(380), px(300));
+    addPanel(px(10), px(364), px(392), px(150));
+    addLevels(px(60));
+    addGames(1, px(60));
+    addGames(2, px(206));
+    addScores(px(368));
+    addCommands();
+
+    auto* version = new QLabel(model_.versionLine, this);
+    version->setObjectName(QStringLiteral("Label_version"));
+    version->setProperty("kind", "version");
+    version->setAlignment(Qt::AlignCenter);
+    place(version, px(10), px(572), px(780), px(22), 9);
+    refreshLevels();
+    setScale(screenScale());
+}
+
+ui::ClickLabel* MenuWindow::addLabel(const QString& name, const QString& caption,
+                                     const QString& kind, int left, int top, int width, int height,
+                                     double points) {
+    auto* label = new ui::ClickLabel(caption, this);
+    label->setObjectName(name);
+    label->setProperty("kind", kind);
+    labels_.insert(name, label);
+    place(label, left, top, width, height, points);
+    return label;
+}
+
+void MenuWindow::addSeriesHeading(const QString& captionKey, int left, int top, int width) {
+    auto* heading = new QLabel(captions_.text(captionKey), this);
+    heading->setProperty("kind", "series");
+    place(heading, left, top, width, px(18), 8.5);
+}
+
+int MenuWindow::addLevels(int top) {
+    auto* heading = new QLabel(captions_.text(u"Label_niveaux_progressifs"), this);
+    heading->setObjectName(QStringLiteral("Label_niveaux_progressifs"));
+    heading->setProperty("kind", "heading");
+    place(heading, px(20), top, px(370), px(24), 13);
+
+    const QString soon = captions_.text(u"bientot");
+    int y = top + px(26);
+    catalogue::Series current = catalogue::Series::Main;
+    int column = 0;
+    bool first = true;
+    for (const auto& level : catalogue::levels()) {
+        if (first || level.series != current) {
+            if (!first) {
+                y += px(30);
+            }
+            current = level.series;
+            addSeriesHeading(QString::fromLatin1(catalogue::seriesInfo(current).headingKey), px(20),
+                             y, px(370));
+            y += px(19);
+            column = 0;
+            first = false;
+        } else if (column == 12) {
+            column = 0;
+            y += px(29);
+        }
+        auto* label = addLabel(level.menuLabel, QString::number(level.displayNumber),
+                               QStringLiteral("level"), px(20 + column * 31), y, px(27), px(25));
+        label->setProperty("series", seriesName(level.series));
+        label->setToolTip(soon);
+        ++column;
+    }
+    return y + px(30);
+}
+
+void MenuWindow::addGames(int players, int top) {
+    if (players == 1) {
+        auto* heading = new QLabel(captions_.text(u"Label_jeux"), this);
+        heading->setObjectName(QStringLiteral("Label_2jeux"));
+        heading->setProperty("kind", "heading");
+        place(heading, px(420), top, px(360), px(24), 13);
+    }
+    const int rowTop = top + (players == 1 ? px(26) : px(0));
+    auto* who = new QLabel(captions_.text(players == 1 ? u"un_joueur" : u"Label_2joueurs"), this);
+    who->setObjectName(players == 1 ? QStringLiteral("Label_jeu1")
+                                    : QStringLiteral("Label_2joueurs"));
+    who->setProperty("kind", "heading");
+    place(who, px(420), rowTop, px(100), px(24), 11);
+    if (players == 1) {
+        names_[0] = new QLineEdit(model_.holders.nom1, this);
+        names_[0]->setObjectName(QStringLiteral("Text_nom1"));
+        place(names_[0], px(525), rowTop, px(255), px(24), 10);
+        connect(names_[0], &QLineEdit::textChanged, this,
+                [this](const QString& text) { model_.holders.nom1 = text; });
+    } else {
+        names_[1] = new QLineEdit(model_.holders.nom2, this);
+        names_[1]->setObjectName(QStringLiteral("Text_nom2"));
+        names_[2] = new QLineEdit(model_.holders.nom3, this);
+        names_[2]->setObjectName(QStringLiteral("Text_nom3"));
+        place(names_[1], px(525), rowTop, px(125), px(24), 10);
+        place(names_[2], px(655), rowTop, px(125), px(24), 10);
+        connect(names_[1], &QLineEdit::textChanged, this,
+                [this](const QString& text) { model_.holders.nom2 = text; });
+        connect(names_[2], &QLineEdit::textChanged, this,
+                [this](const QString& text) { model_.holders.nom3 = text; });
+    }
+
+    const QString soon = captions_.text(u"bientot");
+    int mainColumn = 0;
+    int minimColumn = 0;
+    int compoundColumn = 0;
+    const int mainTop = rowTop + px(30);
+    const int otherTop = mainTop + px(50);
+    addSeriesHeading(QStringLiteral("Label_binaire1"), px(420), mainTop, px(360));
+    addSeriesHeading(QStringLiteral("Label_binaire2"), px(420), otherTop, px(175));
+    addSeriesHeading(QStringLiteral("Label_ternaire"), px(605), otherTop, px(175));
+    for (const auto& game : catalogue::games()) {
+        if (game.players != players) {
+            continue;
+        }
+        int left = 0;
+        int y = 0;
+        switch (game.series) {
+        case catalogue::Series::Main:
+            left = px(420 + 38 * mainColumn++);
+            y = mainTop + px(19);
+            break;
+        case catalogue::Series::MinimBeat:
+            left = px(420 + 38 * minimColumn++);
+            y = otherTop + px(19);
+            break;
+        case catalogue::Series::Compound:
+            left = px(605 + 38 * compoundColumn++);
+            y = otherTop + px(19);
+            break;
+        }
+        auto* label =
+            addLabel(game.menuLabel, game.caption, QStringLiteral("game"), left, y, px(33), px(25));
+        label->setProperty("series", seriesName(game.series));
+        label->setToolTip(soon);
+        label->setEnabled(false);
+    }
+}
+
+void MenuWindow::addScores(int top) {
+    auto* heading = new QLabel(QStringLiteral("🏆 ") + captions_.text(u"Label_scores"), this);
+    heading->setObjectName(QStringLiteral("Label_scores"));
+    heading->setProperty("kind", "heading");
+    place(heading, px(20), top, px(370), px(24), 13);
+    const QString soon = captions_.text(u"bientot");
+    const int mainTop = top + px(28);
+    const int otherTop = mainTop + px(50);
+    addSeriesHeading(QStringLiteral("Label_binaire1"), px(20), mainTop, px(370));
+    addSeriesHeading(QStringLiteral("Label_binaire2"), px(20), otherTop, px(180));
+    addSeriesHeading(QStringLiteral("Label_ternaire"), px(210), otherTop, px(180));
+    for (int table = 1; table <= 14; ++table) {
+        int left = 0;
+        int y = 0;
+        int caption = table;
+        if (table <= 8) {
+            left = px(20 + 38 * (table - 1));
+            y = mainTop + px(19);
+        } else if (table <= 11) {
+            caption = table - 8;
+            left = px(20 + 38 * (caption - 1));
+            y = otherTop + px(19);
+        } else {
+            caption = table - 11;
+            left = px(210 + 38 * (caption - 1));
+            y = otherTop + px(19);
+        }
+        auto* label = addLabel(QStringLiteral("Label_score%1").arg(table), QString::number(caption),
+                               QStringLiteral("score"), left, y, px(33), px(25));
+        label->setToolTip(soon);
+        label->setEnabled(false);
+    }
+}
+
+void MenuWindow::addCommands() {
+    struct Command {
+        const char* name;
+        const char* glyph;
+        const char16_t* tip;
+        int left;
+    };
+    const Command commands[] = {
+        {"Image_ecoute", "🎧", u"Label_musique", 440},
+        {"Image_web", "🌐", u"pulsadrome_web", 530},
+        {"Image_retour", "👥", u"changer_utilisateur", 620},
+        {"Image_quitter", "🚪", u"quitter", 710},
+    };
+    addPanel(px(420), px(380), px(370), px(134));
+    for (const auto& c : commands) {
+        auto* label = addLabel(QString::fromLatin1(c.name), QString::fromUtf8(c.glyph),
+                               QStringLiteral("command"), px(c.left), px(392), px(64), px(64), 30);
+        label->setToolTip(captions_.text(QStringView(c.tip)));
+        label->setKeyboardFocusable(true);
+    }
+    labels_.value(QStringLiteral("Image_ecoute"))->setEnabled(false);
+    labels_.value(QStringLiteral("Image_ecoute"))
+        ->setToolTip(captions_.text(u"Label_musique") + QStringLiteral(" — ") +
+                     captions_.text(u"bientot"));
+    for (const auto& c : commands) {
+        auto* caption = new QLabel(captions_.text(QStringView(c.tip)), this);
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        caption->setWordWrap(true);
+        caption->setProperty("kind", "series");
+        place(caption, px(c.left - 13), px(458), px(90), px(34), 8);
+    }
+    auto* help =
+        addLabel(QStringLiteral("Label_aide"), QStringLiteral("❓ ") + captions_.text(u"aide"),
+                 QStringLiteral("help"), px(440), px(494), px(330), px(18));
+    help->setToolTip(captions_.text(u"aide"));
+    connect(labels_.value(QStringLiteral("Image_retour")), &ui::ClickLabel::clicked, this,
+            &MenuWindow::changePlayerRequested);
+    connect(labels_.value(QStringLiteral("Image_quitter")), &ui::ClickLabel::clicked, this,
+            &MenuWindow::quitRequested);
+    connect(labels_.value(QStringLiteral("Image_web")), &ui::ClickLabel::clicked, this,
+            &MenuWindow::webRequested);
+    connect(help, &ui::ClickLabel::clicked, this, &MenuWindow::helpRequested);
+}
+
+void MenuWindow::refreshLevels() {
+    for (const auto& level : catalogue::levels()) {
+        if (auto* label = labels_.value(level.menuLabel)) {
+            label->setEnabled(model_.levels.isEnabled(level.menuLabel));
+        }
+    }
+}
+
+QLineEdit* MenuWindow::nameBox(int index) const {
+    return index >= 1 && index <= 3 ? names_[index - 1] : nullptr;
+}
+
+} // namespace pulsadrome::app
