@@ -1,0 +1,272 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/PlayerStore.h"
+
+#include "app/PlayerTable.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <atomic>
+
+namespace pulsadrome::app {
+
+namespace {
+
+using player_table::failed;
+using player_table::problemOf;
+
+StoreStatus notOpen(const QString& file) {
+    return failed(QStringLiteral("The player database %1 is not open.").arg(file));
+}
+
+// A null QString would be stored as NULL; the record's columns always hold text.
+QString textForStorage(const QString& text) {
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+QString freeAsideName(const QString& file) {
+    const QString base = file + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name) || QFileInfo::exists(name + QStringLiteral("-wal"));
+         ++n) {
+        name = base + QLatin1Char('-') + QString::number(n);
+    }
+    return name;
+}
+
+std::atomic<int> connectionCount{0};
+
+} // namespace
+
+PlayerStore::PlayerStore(const DataDirectory& directory, int busyTimeoutMs)
+    : file_(directory.file(fileName())),
+      connectionName_(QStringLiteral("pulsadrome-players-%1").arg(++connectionCount)),
+      busyTimeoutMs_(busyTimeoutMs) {}
+
+PlayerStore::~PlayerStore() {
+    closeConnection();
+}
+
+QSqlDatabase PlayerStore::connection() const {
+    return QSqlDatabase::database(connectionName_, false);
+}
+
+StoreStatus PlayerStore::openConnection() {
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        return failed(QStringLiteral("The player database %1 cannot be opened: Qt's SQLite "
+                                     "driver is not installed.")
+                          .arg(file_));
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    db.setDatabaseName(file_);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
+    if (!db.open()) {
+        return problemOf(db.lastError(), file_, QStringLiteral("opened"));
+    }
+    return {};
+}
+
+void PlayerStore::closeConnection() {
+    open_ = false;
+    if (QSqlDatabase::contains(connectionName_)) {
+        connection().close();
+        QSqlDatabase::removeDatabase(connectionName_);
+    }
+}
+
+StoreStatus PlayerStore::open() {
+    closeConnection();
+    currentId_.reset();
+    current_ = {};
+    const bool existed = QFileInfo::exists(file_);
+    StoreStatus status = openConnection();
+    if (status) {
+        QSqlDatabase db = connection();
+        status =
+            existed ? player_table::checkAndRepair(db, file_) : player_table::create(db, file_);
+    }
+    open_ = status.ok();
+    if (status) {
+        status = standOnFirstRow();
+    }
+    if (!status) {
+        closeConnection();
+    }
+    return status;
+}
+
+StoreStatus PlayerStore::standOnFirstRow() {
+    QSqlQuery query(connection());
+    if (!query.exec(QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid LIMIT 1")
+                        .arg(player_table::name()))) {
+        return problemOf(query.lastError(), file_, QStringLiteral("read"));
+    }
+    if (!query.next()) {
+        return {};
+    }
+    const RowId first = query.value(0).toLongLong();
+    query.finish();
+    return moveTo(first);
+}
+
+StoreResult<QString> PlayerStore::setAsideAndCreateFresh() {
+    closeConnection();
+    currentId_.reset();
+    current_ = {};
+    const QString aside = freeAsideName(file_);
+    QFile file(file_);
+    if (!file.rename(aside)) {
+        return StoreResult<QString>::failure(
+            failed(QStringLiteral("The file %1 could not be renamed to %2: %3.")
+                       .arg(file_, aside, file.errorString())));
+    }
+    // A journal left beside the old file belongs to it; beside a new file SQLite would replay it.
+    for (const QString& suffix :
+         {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")}) {
+        QFile companion(file_ + suffix);
+        if (companion.exists() && !companion.rename(aside + suffix)) {
+            return StoreResult<QString>::failure(
+                failed(QStringLiteral("The file %1 was renamed to %2, but its companion %3 could "
+                                      "not be renamed: %4.")
+                           .arg(file_, aside, companion.fileName(), companion.errorString())));
+        }
+    }
+    if (const StoreStatus status = open(); !status) {
+        return StoreResult<QString>::failure(status);
+    }
+    return {aside, {}};
+}
+
+StoreResult<std::vector<PlayerEntry>> PlayerStore::players() const {
+    using Result = StoreResult<std::vector<PlayerEntry>>;
+    if (!open_) {
+        return Result::failure(notOpen(file_));
+    }
+    QSqlQuery query(connection());
+    if (!query.exec(QStringLiteral("SELECT rowid, \"Nom\" FROM %1 ORDER BY rowid")
+                        .arg(player_table::name()))) {
+        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("read")));
+    }
+    std::vector<PlayerEntry> entries;
+    while (query.next()) {
+        entries.push_back({query.value(0).toLongLong(), query.value(1).toString()});
+    }
+    if (query.lastError().isValid()) {
+        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("read")));
+    }
+    return {std::move(entries), {}};
+}
+
+StoreResult<PlayerRecord> PlayerStore::read(RowId id) const {
+    using Result = StoreResult<PlayerRecord>;
+    if (!open_) {
+        return Result::failure(notOpen(file_));
+    }
+    QSqlQuery query(connection());
+    if (!query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                           .arg(player_table::columns(), player_table::name()))) {
+        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("read")));
+    }
+    query.addBindValue(id);
+    if (!query.exec()) {
+        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("read")));
+    }
+    if (!query.next()) {
+        return Result::failure(
+            query.lastError().isValid()
+                ? problemOf(query.lastError(), file_, QStringLiteral("read"))
+                : failed(QStringLiteral("The player database %1 has no player number %2.")
+                             .arg(file_)
+                             .arg(id)));
+    }
+    PlayerRecord record;
+    for (int i = 0; i < kColumnCount; ++i) {
+        record.text(i) = query.value(i).toString();
+    }
+    return {std::move(record), {}};
+}
+
+StoreResult<RowId> PlayerStore::add(const PlayerRecord& record) {
+    using Result = StoreResult<RowId>;
+    if (!open_) {
+        return Result::failure(notOpen(file_));
+    }
+    const QStringList marks(kColumnCount, QStringLiteral("?"));
+    QSqlQuery query(connection());
+    if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(player_table::name(), player_table::columns(),
+                                marks.join(QLatin1Char(','))))) {
+        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("written")));
+    }
+    for (int i = 0; i < kColumnCount; ++i) {
+        query.addBindValue(textForStorage(record.text(i)));
+    }
+    if (!query.exec()) {
+        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("written")));
+    }
+    bool numeric = false;
+    const RowId id = query.lastInsertId().toLongLong(&numeric);
+    if (!numeric) {
+        return Result::failure(
+            failed(QStringLiteral("The player database %1 did not say where it added the player.")
+                       .arg(file_)));
+    }
+    return {id, {}};
+}
+
+StoreStatus PlayerStore::moveTo(RowId id) {
+    auto record = read(id);
+    if (!record) {
+        return record.status;
+    }
+    currentId_ = id;
+    current_ = *std::move(record);
+    return {};
+}
+
+StoreStatus PlayerStore::reloadCurrent() {
+    if (!currentId_) {
+        current_ = {};
+        return {};
+    }
+    return moveTo(*currentId_);
+}
+
+StoreStatus PlayerStore::storeCurrent() {
+    if (!open_) {
+        return notOpen(file_);
+    }
+    if (!currentId_) {
+        return failed(QStringLiteral("No player is chosen in the player database %1.").arg(file_));
+    }
+    QStringList assignments;
+    for (int i = 0; i < kColumnCount; ++i) {
+        assignments << QStringLiteral("\"%1\" = ?").arg(columnName(i));
+    }
+    // One statement: SQLite writes the whole row or nothing.
+    QSqlQuery query(connection());
+    if (!query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                           .arg(player_table::name(), assignments.join(QLatin1Char(','))))) {
+        return problemOf(query.lastError(), file_, QStringLiteral("written"));
+    }
+    for (int i = 0; i < kColumnCount; ++i) {
+        query.addBindValue(textForStorage(current_.text(i)));
+    }
+    query.addBindValue(*currentId_);
+    if (!query.exec()) {
+        return problemOf(query.lastError(), file_, QStringLiteral("written"));
+    }
+    if (query.numRowsAffected() != 1) {
+        return failed(QStringLiteral("The player database %1 no longer holds the player \"%2\".")
+                          .arg(file_, current_.nom));
+    }
+    return {};
+}
+
+} // namespace pulsadrome::app

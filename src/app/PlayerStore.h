@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/DataDirectory.h"
+#include "app/PlayerRecord.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+class QSqlDatabase;
+
+namespace pulsadrome::app {
+
+enum class StoreProblem {
+    None,
+    Damaged, // the file is not a player database; setAsideAndCreateFresh() may replace it
+    Busy,    // another running copy holds the database; trying again later may succeed
+    Failed,  // anything else (unreadable file, full disk, missing row ...)
+};
+
+// How a database operation went: nothing wrong, or a sentence naming the file.
+struct StoreStatus {
+    StoreProblem problem = StoreProblem::None;
+    QString message;
+
+    bool ok() const { return problem == StoreProblem::None; }
+    explicit operator bool() const { return ok(); }
+};
+
+// A value, or the status saying why there is none.
+template <typename T> struct StoreResult {
+    std::optional<T> value;
+    StoreStatus status;
+
+    static StoreResult failure(StoreStatus why) { return {std::nullopt, std::move(why)}; }
+    explicit operator bool() const { return value.has_value(); }
+    const T& operator*() const& { return *value; }
+    // By value from a temporary, so `for (auto& p : *store.players())` holds no dangling reference.
+    T operator*() && { return std::move(*value); }
+    const T* operator->() const { return &*value; }
+};
+
+// The player table's row id: rows are listed in the order they were added.
+using RowId = qint64;
+
+struct PlayerEntry {
+    RowId id = 0;
+    QString name; // "Nom" as stored
+
+    bool operator==(const PlayerEntry&) const = default;
+};
+
+// What the rules and screens need of the player database: the current player's record, held in
+// memory where the screens read and write it, and the way to store it. PlayerStore is the real
+// one; tests of the rules hold a record of their own.
+class PlayerRecordStore {
+public:
+    virtual ~PlayerRecordStore() = default;
+    virtual PlayerRecord& current() = 0;
+    // Writes every column of current() into the current row, all or nothing. On failure the
+    // record stays in memory as it was, and storing may be tried again.
+    virtual StoreStatus storeCurrent() = 0;
+};
+
+// The player database: the SQLite file "pulsadrome.sqlite" of the data directory, table
+// "Pulsadrome", one TEXT column per record column plus the integer row id. Several running
+// copies of the program may share the file: it is kept in WAL mode and a writer waits up to the
+// busy timeout for another copy's write to end, then reports Busy.
+//
+// No operation throws; each reports what went wrong in its status. Nothing is ever deleted: a
+// file that is not a player database is left untouched until setAsideAndCreateFresh() renames
+// it.
+class PlayerStore final : public PlayerRecordStore {
+public:
+    static constexpr int kDefaultBusyTimeoutMs = 3000;
+    static QString fileName() { return QStringLiteral("pulsadrome.sqlite"); }
+
+    explicit PlayerStore(const DataDirectory& directory, int busyTimeoutMs = kDefaultBusyTimeoutMs);
+    ~PlayerStore() override;
+    PlayerStore(const PlayerStore&) = delete;
+    PlayerStore& operator=(const PlayerStore&) = delete;
+
+    const QString& file() const { return file_; }
+    bool isOpen() const { return open_; }
+
+    // Opens the database, creating it when the file does not exist. A table lacking some of the
+    // record's columns gets them (empty texts); other columns of the table are left alone. The
+    // current player becomes the first row, or none when there is no row. Damaged when the file
+    // is not a player database; the file is then left as it was.
+    StoreStatus open();
+
+    // Renames the file (and its WAL companion) to "pulsadrome.sqlite.damaged-YYYYMMDD-HHMMSS",
+    // then opens a new empty database. The value is the path the old file was given.
+    StoreResult<QString> setAsideAndCreateFresh();
+
+    // Every player, in row order.
+    StoreResult<std::vector<PlayerEntry>> players() const;
+    StoreResult<PlayerRecord> read(RowId id) const;
+    // Adds a row holding `record` and returns its id; the current player does not change.
+    StoreResult<RowId> add(const PlayerRecord& record);
+
+    // The current player's row; none before open() and while the table is empty.
+    std::optional<RowId> currentId() const { return currentId_; }
+    PlayerRecord& current() override { return current_; }
+    const PlayerRecord& current() const { return current_; }
+    // Makes `id` the current player, its stored record the one in memory.
+    StoreStatus moveTo(RowId id);
+    StoreStatus storeCurrent() override;
+    // Discards what was changed in memory: the current record takes its stored values again.
+    StoreStatus reloadCurrent();
+
+private:
+    QSqlDatabase connection() const;
+    StoreStatus openConnection();
+    void closeConnection();
+    StoreStatus standOnFirstRow();
+
+    QString file_;
+    QString connectionName_;
+    int busyTimeoutMs_;
+    bool open_ = false;
+    std::optional<RowId> currentId_;
+    PlayerRecord current_;
+};
+
+} // namespace pulsadrome::app

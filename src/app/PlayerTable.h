@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The player table's SQL for PlayerStore: its creation, the checks an existing file must pass
+// before anything is written to it, and SQLite's errors told as sentences naming the file.
+#pragma once
+
+#include "app/PlayerStore.h"
+
+#include <QString>
+
+class QSqlDatabase;
+class QSqlError;
+
+namespace pulsadrome::app::player_table {
+
+// "Pulsadrome", quoted for SQL.
+QString name();
+// "Nom", "password", ... in record order, quoted for SQL.
+QString columns();
+
+// `done` says what could not be done to the database: "opened", "read", "written" ...
+// SQLite's busy and locked errors are Busy, its corrupt and not-a-database errors Damaged.
+StoreStatus problemOf(const QSqlError& error, const QString& file, const QString& done);
+StoreStatus failed(QString sentence);
+
+// A new file: WAL mode and the table, every column TEXT, plus the integer row id.
+StoreStatus create(QSqlDatabase& db, const QString& file);
+
+// An existing file: Damaged, with nothing written, unless it is sound and holds a "Pulsadrome"
+// table with row ids whose record columns keep text as written. Then WAL mode, and the record
+// columns the table lacks are added, empty, in one transaction; other columns stay as they are.
+StoreStatus checkAndRepair(QSqlDatabase& db, const QString& file);
+
+} // namespace pulsadrome::app::player_table
