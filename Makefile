@@ -5,8 +5,9 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 ARGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench format format-check clean
+.PHONY: all deps configure build run test bench install format format-check clean
 
 all: build
 
@@ -27,6 +28,11 @@ test: build
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done
+
+# The program, its menu entry and its icons under $(PREFIX) (bin/, share/applications/,
+# share/icons/hicolor/).
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 format: configure
 	@cmake --build $(BUILD_DIR) --target format

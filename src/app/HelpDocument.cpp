@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/HelpDocument.h"
+
+#include "app/HelpPages.h"
+#include "app/Version.h"
+#include "resources/ResourceStore.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QUrl>
+
+#include <array>
+
+namespace pulsadrome::app {
+
+namespace {
+
+constexpr qint64 kLargestReadPdf = 1 << 24; // bytes; a bigger file is not ours
+
+const std::array<const char*, i18n::kLanguageCount> kTags{"fr", "en", "es", "pt", "it", "de"};
+
+const char* tag(i18n::Language language) {
+    return kTags[static_cast<std::size_t>(i18n::languageNumber(language) - 1)];
+}
+
+void setError(QString* error, const QString& text) {
+    if (error) {
+        *error = text;
+    }
+}
+
+QByteArray sourceBytes(i18n::Language language) {
+    QFile file(QStringLiteral(":/help/aide.%1.html").arg(QLatin1String(tag(language))));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray iconBytes() {
+    try {
+        return resources::ResourceModule::program()->data(resources::resourceId(u"icon"),
+                                                          resources::resourceId(30001));
+    } catch (const resources::ResourceError&) {
+        return {}; // a program built without its pictures still writes its help, without icon
+    }
+}
+
+// What a PDF was made from: the language, its help text, the icon and the layout revision.
+QString versionStamp(const char* languageTag, const QByteArray& source, const QByteArray& icon) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(QByteArray::number(kHelpLayoutRevision));
+    hash.addData(languageTag);
+    hash.addData(source);
+    hash.addData(icon);
+    return QString::fromLatin1(hash.result().toHex().left(16));
+}
+
+QString creatorText(const QString& stamp) {
+    return QStringLiteral("Pulsadrome %1, help %2").arg(QLatin1String(kVersion), stamp);
+}
+
+// True when `path` is a PDF whose creator names `stamp`. The PDF keeps its creator as a text
+// string, in Latin-1 or in UTF-16 with the high byte first; both are looked for.
+bool isCurrent(const QString& path, const QString& stamp) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestReadPdf) {
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("%PDF")) {
+        return false;
+    }
+    const QString marker = QStringLiteral("help ") + stamp;
+    QByteArray wide;
+    for (const QChar c : marker) {
+        wide.append(char(c.unicode() >> 8));
+        wide.append(char(c.unicode() & 0xff));
+    }
+    return bytes.contains(marker.toLatin1()) || bytes.contains(wide);
+}
+
+} // namespace
+
+QString helpFileName(i18n::Language language) {
+    return QStringLiteral("aide-%1.pdf").arg(QLatin1String(tag(language)));
+}
+
+QString helpSource(i18n::Language language) {
+    return QString::fromUtf8(sourceBytes(language));
+}
+
+QString writeHelpPdf(i18n::Language language, const QString& folder, QString* error) {
+    const QByteArray source = sourceBytes(language);
+    if (source.isEmpty()) {
+        setError(error, QStringLiteral("The help in %1 is missing from the program.")
+                            .arg(QLatin1String(i18n::languageInfo(language).autonym)));
+        return {};
+    }
+    const QString where = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (!QDir().mkpath(where)) {
+        setError(error, QStringLiteral("The folder %1 cannot be created.")
+                            .arg(QDir::toNativeSeparators(where)));
+        return {};
+    }
+    const QString path = where + QLatin1Char('/') + helpFileName(language);
+    const QByteArray icon = iconBytes();
+    const QString stamp = versionStamp(tag(language), source, icon);
+    if (isCurrent(path, stamp)) {
+        return path;
+    }
+
+    // The PDF is made in memory, then written beside the old file, which it replaces only once
+    // it is complete: a short write (a full disk, a file size limit) is caught here, because
+    // the file device reports it as a smaller count, not always as an error.
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(helpTitle(QString::fromUtf8(source)));
+        writer.setCreator(creatorText(stamp));
+        if (!buffer.open(QIODevice::WriteOnly) ||
+            !paintHelpPages(writer, QString::fromUtf8(source), QImage::fromData(icon))) {
+            setError(error, QStringLiteral("The help cannot be laid out as a PDF."));
+            return {};
+        }
+    }
+    QSaveFile file(path);
+    const auto fail = [&](const QString& why) {
+        file.cancelWriting();
+        setError(error, QStringLiteral("The help cannot be written to %1: %2.")
+                            .arg(QDir::toNativeSeparators(path), why));
+        return QString();
+    };
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(file.errorString());
+    }
+    if (file.write(pdf) != pdf.size()) {
+        return fail(file.error() == QFileDevice::NoError
+                        ? QStringLiteral("only part of it could be written (is the disk full?)")
+                        : file.errorString());
+    }
+    if (!file.commit()) {
+        return fail(file.errorString());
+    }
+    return path;
+}
+
+bool openHelp(i18n::Language language, const QString& dataFolder, QString* error) {
+    const QString path = writeHelpPdf(language, dataFolder, error);
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        setError(error, QStringLiteral("No program could be started to show the help. It is "
+                                       "saved as %1.")
+                            .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return true;
+}
+
+} // namespace pulsadrome::app
