@@ -47,7 +47,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption band(QStringLiteral("band"), QString(), QStringLiteral("P"));
     const QCommandLineOption soundFont(QStringLiteral("soundfont"), QString(),
                                        QStringLiteral("FILE"));
-    parser.addOptions({help, version, dataDir, size, out, tempo, band, soundFont});
+    const QCommandLineOption tour(QStringLiteral("tour"), QString(), QStringLiteral("DIR"));
+    parser.addOptions({help, version, dataDir, size, out, tempo, band, soundFont, tour});
 
     if (!parser.parse(arguments)) {
         return failure(parser.errorText());
@@ -120,6 +121,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!words.isEmpty()) {
         return failure(QStringLiteral("Unknown argument: %1.").arg(words.first()));
     }
+    if (parser.isSet(tour)) {
+        result.tourDir = parser.value(tour);
+        if (result.tourDir.isEmpty()) {
+            return failure(QStringLiteral("--tour needs a folder."));
+        }
+        result.action = CommandLine::Action::Tour;
+    }
     if (parser.isSet(size) || parser.isSet(out) || parser.isSet(tempo) || parser.isSet(band)) {
         return failure(QStringLiteral("--size, --out, --tempo and --band go with the export "
                                       "commands."));
@@ -141,6 +149,7 @@ QString helpText() {
         "                   (default: $XDG_DATA_HOME/pulsadrome, usually\n"
         "                   ~/.local/share/pulsadrome)\n"
         "  -h, --help       show this help and exit\n"
+        "  --tour DIR       save a picture of every screen into DIR, without a display\n"
         "  --soundfont FILE play with this General MIDI sound bank (default: FluidR3_GM,\n"
         "                   else TimGM6mb)\n"
         "  -v, --version    show the version and the libraries in use, and exit\n"

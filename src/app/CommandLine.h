@@ -8,12 +8,13 @@
 namespace pulsadrome::app {
 
 struct CommandLine {
-    enum class Action { Run, Help, Version, ExportPicture, ExportRhythm, Error };
+    enum class Action { Run, Help, Version, ExportPicture, ExportRhythm, Tour, Error };
     Action action = Action::Run;
     QString dataDir; // empty: the default data folder
     QString error;   // for Action::Error: what is wrong, in one sentence
 
     QString soundFont; // empty: the best General MIDI bank installed
+    QString tourDir;   // --tour DIR
 
     // export-picture N --size WxH --out FILE.png
     // export-rhythm N --tempo T --band P --out FILE.wav

@@ -23,7 +23,7 @@ QLabel#title { color: #c0392b; font-weight: bold; }
 QLabel[kind="heading"] { color: #23395d; font-weight: bold; }
 QLabel[kind="series"] { color: #34495e; }
 QLabel[kind="version"] { color: #23395d; }
-ClickLabel, QLabel[kind="level"], QLabel[kind="game"], QLabel[kind="score"] {
+QLabel[kind="level"], QLabel[kind="game"], QLabel[kind="score"] {
   border-radius: 6px; font-weight: bold; color: white; border: 2px solid rgba(0,0,0,40);
 }
 QLabel[series="main"] { background: #f39c12; }
@@ -72,12 +72,13 @@ MenuWindow::MenuWindow(MenuModel& model, const i18n::CaptionTable& captions, QWi
     title->setStyleSheet(QStringLiteral("color: #c0392b; font-weight: bold;"));
     place(title, px(200), px(4), px(400), px(48), 28);
 
+    addPanel(px(250), px(6), px(300), px(46));
     addPanel(px(10), px(56), px(392), px(300));
     addPanel(px(410), px(56), px(380), px(300));
     addPanel(px(10), px(364), px(392), px(150));
     addLevels(px(60));
     addGames(1, px(60));
-    addGames(2, px(206));
+    addGames(2, px(216));
     addScores(px(368));
     addCommands();
 
@@ -85,7 +86,8 @@ MenuWindow::MenuWindow(MenuModel& model, const i18n::CaptionTable& captions, QWi
     version->setObjectName(QStringLiteral("Label_version"));
     version->setProperty("kind", "version");
     version->setAlignment(Qt::AlignCenter);
-    place(version, px(10), px(572), px(780), px(22), 9);
+    addPanel(px(60), px(570), px(680), px(24));
+    place(version, px(60), px(571), px(680), px(22), 9);
     refreshLevels();
     setScale(screenScale());
 }
@@ -115,31 +117,31 @@ int MenuWindow::addLevels(int top) {
 
     const QString soon = captions_.text(u"bientot");
     int y = top + px(26);
-    catalogue::Series current = catalogue::Series::Main;
-    int column = 0;
-    bool first = true;
-    for (const auto& level : catalogue::levels()) {
-        if (first || level.series != current) {
-            if (!first) {
-                y += px(30);
+    // The menu shows the main series, then the minim-beat series, then compound time.
+    for (const auto series :
+         {catalogue::Series::Main, catalogue::Series::MinimBeat, catalogue::Series::Compound}) {
+        addSeriesHeading(QString::fromLatin1(catalogue::seriesInfo(series).headingKey), px(20), y,
+                         px(370));
+        y += px(19);
+        int column = 0;
+        for (const auto& level : catalogue::levels()) {
+            if (level.series != series) {
+                continue;
             }
-            current = level.series;
-            addSeriesHeading(QString::fromLatin1(catalogue::seriesInfo(current).headingKey), px(20),
-                             y, px(370));
-            y += px(19);
-            column = 0;
-            first = false;
-        } else if (column == 12) {
-            column = 0;
-            y += px(29);
+            if (column == 12) {
+                column = 0;
+                y += px(29);
+            }
+            auto* label =
+                addLabel(level.menuLabel, QString::number(level.displayNumber),
+                         QStringLiteral("level"), px(20 + column * 31), y, px(27), px(25));
+            label->setProperty("series", seriesName(level.series));
+            label->setToolTip(soon);
+            ++column;
         }
-        auto* label = addLabel(level.menuLabel, QString::number(level.displayNumber),
-                               QStringLiteral("level"), px(20 + column * 31), y, px(27), px(25));
-        label->setProperty("series", seriesName(level.series));
-        label->setToolTip(soon);
-        ++column;
+        y += px(30);
     }
-    return y + px(30);
+    return y;
 }
 
 void MenuWindow::addGames(int players, int top) {

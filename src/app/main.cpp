@@ -3,7 +3,8 @@
 #include "app/DataDirectory.h"
 #include "app/ExportPicture.h"
 #include "app/ExportRhythm.h"
-#include "app/StartWindow.h"
+#include "app/ProgramFlow.h"
+#include "app/Tour.h"
 #include "app/Version.h"
 #include "i18n/CaptionTable.h"
 #include "i18n/LanguageFile.h"
@@ -40,20 +41,37 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
         qWarning().noquote() << "No sound:" << music.problem();
     }
 
-    i18n::CaptionTable captions;
     QString error;
     const auto dataDir = app::DataDirectory::open(options.dataDir, &error);
     if (!dataDir) {
+        i18n::CaptionTable captions;
         QMessageBox::critical(nullptr, captions.text(u"Label_titre"),
                               captions.text(u"dossier_donnees_inutilisable").arg(error));
         return 1;
     }
-    const QString languageFile = dataDir->file(QString::fromLatin1(i18n::kLanguageFileName));
-    i18n::applyLanguageAtStartup(captions, languageFile);
-
-    app::StartWindow window(captions, languageFile);
-    window.show();
+    QApplication::setQuitOnLastWindowClosed(false);
+    app::ProgramFlow flow(*dataDir);
+    if (!flow.openPlayers()) {
+        return 1;
+    }
+    QObject::connect(&flow, &app::ProgramFlow::finished, &application, &QApplication::quit,
+                     Qt::QueuedConnection);
+    flow.start();
     return QApplication::exec();
+}
+
+// Pictures of every screen, made offscreen.
+int runTour(int argc, char* argv[], const app::CommandLine& options) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ui::applyProgramStyle(application);
+    const QString error = app::takeTour(options.tourDir);
+    if (!error.isEmpty()) {
+        print(stderr, error + QLatin1Char('\n'));
+        return 1;
+    }
+    print(stdout, QStringLiteral("Pictures of every screen saved in %1\n").arg(options.tourDir));
+    return 0;
 }
 
 // Commands for teachers run without a window, on any machine.
@@ -94,6 +112,8 @@ int main(int argc, char* argv[]) {
     case app::CommandLine::Action::ExportPicture:
     case app::CommandLine::Action::ExportRhythm:
         return runExport(argc, argv, options);
+    case app::CommandLine::Action::Tour:
+        return runTour(argc, argv, options);
     case app::CommandLine::Action::Run:
         break;
     }

@@ -177,6 +177,36 @@ const CaptionRow kExtraRows[] = {
      {"L'aide ne peut pas être ouverte : %1", "The help cannot be opened: %1",
       "No se puede abrir la ayuda: %1", "Não é possível abrir a ajuda: %1",
       "Non è possibile aprire l'aiuto: %1", "Die Hilfe kann nicht geöffnet werden: %1"}},
+    {"enregistrement_impossible",
+     {"Les réglages du joueur n'ont pas pu être enregistrés. %1",
+      "The player's settings could not be saved. %1",
+      "No se han podido guardar los ajustes del jugador. %1",
+      "Não foi possível guardar as definições do jogador. %1",
+      "Non è stato possibile salvare le impostazioni del giocatore. %1",
+      "Die Einstellungen des Spielers konnten nicht gespeichert werden. %1"}},
+    {"base_abimee",
+     {"Le fichier des joueurs est abîmé ou ne vient pas de Pulsadrome : %1\n\nIl peut être mis "
+      "de côté, sans être effacé, et un nouveau fichier des joueurs vide sera créé. Le faire ?",
+      "The players file is damaged or does not come from Pulsadrome: %1\n\nIt can be set aside, "
+      "without being deleted, and a new empty players file will be created. Do it?",
+      "El archivo de jugadores está dañado o no es de Pulsadrome: %1\n\nPuede apartarse, sin "
+      "borrarlo, y se creará un nuevo archivo de jugadores vacío. ¿Hacerlo?",
+      "O ficheiro dos jogadores está danificado ou não é do Pulsadrome: %1\n\nPode ser posto "
+      "de lado, sem ser apagado, e será criado um novo ficheiro de jogadores vazio. Fazê-lo?",
+      "Il file dei giocatori è danneggiato o non viene da Pulsadrome: %1\n\nPuò essere messo "
+      "da parte, senza cancellarlo, e verrà creato un nuovo file dei giocatori vuoto. Procedere?",
+      "Die Spielerdatei ist beschädigt oder stammt nicht von Pulsadrome: %1\n\nSie kann "
+      "beiseitegelegt werden, ohne sie zu löschen, und eine neue, leere Spielerdatei wird "
+      "angelegt. Fortfahren?"}},
+    {"base_erreur",
+     {"Le fichier des joueurs ne peut pas être utilisé : %1", "The players file cannot be used: %1",
+      "No se puede usar el archivo de jugadores: %1",
+      "Não é possível usar o ficheiro dos jogadores: %1",
+      "Non è possibile usare il file dei giocatori: %1",
+      "Die Spielerdatei kann nicht benutzt werden: %1"}},
+    {"reessayer",
+     {"Réessayer ?", "Try again?", "¿Intentarlo de nuevo?", "Tentar de novo?", "Riprovare?",
+      "Noch einmal versuchen?"}},
 };
 
 } // namespace

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/PlayerStore.h"
+#include "i18n/CaptionTable.h"
+#include "ui/Form.h"
+
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace pulsadrome::ui {
+class ClickLabel;
+class Flag;
+} // namespace pulsadrome::ui
+
+namespace pulsadrome::app {
+
+// The small message window: one sentence and a button that closes it.
+class MessageWindow : public ui::Form {
+    Q_OBJECT
+public:
+    MessageWindow(const i18n::CaptionTable& captions, const QString& message,
+                  QWidget* parent = nullptr);
+    QLabel* message() const { return message_; }
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QLabel* message_;
+};
+
+// Shows `message` in the message window, modal, and waits until the child closes it.
+void showMessage(QWidget* over, const i18n::CaptionTable& captions, const QString& message);
+
+// The player choice: the list of players, the password box, "Suivant", "Nouveau joueur",
+// "Quitter" and the six language flags.
+class PlayerChoiceWindow : public ui::Form {
+    Q_OBJECT
+public:
+    PlayerChoiceWindow(PlayerStore& store, i18n::CaptionTable& captions, QString languageFile,
+                       QWidget* parent = nullptr);
+
+    // Fills the list again from the store, with no name picked (the store stands on its first
+    // row, as at start).
+    void reload();
+    // Copies the caption texts into the window again.
+    void retranslate();
+
+    void pickName(int index); // the list's row, as a click does
+    void Label_jouer_Click();
+    void chooseLanguage(i18n::Language language);
+
+    QComboBox* list() const { return list_; }
+    QLineEdit* passwordBox() const { return password_; }
+
+signals:
+    void goOn();
+    void newPlayerRequested();
+    void quitRequested();
+    void languageChanged();
+
+private:
+    PlayerStore& store_;
+    i18n::CaptionTable& captions_;
+    QString languageFile_;
+    std::vector<PlayerEntry> players_;
+    QLabel* nameCaption_;
+    QComboBox* list_;
+    QLabel* passwordCaption_;
+    QLineEdit* password_;
+    QPushButton* newPlayer_;
+    ui::ClickLabel* next_;
+    ui::ClickLabel* quit_;
+    std::vector<ui::Flag*> flags_;
+};
+
+// The new-player form: a name, whether to use a password, the password, "Valider", "Annuler".
+class NewPlayerWindow : public ui::Form {
+    Q_OBJECT
+public:
+    NewPlayerWindow(PlayerStore& store, const i18n::CaptionTable& captions,
+                    QWidget* parent = nullptr);
+
+    void retranslate();
+    void Command_save_Click();
+    QLineEdit* nameBox() const { return name_; }
+    QLineEdit* passwordBox() const { return password_; }
+    QRadioButton* usePassword() const { return yes_; }
+
+signals:
+    void saved();
+    void cancelled();
+
+private:
+    PlayerStore& store_;
+    const i18n::CaptionTable& captions_;
+    QLabel* nameCaption_;
+    QLineEdit* name_;
+    QLabel* question_;
+    QRadioButton* yes_;
+    QRadioButton* no_;
+    QLineEdit* password_;
+    QPushButton* save_;
+    ui::ClickLabel* cancel_;
+};
+
+} // namespace pulsadrome::app

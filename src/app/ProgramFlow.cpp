@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ProgramFlow.h"
+
+#include "app/BackdropWindow.h"
+#include "app/HelpDocument.h"
+#include "app/MenuWindow.h"
+#include "app/PlayerWindows.h"
+#include "app/ResolutionWindow.h"
+#include "i18n/LanguageFile.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QFile>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QScreen>
+#include <QUrl>
+
+namespace pulsadrome::app {
+
+namespace {
+
+const QString kWebSite = QStringLiteral("https://pulsadrome.org/");
+
+} // namespace
+
+ProgramFlow::ProgramFlow(DataDirectory dataDirectory)
+    : dataDirectory_(std::move(dataDirectory)),
+      languageFile_(dataDirectory_.file(QString::fromLatin1(i18n::kLanguageFileName))),
+      store_(std::make_unique<PlayerStore>(dataDirectory_)) {
+    i18n::applyLanguageAtStartup(captions_, languageFile_);
+}
+
+ProgramFlow::~ProgramFlow() {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{menu_.data(), backdrop_.data(), newPlayer_.data(),
+                                         playerChoice_.data(), resolution_.data()}) {
+        delete window;
+    }
+}
+
+bool ProgramFlow::openPlayers() {
+    StoreStatus status = store_->open();
+    if (status.problem == StoreProblem::Damaged) {
+        const auto answer = QMessageBox::question(
+            nullptr, QStringLiteral("Pulsadrome"),
+            captions_.text(u"base_abimee").arg(status.message), QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            return false;
+        }
+        const auto fresh = store_->setAsideAndCreateFresh();
+        status = fresh.status;
+        if (fresh) {
+            qWarning().noquote() << "The damaged players file was kept as" << *fresh;
+        }
+    }
+    if (!status) {
+        QMessageBox::critical(nullptr, QStringLiteral("Pulsadrome"),
+                              captions_.text(u"base_erreur").arg(status.message));
+        return false;
+    }
+    return true;
+}
+
+void ProgramFlow::start() {
+    resolution_ = new ResolutionWindow(
+        [] {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            return screen ? screen->geometry().width() : 0;
+        },
+        [this](const ResolutionStep& step) {
+            if (step.openInstructions) {
+                openInstructions();
+            }
+            if (step.showPlayerChoice) {
+                showPlayerChoice();
+            } else if (step.closeCheck) {
+                emit finished();
+            }
+        });
+    resolution_->setAttribute(Qt::WA_DeleteOnClose);
+    resolution_->start();
+}
+
+void ProgramFlow::showPlayerChoice() {
+    if (!playerChoice_) {
+        playerChoice_ = new PlayerChoiceWindow(*store_, captions_, languageFile_);
+        connect(playerChoice_, &PlayerChoiceWindow::goOn, this, &ProgramFlow::goOn);
+        connect(playerChoice_, &PlayerChoiceWindow::newPlayerRequested, this,
+                &ProgramFlow::showNewPlayer);
+        connect(playerChoice_, &PlayerChoiceWindow::quitRequested, this, &ProgramFlow::quit);
+    }
+    playerChoice_->centreOnScreen();
+    playerChoice_->show();
+    playerChoice_->raise();
+    playerChoice_->activateWindow();
+}
+
+void ProgramFlow::showNewPlayer() {
+    // The player choice is unloaded while a player is created, and loaded afresh afterwards.
+    delete playerChoice_;
+    newPlayer_ = new NewPlayerWindow(*store_, captions_);
+    connect(newPlayer_, &NewPlayerWindow::saved, this, &ProgramFlow::closeNewPlayer);
+    connect(newPlayer_, &NewPlayerWindow::cancelled, this, &ProgramFlow::closeNewPlayer);
+    newPlayer_->centreOnScreen();
+    newPlayer_->show();
+}
+
+void ProgramFlow::closeNewPlayer() {
+    newPlayer_->deleteLater();
+    newPlayer_ = nullptr;
+    i18n::applyLanguageAtStartup(captions_, languageFile_);
+    showPlayerChoice();
+}
+
+void ProgramFlow::goOn() {
+    const PlayerRecord& player = store_->current();
+    menuModel_ = std::make_unique<MenuModel>(MenuModel::load(
+        player.progress(), player.fond, playerChoice_->list()->currentText(), captions_));
+    playerChoice_->hide();
+    backdrop_ = new BackdropWindow(player.fond);
+    backdrop_->showOnScreen();
+    menu_ = new MenuWindow(*menuModel_, captions_);
+    connect(menu_, &MenuWindow::changePlayerRequested, this, &ProgramFlow::changePlayer);
+    connect(menu_, &MenuWindow::quitRequested, this, &ProgramFlow::quit);
+    connect(menu_, &MenuWindow::helpRequested, this, &ProgramFlow::openHelp);
+    connect(menu_, &MenuWindow::webRequested, this, &ProgramFlow::openWebSite);
+    menu_->centreOnScreen();
+    menu_->show();
+    menu_->raise();
+    menu_->activateWindow();
+}
+
+bool ProgramFlow::storePlayer() {
+    if (!store_->currentId()) {
+        return true;
+    }
+    for (;;) {
+        const StoreStatus status = store_->storeCurrent();
+        if (status) {
+            return true;
+        }
+        const auto answer =
+            QMessageBox::warning(menu_, QStringLiteral("Pulsadrome"),
+                                 captions_.text(u"enregistrement_impossible").arg(status.message) +
+                                     QStringLiteral("\n\n") + captions_.text(u"reessayer"),
+                                 QMessageBox::Retry | QMessageBox::Cancel);
+        if (answer != QMessageBox::Retry) {
+            return false;
+        }
+    }
+}
+
+void ProgramFlow::closeMenu() {
+    delete menu_;
+    delete backdrop_;
+    menuModel_.reset();
+}
+
+void ProgramFlow::changePlayer() {
+    if (!storePlayer()) {
+        return;
+    }
+    closeMenu();
+    showPlayerChoice();
+}
+
+void ProgramFlow::quit() {
+    if (menu_ && !storePlayer()) {
+        return;
+    }
+    closeMenu();
+    delete newPlayer_;
+    delete playerChoice_;
+    emit finished();
+}
+
+void ProgramFlow::openHelp() {
+    QString error;
+    const auto language =
+        i18n::languageFromCode(captions_.currentCode()).value_or(i18n::Language::Francais);
+    if (!app::openHelp(language, dataDirectory_.path(), &error)) {
+        QMessageBox::warning(menu_, QStringLiteral("Pulsadrome"),
+                             captions_.text(u"aide_impossible").arg(error));
+    }
+}
+
+void ProgramFlow::openWebSite() {
+    if (!QDesktopServices::openUrl(QUrl(kWebSite))) {
+        QMessageBox::warning(menu_, QStringLiteral("Erreur!"),
+                             QStringLiteral("Le navigateur ne peut pas être trouvé. Veuillez le "
+                                            "lancer depuis le menu Démarrer!"));
+    }
+}
+
+void ProgramFlow::openInstructions() {
+    // The instructions travel inside the program and are opened from the data folder.
+    QFile source(QStringLiteral(":/docs/Change_res.txt"));
+    const QString target = dataDirectory_.file(QStringLiteral("Change_res.txt"));
+    QSaveFile file(target);
+    if (source.open(QIODevice::ReadOnly) && file.open(QIODevice::WriteOnly) &&
+        file.write(source.readAll()) >= 0 && file.commit()) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+    } else {
+        qWarning().noquote() << "The resolution instructions cannot be written to" << target;
+    }
+}
+
+} // namespace pulsadrome::app
