@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/games/HighScoreFile.h"
+
+#include "play/games/ScoreScramble.h"
+#include "play/games/Windows1252.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <limits>
+#include <optional>
+
+namespace pulsadrome::play {
+
+namespace {
+
+// A table of 100 entries of the longest lines is far below this; a bigger file is read no
+// further.
+constexpr qint64 kMaxFileBytes = 1 << 20;
+
+std::optional<qint32> wholeScore(QStringView text) {
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    const QStringView digits = text.front() == u'-' ? text.mid(1) : text;
+    if (digits.isEmpty() || digits.size() > 11) {
+        return std::nullopt;
+    }
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9') {
+            return std::nullopt;
+        }
+    }
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<qint32>::min() ||
+        value > std::numeric_limits<qint32>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<qint32>(value);
+}
+
+// The entry of one stored line, or why it cannot be read.
+struct LineResult {
+    std::optional<ScoreEntry> entry;
+    QString problem;
+};
+
+LineResult readLine(QByteArray bytes, int number, const QString& separator) {
+    if (bytes.endsWith('\r')) {
+        bytes.chop(1);
+    }
+    const auto failure = [number](const char* what) {
+        return LineResult{std::nullopt,
+                          QStringLiteral("line %1 %2").arg(number).arg(QString::fromLatin1(what))};
+    };
+    if (bytes.size() > kMaxScoreLineLength) {
+        return failure("is far too long");
+    }
+    const std::optional<QString> stored = decodeWindows1252(bytes);
+    if (!stored) {
+        return failure("is not Windows-1252 text");
+    }
+    for (const QChar c : *stored) {
+        if (!isInScoreAlphabet(c)) {
+            return failure("holds characters a table never holds");
+        }
+    }
+    const QString plain = scrambleLine(*stored);
+    const qsizetype at = plain.indexOf(separator);
+    if (at < 0) {
+        return failure("has no separator between name and score");
+    }
+    const std::optional<qint32> score = wholeScore(QStringView(plain).mid(at + separator.size()));
+    if (!score) {
+        return failure("has no whole score");
+    }
+    return {ScoreEntry{plain.left(at), *score}, {}};
+}
+
+} // namespace
+
+ScoreFileContents readScoreFile(const QString& path, int listCount, const QString& separator) {
+    ScoreFileContents contents;
+    if (!QFileInfo::exists(path)) {
+        return contents;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        contents.state = ScoreFileContents::State::Unreadable;
+        contents.problem = file.errorString();
+        return contents;
+    }
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
+        contents.state = ScoreFileContents::State::Unreadable;
+        contents.problem = file.errorString();
+        return contents;
+    }
+    QList<QByteArray> lines = bytes.left(kMaxFileBytes).split('\n');
+    while (!lines.isEmpty() && (lines.back().isEmpty() || lines.back() == "\r")) {
+        lines.pop_back();
+    }
+
+    QString problem;
+    if (bytes.size() > kMaxFileBytes) {
+        problem = QStringLiteral("the file is far too large");
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        LineResult line = readLine(lines[i], static_cast<int>(i + 1), separator);
+        if (line.entry) {
+            contents.entries.push_back(std::move(*line.entry));
+        } else if (problem.isEmpty()) {
+            problem = line.problem;
+        }
+    }
+    if (problem.isEmpty() && lines.size() != listCount) {
+        problem = QStringLiteral("it has %1 lines instead of %2").arg(lines.size()).arg(listCount);
+    }
+    contents.state =
+        problem.isEmpty() ? ScoreFileContents::State::Sound : ScoreFileContents::State::Damaged;
+    contents.problem = problem;
+    return contents;
+}
+
+QString writeScoreFile(const QString& path, const QStringList& plainLines) {
+    QByteArray bytes;
+    for (const QString& line : plainLines) {
+        const std::optional<QByteArray> encoded = encodeWindows1252(scrambleLine(line));
+        if (!encoded) {
+            return QStringLiteral("The high-score table %1 cannot be written: a line is not "
+                                  "Windows-1252 text.")
+                .arg(path);
+        }
+        bytes += *encoded + "\r\n";
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return QStringLiteral("The high-score table %1 cannot be written: %2.")
+            .arg(path, file.errorString());
+    }
+    return {};
+}
+
+QString setAsideDamagedFile(const QString& path) {
+    const QString base = path + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = base;
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = base + QLatin1Char('-') + QString::number(n);
+    }
+    return QFile::rename(path, aside) ? aside : QString();
+}
+
+} // namespace pulsadrome::play

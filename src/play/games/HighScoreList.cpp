@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/games/HighScoreList.h"
+
+#include "play/games/HighScoreFile.h"
+#include "play/games/ScoreScramble.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <optional>
+
+namespace pulsadrome::play {
+
+namespace {
+
+constexpr int kScoreTableCount = 14;
+
+std::optional<qint64> scoreOfBody(const QString& body, const QString& separator) {
+    const qsizetype at = body.indexOf(separator);
+    if (at < 0) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const qint64 score = QStringView(body).mid(at + separator.size()).toLongLong(&ok);
+    return ok ? std::optional<qint64>(score) : std::nullopt;
+}
+
+// The table rebuilt from what a damaged file held: best first, a new-comer below equal scores,
+// the missing entries taking the default entry.
+std::vector<ScoreEntry> rebuiltTable(std::vector<ScoreEntry> kept, int listCount) {
+    while (static_cast<int>(kept.size()) < listCount) {
+        kept.push_back({HighScoreList::kDefaultName, HighScoreList::kDefaultScore});
+    }
+    std::stable_sort(kept.begin(), kept.end(),
+                     [](const ScoreEntry& a, const ScoreEntry& b) { return a.score > b.score; });
+    kept.resize(listCount);
+    return kept;
+}
+
+ScoreFileStatus failure(const QString& message) {
+    return {ScoreFileStatus::Kind::Failed, message, {}};
+}
+
+} // namespace
+
+QString itemBody(const QString& item) {
+    const qsizetype dot = item.indexOf(u'.');
+    return dot < 0 ? item : item.mid(dot + 2);
+}
+
+HighScoreList::HighScoreList(const app::DataDirectory& directory, QString gameCode,
+                             const TextMeasure& measure)
+    : directory_(directory.path()), gameCode_(std::move(gameCode)), measure_(measure) {}
+
+QString HighScoreList::separator() const {
+    return separator_.isEmpty() ? QStringLiteral("\t\t\t") : separator_;
+}
+
+QString HighScoreList::fileOfGameCode() const {
+    for (int n = 1; n <= kScoreTableCount; ++n) {
+        if (gameCode_ == QStringLiteral("score%1").arg(n)) {
+            return directory_ + QStringLiteral("/Score%1.kdt").arg(n);
+        }
+    }
+    return {};
+}
+
+QString HighScoreList::DefaultFileName() {
+    const QString file = fileOfGameCode();
+    if (!file.isEmpty()) {
+        fileName_ = file;
+    }
+    return file;
+}
+
+QString HighScoreList::padded(QString name) const {
+    const int wanted = measure_.widthOf(QString(GetNameLength(), u'N'));
+    int width = measure_.widthOf(name);
+    while (width < wanted) {
+        name.append(u' ');
+        const int wider = measure_.widthOf(name);
+        if (wider <= width) {
+            break; // a font whose space has no width
+        }
+        width = wider;
+    }
+    return name;
+}
+
+QString HighScoreList::item(int index, const QString& name, const QString& score) const {
+    return QString::number(index + 1) + QStringLiteral(". ") + padded(name) + separator() + score;
+}
+
+ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
+    if (separator_.isEmpty()) {
+        separator_ = separator();
+    }
+    if (fileName_.isEmpty()) {
+        fileName_ = fileOfGameCode();
+    }
+    const int count = listCount();
+    const auto show = [&](const std::vector<ScoreEntry>& entries) {
+        for (int i = 0; i < count; ++i) {
+            theList.append(item(i, entries[i].name, QString::number(entries[i].score)));
+        }
+    };
+    const auto plainLines = [&](const std::vector<ScoreEntry>& entries) {
+        QStringList lines;
+        for (const ScoreEntry& entry : entries) {
+            lines.append(entry.name + separator_ + QString::number(entry.score));
+        }
+        return lines;
+    };
+
+    if (fileName_.isEmpty()) {
+        show(rebuiltTable({}, count));
+        mayWrite_ = false;
+        return failure(QStringLiteral("The game \"%1\" has no high-score table.").arg(gameCode_));
+    }
+    ScoreFileContents contents = readScoreFile(fileName_, count, separator_);
+    switch (contents.state) {
+    case ScoreFileContents::State::Sound:
+        show(contents.entries);
+        return {};
+    case ScoreFileContents::State::Missing: {
+        const std::vector<ScoreEntry> table = rebuiltTable({}, count);
+        show(table);
+        const QString error = writeScoreFile(fileName_, plainLines(table));
+        return error.isEmpty() ? ScoreFileStatus{} : failure(error);
+    }
+    case ScoreFileContents::State::Unreadable:
+        show(rebuiltTable({}, count));
+        mayWrite_ = false;
+        return failure(QStringLiteral("The high-score table %1 cannot be read (%2); it is left "
+                                      "as it is and no score is stored.")
+                           .arg(fileName_, contents.problem));
+    case ScoreFileContents::State::Damaged:
+        break;
+    }
+
+    const int readable = static_cast<int>(contents.entries.size());
+    const std::vector<ScoreEntry> table = rebuiltTable(std::move(contents.entries), count);
+    show(table);
+    const QString name = QFileInfo(fileName_).fileName();
+    const QString aside = setAsideDamagedFile(fileName_);
+    if (aside.isEmpty()) {
+        mayWrite_ = false;
+        return failure(QStringLiteral("The high-score table %1 is damaged (%2) and cannot be set "
+                                      "aside; it is left as it is and no score is stored.")
+                           .arg(fileName_, contents.problem));
+    }
+    const QString error = writeScoreFile(fileName_, plainLines(table));
+    const QString kept = QStringLiteral("The high-score table %1 was damaged (%2). %3 of its "
+                                        "entries were kept; the damaged file is kept as %4.")
+                             .arg(name, contents.problem)
+                             .arg(std::min(readable, count))
+                             .arg(QFileInfo(aside).fileName());
+    if (!error.isEmpty()) {
+        return failure(kept + QLatin1Char(' ') + error);
+    }
+    return {ScoreFileStatus::Kind::Repaired, kept, aside};
+}
+
+ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString& pName,
+                                            qint32 pScore) {
+    const QString sep = separator();
+    const int count = std::min<int>(listCount(), static_cast<int>(theList.size()));
+    int position = -1;
+    for (int i = 0; i < count && position < 0; ++i) {
+        const std::optional<qint64> score = scoreOfBody(itemBody(theList[i]), sep);
+        if (score && *score < pScore) {
+            position = i;
+        }
+    }
+    if (position < 0) {
+        return {};
+    }
+    for (qsizetype i = theList.size() - 1; i > position; --i) {
+        theList[i] = QString::number(i + 1) + QStringLiteral(". ") + itemBody(theList[i - 1]);
+    }
+    theList[position] = item(position, storableName(pName), QString::number(pScore));
+
+    if (fileName_.isEmpty()) {
+        fileName_ = fileOfGameCode();
+    }
+    if (!mayWrite_ || fileName_.isEmpty()) {
+        return failure(QStringLiteral("The score is shown but not stored: the high-score table "
+                                      "%1 cannot be written.")
+                           .arg(fileName_.isEmpty() ? gameCode_ : fileName_));
+    }
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        lines.append(itemBody(theList[i]));
+    }
+    const QString error = writeScoreFile(fileName_, lines);
+    return error.isEmpty() ? ScoreFileStatus{} : failure(error);
+}
+
+} // namespace pulsadrome::play
