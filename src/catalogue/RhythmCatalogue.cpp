@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/RhythmCatalogue.h"
 
+#include "common/TextLines.h"
+
 #include <QDebug>
 #include <QFile>
 
@@ -14,13 +16,7 @@ RhythmCatalogue RhythmCatalogue::fromText(QStringView text) {
             lineNumber > 0 ? QStringLiteral("line %1: %2").arg(lineNumber).arg(why) : why;
         return catalogue;
     };
-    int lineNumber = 0;
-    for (const QStringView raw : text.split(u'\n')) {
-        ++lineNumber;
-        const QStringView line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#')) {
-            continue;
-        }
+    for (const auto& [lineNumber, line] : contentLines(text)) {
         const int expected = catalogue.size() + 1;
         if (expected > kBandPreviewNumber) {
             return fail(

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/Bands.h"
 
+#include "common/TextLines.h"
+
 #include <QDebug>
 #include <QFile>
 
@@ -12,13 +14,7 @@ QString BandEntry::captionKey() const {
 
 BandListParse parseBandList(QStringView text) {
     BandListParse result;
-    int lineNumber = 0;
-    for (const QStringView raw : text.split(u'\n')) {
-        ++lineNumber;
-        const QStringView line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#')) {
-            continue;
-        }
+    for (const auto& [lineNumber, line] : contentLines(text)) {
         const auto fail = [&](const QString& why) {
             result.bands.clear();
             result.error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);

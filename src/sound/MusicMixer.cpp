@@ -10,14 +10,6 @@ namespace pulsadrome::sound {
 
 namespace {
 
-constexpr int kGroups = MusicService::kRhythmSlots;
-constexpr int melodicChannel(int slot) {
-    return slot;
-}
-constexpr int drumChannel(int slot) {
-    return slot + kGroups;
-}
-
 // Music ticks that pass in one frame at `tempo` quarter notes per minute.
 double ticksPerFrame(double tempo) {
     return tempo * catalogue::kTicksPerQuarter / 60.0 / MusicService::kSampleRate;

@@ -17,15 +17,7 @@ namespace pulsadrome::sound {
 
 namespace {
 
-// Every performance slot owns the MIDI channels whose number modulo the slot count is its own:
-// the synthesizer renders each such group to its own stereo output, which the mixer scales.
 constexpr int kGroups = MusicService::kRhythmSlots;
-constexpr int melodicChannel(int slot) {
-    return slot;
-}
-constexpr int drumChannel(int slot) {
-    return slot + kGroups;
-}
 
 // The synthesizer's own gain: with it the loudest band at full volume, over its pulse, peaks
 // below full scale.

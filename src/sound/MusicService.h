@@ -31,6 +31,10 @@ public:
     static constexpr int kBlockFrames = 64;  // events are applied on these boundaries
     static constexpr int kRhythmSlots = 4;   // rhythm performances at once
     static constexpr int kFeedbackSlots = 4; // feedback performances at once
+    // Every rhythm slot owns the MIDI channels whose number modulo the slot count is its own:
+    // the synthesizer renders each such group to its own stereo output, which the mixer scales.
+    static constexpr int melodicChannel(int slot) { return slot; }
+    static constexpr int drumChannel(int slot) { return slot + kRhythmSlots; }
     // The loudest master volume the screens send (+30 dB) plays at full level; other levels
     // are that many hundredths of a dB below it, positive levels compressed so the top stays
     // clear of clipping.

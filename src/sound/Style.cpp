@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/Style.h"
 
+#include "common/TextLines.h"
+
 #include "catalogue/RhythmCatalogue.h"
 #include "sound/Bands.h"
 
@@ -19,13 +21,7 @@ constexpr qint64 kMaxStyleFileSize = 4 * 1024 * 1024;
 StyleParse parseStyle(QStringView text) {
     StyleParse result;
     Style style;
-    int lineNumber = 0;
-    for (const QStringView raw : text.split(u'\n')) {
-        ++lineNumber;
-        const QStringView line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#')) {
-            continue;
-        }
+    for (const auto& [lineNumber, line] : contentLines(text)) {
         const auto fail = [&](const QString& why) {
             result.error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);
             return result;
