@@ -2,6 +2,7 @@
 #pragma once
 
 #include "i18n/CaptionTable.h"
+#include "play/RhythmPort.h"
 #include "sound/Platform.h"
 
 #include <QString>
@@ -17,14 +18,14 @@ namespace pulsadrome::sound {
 // and games screens) its right/wrong sounds. Screens share nothing through it. Every operation
 // returns at once; a false result means there was nothing to act on (no sound, no such band or
 // rhythm), which the screens report or pass over as they each do.
-class RhythmEngine {
+class RhythmEngine : public play::RhythmPort {
 public:
     // Slots 0 ... 559 hold the rhythms, 560 the band-preview phrase, 561 stays empty.
     static constexpr int kSlotCount = 562;
     static constexpr int kPreviewSlot = 560;
 
     RhythmEngine(MusicPlatform& platform, const i18n::CaptionTable& captions);
-    ~RhythmEngine();
+    ~RhythmEngine() override;
     RhythmEngine(const RhythmEngine&) = delete;
     RhythmEngine& operator=(const RhythmEngine&) = delete;
 
@@ -36,23 +37,24 @@ public:
     bool canSound() const { return static_cast<bool>(performance_); }
 
     // The band names in the interface language, the style's last band first.
-    QStringList FillBandList() const;
+    QStringList FillBandList() const override;
     // Chooses the band named `name` (a text of the band list).
-    bool SelectBand(const QString& name);
-    bool StopAll();
+    bool SelectBand(const QString& name) override;
+    bool StopAll() override;
     // Stops what sounds, then plays rhythm slot `k` (0 ... 559) at once.
-    bool PlayRhythm(int k);
+    bool PlayRhythm(int k) override;
     // Plays the band-preview phrase over whatever sounds.
-    bool PlayBandPreview();
+    bool PlayBandPreview() override;
     // The tempo in quarter notes per minute, from the current music time on.
-    bool SetTempo(qint16 quartersPerMinute);
+    bool SetTempo(qint16 quartersPerMinute) override;
     // Volume setting 0 ... 100 from the arrows: (v - 50) x 50 hundredths of a dB, 0 is silence.
-    bool ChangeVolume(int setting);
+    bool ChangeVolume(int setting) override;
     // Volume setting from the typed box: v x 60 - 3000 hundredths of a dB.
-    bool SetVolumeFromEdit(int setting);
+    bool SetVolumeFromEdit(int setting) override;
     // Plays the feedback sound theme + "_" + verdict ("cheval_faux"). After a verdict given
     // during play, later feedback sounds of this engine are 10 dB softer.
-    bool PlayFeedback(const QString& theme, const QString& verdict, bool verdictDuringPlay);
+    bool PlayFeedback(const QString& theme, const QString& verdict,
+                      bool verdictDuringPlay) override;
 
     static int changeVolumeLevel(int setting);
     static int editVolumeLevel(int setting);

@@ -1,0 +1,257 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/level/LevelOptions.h"
+
+#include "play/level/NumericText.h"
+#include "play/level/TempoGroups.h"
+
+#include <algorithm>
+
+namespace pulsadrome::play {
+
+namespace {
+
+// The record's yes/no holders read "1" for yes; anything else is no.
+bool isYes(const QString& holder) {
+    return holder == QLatin1String("1");
+}
+
+QString flagText(bool on) {
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// A stored setting as the arrows take it: clamped into their range; a text that is no number
+// leaves the arrows where they are.
+int storedValue(const QString& text, const NumberBox& box) {
+    const auto number = wholeNumber(text);
+    if (!number) {
+        return box.value;
+    }
+    return static_cast<int>(std::clamp<qint64>(*number, box.minimum, box.maximum));
+}
+
+// A typed value that may replace the arrows' value: a whole number in [low, high].
+std::optional<int> typedValue(const QString& text, int low, int high) {
+    const auto number = wholeNumber(text);
+    if (!number || *number < low || *number > high) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*number);
+}
+
+} // namespace
+
+LevelOptions::LevelOptions(LevelContext context) : context_(context) {}
+
+void LevelOptions::loadStoredChoices() {
+    const app::PlayerRecord& record = context_.players.current();
+    bands_ = context_.sound.FillBandList();
+    UpDown_Volume_Change(storedValue(record.volume, volume_));
+    UpDown_Tempo_Change(storedValue(record.tempo, tempo_));
+    showMetronome_ = metronomeShown_ = isYes(record.tictac);
+    showClock_ = clockShown_ = isYes(record.compteur);
+    showScore_ = scoreShown_ = isYes(record.reponse);
+    ApplyStoredInstrument();
+    Command_tempo_Click();
+    for (int i = 0; i < app::kSoundThemeCount; ++i) {
+        const auto& ticks = record.sounds[static_cast<std::size_t>(i)];
+        sounds_.right[static_cast<std::size_t>(i)] = isYes(ticks.right);
+        sounds_.wrong[static_cast<std::size_t>(i)] = isYes(ticks.wrong);
+    }
+    duration_.text = record.chrono;
+    duration_.value = storedValue(record.chrono, duration_);
+}
+
+void LevelOptions::reloadVolumeAndTempo() {
+    const app::PlayerRecord& record = context_.players.current();
+    UpDown_Volume_Change(storedValue(record.volume, volume_));
+    UpDown_Tempo_Change(storedValue(record.tempo, tempo_));
+}
+
+void LevelOptions::writeChoices() {
+    app::PlayerRecord& record = context_.players.current();
+    record.volume = volume_.text;
+    record.tempo = tempo_.text;
+    metronomeShown_ = showMetronome_;
+    record.tictac = flagText(showMetronome_);
+    clockShown_ = showClock_;
+    record.compteur = flagText(showClock_);
+    scoreShown_ = showScore_;
+    record.reponse = flagText(showScore_);
+    for (int i = 0; i < app::kSoundThemeCount; ++i) {
+        auto& ticks = record.sounds[static_cast<std::size_t>(i)];
+        ticks.right = flagText(sounds_.right[static_cast<std::size_t>(i)]);
+        ticks.wrong = flagText(sounds_.wrong[static_cast<std::size_t>(i)]);
+    }
+    record.chrono = duration_.text;
+    // With no band chosen (no sound, or a stored position that failed) the stored choice stays,
+    // so that it works again once the sound does.
+    if (bandPosition_ >= 0) {
+        record.instruments = QString::number(bandPosition_);
+    }
+}
+
+// Volume
+
+void LevelOptions::UpDown_Volume_Change(int value) {
+    volume_.value = std::clamp(value, volume_.minimum, volume_.maximum);
+    volume_.text = QString::number(volume_.value);
+    if (!context_.sound.ChangeVolume(volume_.value)) {
+        context_.screen.showMessage(LevelMessage::VolumeError);
+    }
+}
+
+void LevelOptions::EDIT_Volume_KeyPress(int key) {
+    if (key == kKeyEnter) {
+        validateVolume(true);
+    }
+}
+
+void LevelOptions::EDIT_Volume_LostFocus() {
+    validateVolume(false);
+}
+
+void LevelOptions::validateVolume(bool fromEnter) {
+    const auto typed = typedValue(volume_.text, 0, 100);
+    if (!typed) {
+        volume_.text = QString::number(volume_.value);
+        return;
+    }
+    UpDown_Volume_Change(*typed);
+    if (fromEnter) {
+        if (!context_.sound.ChangeVolume(volume_.value)) {
+            context_.screen.showMessage(LevelMessage::VolumeError);
+        }
+    } else {
+        context_.sound.SetVolumeFromEdit(volume_.value);
+    }
+}
+
+// Tempo
+
+void LevelOptions::UpDown_Tempo_Change(int value) {
+    tempo_.value = std::clamp(value, tempo_.minimum, tempo_.maximum);
+    tempo_.text = QString::number(tempo_.value);
+    Command_tempo_Click();
+}
+
+void LevelOptions::Command_tempo_Click() {
+    if (const auto tempo = scaledTempoFor(context_.menu.labelNN, tempo_.value)) {
+        sendTempo(*tempo);
+    }
+}
+
+void LevelOptions::sendTempo(qint16 tempo) {
+    if (!context_.sound.SetTempo(tempo)) {
+        context_.screen.showMessage(LevelMessage::TempoError);
+    }
+}
+
+void LevelOptions::EDIT_Tempo_KeyPress(int key) {
+    if (key == kKeyEnter) {
+        validateTempo();
+    }
+}
+
+void LevelOptions::EDIT_Tempo_LostFocus() {
+    validateTempo();
+}
+
+void LevelOptions::validateTempo() {
+    const auto typed = typedValue(tempo_.text, 1, 300);
+    if (!typed) {
+        tempo_.text = QString::number(tempo_.value);
+        return;
+    }
+    UpDown_Tempo_Change(*typed);
+    // A typed tempo holds unscaled, in every group, until the next start, arrow or button.
+    sendTempo(static_cast<qint16>(tempo_.value));
+}
+
+// Duration
+
+void LevelOptions::UpDown_chrono_Change(int value) {
+    duration_.value = std::clamp(value, duration_.minimum, duration_.maximum);
+    duration_.text = QString::number(duration_.value);
+}
+
+void LevelOptions::Text_chrono_KeyPress(int key) {
+    if (key == kKeyEnter) {
+        validateDuration();
+    }
+}
+
+void LevelOptions::validateDuration() {
+    // Up to 998: a typed 999 is refused although the arrows reach it. A typed 0 is refused too,
+    // since a clock started at 0 would pass below 0 and never end the run.
+    const auto typed = typedValue(duration_.text, 1, 998);
+    if (!typed) {
+        duration_.text = QString::number(duration_.value);
+        return;
+    }
+    UpDown_chrono_Change(*typed);
+}
+
+// Panel choices
+
+void LevelOptions::setSoundTick(app::SoundTheme theme, Verdict verdict, bool ticked) {
+    sounds_.of(verdict)[static_cast<std::size_t>(theme)] = ticked;
+}
+
+void LevelOptions::Image_theme_Click(app::SoundTheme theme) {
+    const QString word = themeWord(theme);
+    context_.players.current().fond = word;
+    context_.screen.applyTheme(word);
+    sounds_ = SoundChoice{};
+    sounds_.right[static_cast<std::size_t>(theme)] = true;
+    sounds_.wrong[static_cast<std::size_t>(theme)] = true;
+}
+
+void LevelOptions::Son_Click(app::SoundTheme theme, Verdict verdict) {
+    context_.sound.PlayFeedback(soundName(theme), verdictName(verdict), false);
+}
+
+void LevelOptions::playVerdictSound(Verdict verdict) {
+    play::playVerdictSound(context_.sound, sounds_, verdict, context_.random);
+}
+
+// Instruments
+
+void LevelOptions::Image_instrument_Click(int n) {
+    if (n < 0 || n >= kInstrumentCount) {
+        return;
+    }
+    framed_.fill(false);
+    framed_[static_cast<std::size_t>(n)] = true;
+    if (n < bands_.size()) {
+        LIST_Bands_Click(n);
+    }
+}
+
+void LevelOptions::LIST_Bands_Click(int position) {
+    if (position < 0 || position >= bands_.size()) {
+        return;
+    }
+    bandPosition_ = position;
+    if (!context_.sound.SelectBand(bands_[position])) {
+        context_.screen.showMessage(LevelMessage::BandError);
+    }
+    if (context_.menu.instrumentsReady) {
+        context_.sound.PlayBandPreview();
+    }
+}
+
+void LevelOptions::ApplyStoredInstrument() {
+    const auto position = wholeNumber(context_.players.current().instruments);
+    if (!position || *position < 0 || *position >= bands_.size()) {
+        context_.screen.showMessage(LevelMessage::InstrumentError);
+        return;
+    }
+    const int n = static_cast<int>(*position);
+    LIST_Bands_Click(n);
+    // Only the stored picture is framed here; a frame left by an earlier click stays.
+    if (n < kInstrumentCount) {
+        framed_[static_cast<std::size_t>(n)] = true;
+    }
+}
+
+} // namespace pulsadrome::play

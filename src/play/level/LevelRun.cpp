@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/level/LevelRun.h"
+
+#include "catalogue/Series.h"
+#include "play/level/NumericText.h"
+#include "play/level/QuestionOrder.h"
+
+namespace pulsadrome::play {
+
+namespace {
+
+// The first question is entry 2 ... 25: the start index is 1 ... 24 and NextQuestion advances
+// it before playing.
+constexpr int kStartPoints = 24;
+constexpr int kRightPoints = 100;
+constexpr int kWrongPoints = -100;
+constexpr int kMetronomeCost = -1;
+
+} // namespace
+
+LevelRun::LevelRun(LevelContext context) : context_(context), options_(context) {}
+
+void LevelRun::Form_Load() {
+    options_.loadStoredChoices();
+    clock_.setRemaining(context_.players.current().chrono);
+    context_.screen.applyTheme(context_.players.current().fond);
+}
+
+void LevelRun::applyLevelStart(const catalogue::LevelStart& start) {
+    for (const auto& write : start.answerWrites) {
+        nb_[static_cast<std::size_t>(write.answer - 1)] = QString::number(write.rhythm);
+    }
+    for (int cell = 1; cell <= AnswerGrid::kCellCount; ++cell) {
+        if (start.frames[static_cast<std::size_t>(cell - 1)] == catalogue::FrameColour::Red) {
+            grid_.place(cell);
+        }
+    }
+    score_ = start.score;
+    if (start.hideFeedback) {
+        feedback_.hideBoth();
+    }
+    title_ = start.title;
+    clock_.setRemaining(start.timerText);
+    if (start.pressTempo) {
+        options_.Command_tempo_Click();
+    }
+}
+
+void LevelRun::question_Click() {
+    options_.ApplyStoredInstrument();
+    options_.Command_tempo_Click();
+    grid_.centre();
+    feedback_.hideBoth();
+    clock_.start();
+    clock_.setRemaining(options_.duration().text);
+    score_ = QStringLiteral("0");
+    questionIndex_ = context_.random.below(kStartPoints) + 1;
+    NextQuestion();
+}
+
+void LevelRun::NextQuestion() {
+    questionIndex_ = questionIndex_ < kQuestionCount ? questionIndex_ + 1 : 1;
+    Jouer_rythmes();
+}
+
+void LevelRun::Jouer_rythmes() {
+    context_.sound.StopAll();
+    if (questionIndex_ < 1 || questionIndex_ > kQuestionCount) {
+        return;
+    }
+    const auto& order = QuestionOrder(gridKindOf(levelCode()));
+    const int answer = order[static_cast<std::size_t>(questionIndex_ - 1)];
+    question_ = QString::number(answer);
+    const qint64 rhythm = leadingNumber(nb_[static_cast<std::size_t>(answer - 1)]);
+    if (catalogue::isRhythm(static_cast<int>(rhythm))) {
+        context_.sound.PlayRhythm(catalogue::motifOf(static_cast<int>(rhythm)));
+    }
+}
+
+void LevelRun::Form_KeyDown(int keyCode) {
+    if (!acceptsAnswers()) {
+        return;
+    }
+    switch (keyCode) {
+    case kKeyRight:
+        MoveCursorRight();
+        break;
+    case kKeyLeft:
+        MoveCursorLeft();
+        break;
+    case kKeyDown:
+        MoveCursorDown();
+        break;
+    case kKeyUp:
+        MoveCursorUp();
+        break;
+    case kKeySpace:
+        ValidateAnswer();
+        break;
+    default:
+        break;
+    }
+}
+
+void LevelRun::moveCursor(CursorMove move) {
+    grid_.move(move, gridKindOf(levelCode()));
+}
+
+void LevelRun::ValidateAnswer() {
+    if (feedback_.wrongShown()) {
+        return;
+    }
+    const int cell = grid_.cursor();
+    if (cell == AnswerGrid::kReplayCell) {
+        Jouer_rythmes();
+    } else if (const auto answer = answerNumberOf(cell, gridKindOf(levelCode()))) {
+        // The answer is compared as text with the question last played.
+        if (QString::number(*answer) == question_) {
+            score_ = addToNumberText(score_, kRightPoints);
+            options_.playVerdictSound(Verdict::Right);
+            feedback_.showRight();
+        } else {
+            score_ = addToNumberText(score_, kWrongPoints);
+            options_.playVerdictSound(Verdict::Wrong);
+            feedback_.showWrong();
+        }
+    }
+    feedback_.startCountdown();
+}
+
+void LevelRun::Timer1_Timer() {
+    if (feedback_.Timer1_Timer() == FeedbackEnd::Right) {
+        NextQuestion();
+        feedback_.hideRight();
+    }
+}
+
+void LevelRun::Timer2_Timer() {
+    if (!clock_.tick()) {
+        return;
+    }
+    if (options_.metronomeShown()) {
+        score_ = addToNumberText(score_, kMetronomeCost);
+    }
+    if (leadingNumber(score_) >= kPassScore || leadingNumber(clock_.remaining()) == 0) {
+        endLevel();
+    }
+}
+
+void LevelRun::endLevel() {
+    // Nothing of the run is reset: its score, time, cursor and labels stay on view.
+    clock_.stop();
+    feedback_.stop();
+    context_.sound.StopAll();
+    const LevelVerdict verdict =
+        decideVerdict(levelCode(), score_, context_.menuLevels, context_.players);
+    if (verdict.stored && !verdict.stored->ok()) {
+        context_.screen.recordNotStored(*verdict.stored);
+    }
+    context_.screen.showResult(verdict);
+}
+
+void LevelRun::Label_arret_Click() {
+    grid_.centre();
+    clock_.setRemaining(options_.duration().text);
+    score_ = QStringLiteral("0");
+    clock_.stop();
+    feedback_.stop();
+    context_.sound.StopAll();
+}
+
+void LevelRun::Image_retour_Click() {
+    feedback_.stop();
+    clock_.stop();
+    context_.sound.StopAll();
+}
+
+void LevelRun::Label_option_Click() {
+    options_.ApplyStoredInstrument();
+    options_.reloadVolumeAndTempo();
+    context_.sound.StopAll();
+    panelOpen_ = true;
+    // A started run has used some of its time: its clock pauses while the panel is open.
+    if (leadingNumber(clock_.remaining()) < leadingNumber(options_.duration().text)) {
+        clock_.stop();
+    }
+}
+
+void LevelRun::Image_cacher_options_Click() {
+    const qint64 remaining = leadingNumber(clock_.remaining());
+    if (remaining < leadingNumber(options_.duration().text) && remaining != 0) {
+        clock_.start();
+    } else {
+        clock_.setRemaining(options_.duration().text);
+    }
+    options_.writeChoices();
+    if (const app::StoreStatus status = context_.players.storeCurrent(); !status.ok()) {
+        context_.screen.recordNotStored(status);
+    }
+    panelOpen_ = false;
+}
+
+} // namespace pulsadrome::play

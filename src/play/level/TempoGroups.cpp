@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/level/TempoGroups.h"
+
+#include "catalogue/Levels.h"
+
+namespace pulsadrome::play {
+
+std::optional<TempoGroup> tempoGroupOf(QStringView levelCode) {
+    const catalogue::Level* level = catalogue::findLevelByCode(levelCode);
+    if (!level) {
+        return std::nullopt;
+    }
+    switch (level->series) {
+    case catalogue::Series::Main:
+        return TempoGroup::Crotchet;
+    case catalogue::Series::Compound:
+        return TempoGroup::DottedCrotchet;
+    case catalogue::Series::MinimBeat:
+        break;
+    }
+    return TempoGroup::Minim;
+}
+
+qint16 scaleTempo(TempoGroup group, int t) {
+    switch (group) {
+    case TempoGroup::Crotchet:
+        return static_cast<qint16>(t);
+    case TempoGroup::DottedCrotchet: {
+        const int threeHalves = 3 * t;
+        int tempo = threeHalves / 2;
+        if (threeHalves % 2 != 0 && tempo % 2 != 0) {
+            ++tempo; // an exact half goes to the even neighbour
+        }
+        return static_cast<qint16>(tempo);
+    }
+    case TempoGroup::Minim:
+        break;
+    }
+    return static_cast<qint16>(2 * t);
+}
+
+std::optional<qint16> scaledTempoFor(QStringView levelCode, int t) {
+    const auto group = tempoGroupOf(levelCode);
+    if (!group) {
+        return std::nullopt;
+    }
+    return scaleTempo(*group, t);
+}
+
+} // namespace pulsadrome::play

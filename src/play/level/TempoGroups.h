@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QStringView>
+#include <QtGlobal>
+
+#include <optional>
+
+namespace pulsadrome::play {
+
+// How a level code turns the tempo setting into the tempo the engine gets. Codes are compared
+// as exact texts ("07" is no level).
+enum class TempoGroup {
+    Crotchet,       // "1a", "1b", "1" ... "46": the setting as it is
+    DottedCrotchet, // "101" ... "112": the setting x 3/2
+    Minim,          // "201" ... "212": the setting x 2
+};
+
+std::optional<TempoGroup> tempoGroupOf(QStringView levelCode);
+
+// The tempo sent for setting t (1 ... 300) in `group`. x 3/2 rounds a half to the even
+// neighbour: 101 gives 152 (151.5), 103 gives 154 (154.5).
+qint16 scaleTempo(TempoGroup group, int t);
+
+// The tempo to send for `levelCode`, none for a code outside the three groups.
+std::optional<qint16> scaledTempoFor(QStringView levelCode, int t);
+
+} // namespace pulsadrome::play
