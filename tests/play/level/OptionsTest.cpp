@@ -212,12 +212,6 @@ TEST(LevelThemes, withNoRightSoundTickedARightAnswerIsSilentButStillScores) {
     EXPECT_TRUE(bench.run.feedback().rightShown());
 }
 
-TEST(LevelThemes, aPreviewPlaysOnceWithoutSofteningLaterSounds) {
-    LevelBench bench;
-    bench.run.options().Son_Click(SoundTheme::Cheval, Verdict::Wrong);
-    EXPECT_THAT(bench.sound.argsOf("PlayFeedback"), ElementsAre("cheval_faux preview"));
-}
-
 TEST(FeedbackSoundDraw, everyTickedSoundComesUpAboutEquallyAndAnUntickedOneNever) {
     pulsadrome::SeededRandom random(7);
     std::array<bool, pulsadrome::app::kSoundThemeCount> ticked{};
