@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/games/GameQuestions.h"
+
+#include "catalogue/RhythmCatalogue.h"
+
+namespace pulsadrome::play {
+
+bool soundsLikeAsked(int chosen, int asked) {
+    if (chosen == asked) {
+        return true;
+    }
+    const catalogue::RhythmCatalogue& rhythms = catalogue::rhythmCatalogue();
+    const catalogue::CatalogueEntry* a = rhythms.find(chosen);
+    const catalogue::CatalogueEntry* b = rhythms.find(asked);
+    return a && b && a->text == b->text;
+}
+
+std::optional<TempoGroup> tempoGroupOfGameCode(QStringView gameCode) {
+    for (const catalogue::GameEntry& game : catalogue::games()) {
+        if (game.code == gameCode) {
+            switch (game.series) {
+            case catalogue::Series::Main:
+                return TempoGroup::Crotchet;
+            case catalogue::Series::Compound:
+                return TempoGroup::DottedCrotchet;
+            case catalogue::Series::MinimBeat:
+                return TempoGroup::Minim;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<TempoGroup> tempoGroupOfMeter(QStringView meter) {
+    if (meter == u"44") {
+        return TempoGroup::Crotchet;
+    }
+    if (meter == u"22") {
+        return TempoGroup::Minim;
+    }
+    if (meter == u"68") {
+        return TempoGroup::DottedCrotchet;
+    }
+    return std::nullopt;
+}
+
+int GameQuestions::advance() {
+    index_ = index_ < kGameQuestionCount ? index_ + 1 : 1;
+    return repeat();
+}
+
+int GameQuestions::repeat() {
+    if (index_ == 0) {
+        return 0;
+    }
+    question_ = GameQuestionOrder[static_cast<std::size_t>(index_ - 1)];
+    return question_;
+}
+
+bool GameQuestions::isRight(int cell) const {
+    if (cell == question_) {
+        return true;
+    }
+    return question_ != 0 && soundsLikeAsked(rhythmOf(cell), rhythmOf(question_));
+}
+
+} // namespace pulsadrome::play

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/DataDirectory.h"
+#include "i18n/CaptionTable.h"
+#include "play/games/HighScoreList.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace pulsadrome::play {
+
+// Form_score's rules: the high-score table of the game code, into which the games screen enters
+// the score of a one-player game before the window is shown.
+class ScoreWindow {
+public:
+    ScoreWindow(const app::DataDirectory& directory, const QString& gameCode,
+                const TextMeasure& measure);
+
+    // The table: 30 entries of the game's file, created with default entries when missing.
+    ScoreFileStatus Form_Load();
+    // txtName and txtScore into the table. The score text is read as a number and rounded to a
+    // whole 32-bit one; a text that is no such number enters nothing.
+    ScoreFileStatus Command1_Click(const QString& txtName, const QString& txtScore);
+
+    const QStringList& lstScores() const { return lstScores_; }
+
+private:
+    HighScoreList list_;
+    QStringList lstScores_;
+};
+
+// Form_score2's winner line: Label_vainqueur and vainqueur.
+struct WinnerLine {
+    QString labelVainqueur; // "The winner is", or the tie sentence
+    QString vainqueur;      // the winner's name; empty on a tie
+};
+
+// Compares the two final scores (Label_score, Label_scoreB) as whole numbers of any size.
+// `j1` and `j2` are the names typed on the menu.
+WinnerLine winnerLine(const QString& j1, const QString& j2, QStringView score, QStringView scoreB,
+                      const i18n::CaptionTable& captions);
+
+} // namespace pulsadrome::play

@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/games/GameRun.h"
+
+#include "catalogue/Series.h"
+#include "play/games/GameKeys.h"
+#include "play/level/NumericText.h"
+
+#include <algorithm>
+
+namespace pulsadrome::play {
+
+namespace {
+
+constexpr int kRightPoints = 100;
+constexpr int kWrongPoints = -100;
+constexpr int kMascotCost = -1;
+constexpr int kFeedbackSeconds = 2;
+// The range of the tempo arrows.
+constexpr int kTempoMinimum = 1;
+constexpr int kTempoMaximum = 300;
+
+} // namespace
+
+GameRun::GameRun(GameContext context) : context_(context) {
+    // The screen's load: the stored length into the clock and the length boxes.
+    const QString& stored = context_.players.current().chrono;
+    length_.setStored(stored);
+    clock_.setRemaining(stored);
+}
+
+bool GameRun::mascotShown() const {
+    return context_.players.current().tictac == u"1";
+}
+
+void GameRun::prepare(const catalogue::GameStart& start) {
+    gameCode_ = start.gameCode;
+    meter_ = start.meterCode;
+    j1_ = start.j1;
+    j2_ = start.j2;
+    questions_.setPool(start.drawn);
+    twoPlayers_ = start.secondCursorVisible;
+    secondPlayerLabel_ = start.labelJoueur2Visible;
+    const auto red =
+        std::find(start.frames.begin(), start.frames.end(), catalogue::FrameColour::Red);
+    cursor_.place(red != start.frames.end() ? static_cast<int>(red - start.frames.begin()) + 1
+                                            : kListenCell);
+    cursorB_.place(kListenCell);
+    if (start.chronoText) {
+        length_.setStored(*start.chronoText);
+    }
+    if (start.timerText) {
+        clock_.setRemaining(*start.timerText);
+    }
+    length_.setEnabled(start.layout.chronoEnabled);
+    if (start.pressTempo) {
+        Command_tempo_Click();
+    }
+}
+
+void GameRun::question_Click() {
+    context_.screen.applyStoredInstrument();
+    bonus_.clear();
+    Command_tempo_Click();
+    cursor_.place(kListenCell);
+    cursorB_.place(kListenCell);
+    wrongShownB_ = wrongShown_ = rightShown_ = false;
+    clock_.start();
+    clock_.setRemaining(length_.text());
+    score_ = scoreB_ = 0;
+    questions_.drawStart(context_.random);
+    NextQuestion();
+}
+
+void GameRun::NextQuestion() {
+    bonus_.Calcul_bonus(context_.random);
+    play(questions_.advance());
+}
+
+void GameRun::ReplayRhythm() {
+    sendTempo(tempoGroupOfMeter(meter_));
+    play(questions_.repeat());
+}
+
+void GameRun::Command_tempo_Click() {
+    sendTempo(tempoGroupOfGameCode(gameCode_));
+}
+
+void GameRun::sendTempo(std::optional<TempoGroup> group) {
+    if (!group) {
+        return;
+    }
+    const auto arrows = static_cast<int>(std::clamp<qint64>(
+        leadingNumber(context_.players.current().tempo), kTempoMinimum, kTempoMaximum));
+    context_.sound.SetTempo(scaleTempo(*group, arrows));
+}
+
+void GameRun::play(int cell) {
+    if (cell < 1 || cell > kGameCellCount) {
+        return;
+    }
+    const int rhythm = questions_.rhythmOf(cell);
+    if (rhythm >= 1 && rhythm <= catalogue::kRhythmCount) {
+        context_.sound.PlayRhythm(rhythm - 1);
+    }
+}
+
+void GameRun::Form_KeyDown(int keyCode) {
+    if (rightShown_ || !clock_.running()) {
+        return;
+    }
+    switch (keyCode) {
+    case KeyRight:
+        MoveCursorRight();
+        break;
+    case KeyLeft:
+        MoveCursorLeft();
+        break;
+    case KeyUp:
+        MoveCursorUp();
+        break;
+    case KeyDown:
+        MoveCursorDown();
+        break;
+    case KeySpace:
+        ValidateAnswer();
+        break;
+    case KeyPad3:
+        MoveCursorRightB();
+        break;
+    case KeyPad1:
+        MoveCursorLeftB();
+        break;
+    case KeyPad5:
+        MoveCursorUpB();
+        break;
+    case KeyPad2:
+        MoveCursorDownB();
+        break;
+    case KeyPad0:
+        ValidateAnswerB();
+        break;
+    default:
+        break;
+    }
+}
+
+void GameRun::ValidateAnswer() {
+    if (wrongShown_) {
+        return;
+    }
+    judge(GamePlayer::First, cursor_.cell());
+    restartFeedbackCountdown();
+}
+
+void GameRun::ValidateAnswerB() {
+    if (wrongShownB_) {
+        return;
+    }
+    // In a one-player game player 2's confirmation judges nothing but still restarts the
+    // countdown.
+    if (secondPlayerLabel_) {
+        judge(GamePlayer::Second, cursorB_.cell());
+    }
+    restartFeedbackCountdown();
+}
+
+void GameRun::judge(GamePlayer player, int cell) {
+    if (cell == kListenCell) {
+        ReplayRhythm();
+        return;
+    }
+    const bool first = player == GamePlayer::First;
+    qint64& score = first ? score_ : scoreB_;
+    bool& wrongShown = first ? wrongShown_ : wrongShownB_;
+    const bool right = questions_.isRight(cell);
+    // A bonus goes to whoever answers right first; a wrong answer never touches it.
+    score += right ? kRightPoints + bonus_.points() : kWrongPoints;
+    playVerdictSound(context_.sound, soundChoice(player), right ? Verdict::Right : Verdict::Wrong,
+                     context_.random);
+    rightShown_ = right;
+    wrongShown = !right;
+}
+
+SoundChoice GameRun::soundChoice(GamePlayer player) const {
+    const app::PlayerRecord& record = context_.players.current();
+    SoundChoice choice;
+    for (int t = 0; t < app::kSoundThemeCount; ++t) {
+        const auto theme = static_cast<app::SoundTheme>(t);
+        const app::SoundTicks& ticks =
+            player == GamePlayer::First ? record.ticks(theme) : record.ticks2(theme);
+        choice.right[static_cast<std::size_t>(t)] = ticks.right == u"1";
+        choice.wrong[static_cast<std::size_t>(t)] = ticks.wrong == u"1";
+    }
+    return choice;
+}
+
+void GameRun::restartFeedbackCountdown() {
+    feedbackRunning_ = true;
+    feedbackCountdown_ = kFeedbackSeconds;
+}
+
+void GameRun::Timer1_Timer() {
+    if (!feedbackRunning_) {
+        return;
+    }
+    --feedbackCountdown_;
+    const bool over = feedbackCountdown_ == 0;
+    if (over) {
+        feedbackRunning_ = false;
+    }
+    // One label per countdown, the first shown in this order; a later one stays shown (and its
+    // player blocked) until a countdown ends with the labels before it hidden.
+    if (rightShown_) {
+        if (over) {
+            NextQuestion(); // before Label_vrai goes: the next rhythm and bonus come first
+            rightShown_ = false;
+        }
+    } else if (wrongShown_) {
+        wrongShown_ = !over;
+    } else if (wrongShownB_) {
+        wrongShownB_ = !over;
+    }
+}
+
+void GameRun::Timer2_Timer() {
+    if (!clock_.tick()) {
+        return;
+    }
+    // The cost comes before the end test: the final score pays for the last second.
+    if (mascotShown()) {
+        score_ += kMascotCost;
+        scoreB_ += kMascotCost;
+    }
+    // The end is the text "0": a clock started at "0" runs on through "-1" and never ends.
+    if (clock_.remaining() == u"0") {
+        endGame();
+    }
+}
+
+void GameRun::endGame() {
+    clock_.stop();
+    feedbackRunning_ = false;
+    context_.sound.StopAll();
+    context_.screen.gameEnded(
+        GameResult{twoPlayers_, gameCode_, j1_, QString::number(score_), QString::number(scoreB_)});
+}
+
+void GameRun::Label_arret_Click() {
+    clock_.setRemaining(length_.text());
+    score_ = scoreB_ = 0;
+    clock_.stop();
+    feedbackRunning_ = false;
+    bonus_.stopCountdown();
+    context_.sound.StopAll();
+}
+
+void GameRun::Image_retour_Click() {
+    feedbackRunning_ = false;
+    clock_.stop();
+    context_.sound.StopAll();
+}
+
+} // namespace pulsadrome::play
