@@ -115,7 +115,6 @@ int MenuWindow::addLevels(int top) {
     heading->setProperty("kind", "heading");
     place(heading, px(20), top, px(370), px(24), 13);
 
-    const QString soon = captions_.text(u"bientot");
     int y = top + px(26);
     // The menu shows the main series, then the minim-beat series, then compound time.
     for (const auto series :
@@ -136,7 +135,8 @@ int MenuWindow::addLevels(int top) {
                 addLabel(level.menuLabel, QString::number(level.displayNumber),
                          QStringLiteral("level"), px(20 + column * 31), y, px(27), px(25));
             label->setProperty("series", seriesName(level.series));
-            label->setToolTip(soon);
+            connect(label, &ui::ClickLabel::clicked, this,
+                    [this, name = level.menuLabel] { emit levelRequested(name); });
             ++column;
         }
         y += px(30);

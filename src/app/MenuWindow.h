@@ -32,6 +32,8 @@ signals:
     void quitRequested();
     void helpRequested();
     void webRequested();
+    // An open level's label was clicked (Label_1a, Niveau7, Niveau07T ...).
+    void levelRequested(const QString& menuLabel);
 
 private:
     ui::ClickLabel* addLabel(const QString& name, const QString& caption, const QString& kind,

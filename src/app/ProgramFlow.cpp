@@ -6,7 +6,10 @@
 #include "app/MenuWindow.h"
 #include "app/PlayerWindows.h"
 #include "app/ResolutionWindow.h"
+#include "catalogue/LevelStart.h"
+#include "catalogue/Levels.h"
 #include "i18n/LanguageFile.h"
+#include "play/level/LevelWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,17 +29,17 @@ const QString kWebSite = QStringLiteral("https://pulsadrome.org/");
 
 } // namespace
 
-ProgramFlow::ProgramFlow(DataDirectory dataDirectory)
-    : dataDirectory_(std::move(dataDirectory)),
+ProgramFlow::ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound)
+    : dataDirectory_(std::move(dataDirectory)), makeSound_(std::move(makeSound)),
       languageFile_(dataDirectory_.file(QString::fromLatin1(i18n::kLanguageFileName))),
       store_(std::make_unique<PlayerStore>(dataDirectory_)) {
     i18n::applyLanguageAtStartup(captions_, languageFile_);
 }
 
 ProgramFlow::~ProgramFlow() {
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{menu_.data(), backdrop_.data(), newPlayer_.data(),
-                                         playerChoice_.data(), resolution_.data()}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             level_.data(), menu_.data(), backdrop_.data(), newPlayer_.data(), playerChoice_.data(),
+             resolution_.data()}) {
         delete window;
     }
 }
@@ -127,6 +130,7 @@ void ProgramFlow::goOn() {
     connect(menu_, &MenuWindow::quitRequested, this, &ProgramFlow::quit);
     connect(menu_, &MenuWindow::helpRequested, this, &ProgramFlow::openHelp);
     connect(menu_, &MenuWindow::webRequested, this, &ProgramFlow::openWebSite);
+    connect(menu_, &MenuWindow::levelRequested, this, &ProgramFlow::startLevel);
     menu_->centreOnScreen();
     menu_->show();
     menu_->raise();
@@ -154,6 +158,9 @@ bool ProgramFlow::storePlayer() {
 }
 
 void ProgramFlow::closeMenu() {
+    // The level screen goes with the menu, before the holders it reads.
+    delete level_;
+    levelSound_.reset();
     delete menu_;
     delete backdrop_;
     menuModel_.reset();
@@ -175,6 +182,52 @@ void ProgramFlow::quit() {
     delete newPlayer_;
     delete playerChoice_;
     emit finished();
+}
+
+bool ProgramFlow::openLevelScreen() {
+    if (level_) {
+        return true;
+    }
+    QString why;
+    levelSound_ = makeSound_ ? makeSound_(captions_, &why) : nullptr;
+    if (!levelSound_) {
+        // Without sound no level can be played: say so, then the program ends.
+        qWarning().noquote() << "The level screen cannot sound:" << why;
+        QMessageBox::critical(menu_, QStringLiteral("Pulsadrome"),
+                              captions_.text(u"Label_directx"));
+        // The menu label that asked is still at work: the end comes after it.
+        QMetaObject::invokeMethod(this, &ProgramFlow::quit, Qt::QueuedConnection);
+        return false;
+    }
+    level_ = new play::LevelWindow(*levelSound_, *store_, random_, menuModel_->holders,
+                                   menuModel_->levels, captions_);
+    connect(level_, &play::LevelWindow::left, this, &ProgramFlow::leaveLevel);
+    connect(level_, &play::LevelWindow::resultClosed, menu_, &MenuWindow::refreshLevels);
+    return true;
+}
+
+bool ProgramFlow::startLevel(const QString& menuLabel) {
+    const catalogue::Level* level = catalogue::findLevelByLabel(menuLabel);
+    if (!level || !menuModel_ || !menuModel_->levels.isEnabled(menuLabel) || !openLevelScreen()) {
+        return false;
+    }
+    level_->applyLevelStart(catalogue::startLevel(*level, captions_.text(u"niveau"),
+                                                  level_->run().options().duration().text,
+                                                  menuModel_->holders));
+    level_->centreOnScreen();
+    level_->show();
+    level_->raise();
+    level_->activateWindow();
+    level_->setFocus();
+    menu_->hide();
+    return true;
+}
+
+void ProgramFlow::leaveLevel() {
+    menu_->refreshLevels();
+    menu_->show();
+    menu_->raise();
+    menu_->activateWindow();
 }
 
 void ProgramFlow::openHelp() {

@@ -8,22 +8,32 @@
 #include "app/PlayerStore.h"
 #include "app/PlayerWindows.h"
 #include "app/ResolutionWindow.h"
+#include "common/Random.h"
 #include "i18n/CaptionTable.h"
+#include "play/RhythmPort.h"
+#include "play/level/LevelWindow.h"
 
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 namespace pulsadrome::app {
 
 // The program's windows and the ways between them: the screen-size check, the player choice
 // and new-player form, then the backdrop and the menu; back to the player choice, or the end.
-// It owns the caption table and the player database for the whole run.
+// It owns the caption table and the player database for the whole run. The level screen is made
+// the first time the menu starts a level and stays, hidden between levels, until the menu goes.
 class ProgramFlow : public QObject {
     Q_OBJECT
 public:
-    explicit ProgramFlow(DataDirectory dataDirectory);
+    // Makes the sound of a play screen; null when the program cannot sound (`why` says why).
+    using SoundMaker = std::function<std::unique_ptr<play::RhythmPort>(
+        const i18n::CaptionTable& captions, QString* why)>;
+
+    // Without a sound maker no play screen can open.
+    explicit ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound = {});
     ~ProgramFlow() override;
 
     // Opens the player database, asking before a damaged one is set aside. False when the
@@ -39,11 +49,15 @@ public:
     MenuWindow* menu() const { return menu_; }
     BackdropWindow* backdrop() const { return backdrop_; }
     MenuModel* menuModel() const { return menuModel_.get(); }
+    play::LevelWindow* level() const { return level_; }
 
     void showPlayerChoice();
     void goOn();
     void changePlayer();
     void quit();
+    // A level label of the menu: the level screen takes the level and is shown. False when the
+    // screen cannot open; the program then ends after saying why.
+    bool startLevel(const QString& menuLabel);
 
 signals:
     void finished();
@@ -58,8 +72,12 @@ private:
     void openHelp();
     void openWebSite();
     void openInstructions();
+    bool openLevelScreen();
+    void leaveLevel();
 
     DataDirectory dataDirectory_;
+    SoundMaker makeSound_;
+    SeededRandom random_{freshSeed()};
     QString languageFile_;
     i18n::CaptionTable captions_;
     std::unique_ptr<PlayerStore> store_;
@@ -69,6 +87,8 @@ private:
     QPointer<NewPlayerWindow> newPlayer_;
     QPointer<BackdropWindow> backdrop_;
     QPointer<MenuWindow> menu_;
+    std::unique_ptr<play::RhythmPort> levelSound_; // the level screen's, while it exists
+    QPointer<play::LevelWindow> level_;
 };
 
 } // namespace pulsadrome::app

@@ -8,9 +8,16 @@
 #include "app/ProgramFlow.h"
 #include "app/ResolutionWindow.h"
 #include "i18n/LanguageFile.h"
+#include "play/level/LevelWindow.h"
+#include "play/level/ResultWindow.h"
+#include "sound/MusicService.h"
+#include "sound/RhythmEngine.h"
+#include "ui/ClickLabel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -52,6 +59,43 @@ bool addDemoPlayers(PlayerStore& store) {
     return store.add(lina) && store.add(tom) && store.add(zoe);
 }
 
+void press(QWidget* window, Qt::Key key) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(window, &down);
+}
+
+// The level screen of Lina's open level 7, idle, then after a right and a wrong answer, and the
+// result window of a passed level.
+void shootLevel(ProgramFlow& flow, Camera& camera, const QString& suffix, bool wholeRun) {
+    if (!flow.startLevel(QStringLiteral("Niveau7"))) {
+        return;
+    }
+    play::LevelWindow* level = flow.level();
+    level->setScale(1.0);
+    camera.shoot(level, QStringLiteral("level-idle") + suffix);
+    if (wholeRun) {
+        play::LevelRun& run = level->run();
+        level->playLabel()->clicked();
+        press(level, Qt::Key_Down);
+        press(level, Qt::Key_Left);
+        level->Timer2_Timer();
+        level->Timer2_Timer();
+        level->Timer2_Timer();
+        camera.shoot(level, QStringLiteral("level-running") + suffix);
+        // Answer 6 is the bottom-left cell, where the cursor stands.
+        press(level, run.question() == QStringLiteral("6") ? Qt::Key_Right : Qt::Key_Space);
+        press(level, Qt::Key_Space);
+        level->Timer1_Timer();
+        camera.shoot(level, QStringLiteral("level-feedback") + suffix);
+    }
+    play::ResultWindow result(flow.captions().text(u"Label_resultat2"),
+                              flow.players().current().fond, level);
+    result.setScale(1.0);
+    camera.shoot(&result, QStringLiteral("result") + suffix);
+    result.close();
+    level->backLabel()->clicked();
+}
+
 } // namespace
 
 QString takeTour(const QString& folder) {
@@ -64,7 +108,14 @@ QString takeTour(const QString& folder) {
     if (!scratch.isValid() || !data) {
         return QStringLiteral("No throwaway data folder can be made: %1").arg(error);
     }
-    ProgramFlow flow(*data);
+    // A music service that is never started: the screens' engines work and nothing sounds.
+    sound::MusicService music({QString(), false, 256});
+    ProgramFlow flow(*data, [&music](const i18n::CaptionTable& captions, QString* why) {
+        auto engine = std::make_unique<sound::RhythmEngine>(music, captions);
+        return engine->Initialise(QDir::currentPath(), true, why)
+                   ? std::unique_ptr<play::RhythmPort>(std::move(engine))
+                   : nullptr;
+    });
     if (!flow.openPlayers() || !addDemoPlayers(flow.players())) {
         return QStringLiteral("The demonstration players cannot be made.");
     }
@@ -101,6 +152,7 @@ QString takeTour(const QString& folder) {
     flow.goOn();
     flow.menu()->setScale(1.0);
     camera.shoot(flow.menu(), QStringLiteral("06-menu"));
+    shootLevel(flow, camera, QString(), true);
     flow.backdrop()->showNormal();
     flow.backdrop()->resize(1280, 800);
     camera.shoot(flow.backdrop(), QStringLiteral("07-backdrop-1280x800"));
@@ -115,6 +167,7 @@ QString takeTour(const QString& folder) {
         flow.goOn();
         flow.menu()->setScale(1.0);
         camera.shoot(flow.menu(), QStringLiteral("menu-") + code);
+        shootLevel(flow, camera, QStringLiteral("-") + code, code == QStringLiteral("allemand"));
         flow.changePlayer();
     }
     flow.quit();

@@ -9,11 +9,13 @@
 #include "i18n/CaptionTable.h"
 #include "i18n/LanguageFile.h"
 #include "sound/MusicService.h"
+#include "sound/RhythmEngine.h"
 #include "sound/SoundFonts.h"
 #include "ui/Style.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -50,7 +52,16 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
         return 1;
     }
     QApplication::setQuitOnLastWindowClosed(false);
-    app::ProgramFlow flow(*dataDir);
+    // Each play screen has an engine of its own on the one music service.
+    app::ProgramFlow flow(*dataDir,
+                          [&music](const i18n::CaptionTable& captions,
+                                   QString* why) -> std::unique_ptr<play::RhythmPort> {
+                              auto engine = std::make_unique<sound::RhythmEngine>(music, captions);
+                              if (!engine->Initialise(QDir::currentPath(), true, why)) {
+                                  return nullptr;
+                              }
+                              return engine;
+                          });
     if (!flow.openPlayers()) {
         return 1;
     }

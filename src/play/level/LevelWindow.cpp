@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/level/LevelWindow.h"
+
+#include "app/Startup.h"
+#include "play/level/LevelPictures.h"
+#include "play/level/ResultWindow.h"
+#include "ui/ClickLabel.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+
+namespace pulsadrome::play {
+
+namespace {
+
+// The grid in twips: three columns and three rows of 3495 x 855 cells.
+constexpr int kCellWidth = 3495;
+constexpr int kCellHeight = 855;
+constexpr std::array<int, 3> kColumnLefts{600, 4200, 7800};
+constexpr std::array<int, 3> kRowTops{540, 1500, 2460};
+
+// Positions of the rest of the screen, in logical pixels of the 800 x 600 form.
+constexpr int px(int pixels) {
+    return pixels * 15;
+}
+
+constexpr const char* kStyle = R"(
+QLabel#Label_niveau { color: #c0392b; font-weight: bold; }
+QLabel[kind="value"] { color: #23395d; font-weight: bold; }
+QLabel[kind="verdict"] { color: white; font-weight: bold; border-radius: 10px; }
+QLabel#Label_vrai { background: #27ae60; }
+QLabel#Label_faux { background: #e74c3c; }
+QLabel[kind="command"] {
+  border-radius: 10px; font-weight: bold; color: white; border: 2px solid rgba(0,0,0,40);
+}
+QLabel#question { background: #27ae60; }
+QLabel#Label_arret { background: #e67e22; }
+QLabel#Image_retour { background: #2e86de; }
+QLabel[kind="command"][pressed="true"] { border: 2px outset white; background: white; color: #23395d; }
+)";
+
+constexpr int keyCodeOf(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return kKeyLeft;
+    case Qt::Key_Right:
+        return kKeyRight;
+    case Qt::Key_Up:
+        return kKeyUp;
+    case Qt::Key_Down:
+        return kKeyDown;
+    case Qt::Key_Space:
+        return kKeySpace;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+LevelWindow::LevelWindow(RhythmPort& sound, app::PlayerRecordStore& players, Random& random,
+                         const catalogue::MenuHolders& menu,
+                         catalogue::LevelLabelStates& menuLevels,
+                         const i18n::CaptionTable& captions, QWidget* parent)
+    : ui::Form(12000, 9000, parent), captions_(captions),
+      run_(LevelContext{sound, players, random, menu, menuLevels, *this}) {
+    setObjectName(QStringLiteral("Form_rythme"));
+    setWindowTitle(QStringLiteral("Pulsadrome"));
+    setStyleSheet(QString::fromLatin1(kStyle));
+    setFocusPolicy(Qt::StrongFocus);
+    buildGrid();
+    buildStatus();
+    buildCommands();
+
+    timer1_.setInterval(1000);
+    timer2_.setInterval(1000);
+    connect(&timer1_, &QTimer::timeout, this, &LevelWindow::Timer1_Timer);
+    connect(&timer2_, &QTimer::timeout, this, &LevelWindow::Timer2_Timer);
+
+    run_.Form_Load();
+    render();
+    setScale(screenScale());
+}
+
+void LevelWindow::buildGrid() {
+    // Shape11: one card around the grid, shorter when the top row is not in use.
+    fullFrame_ = new QWidget(this);
+    starterFrame_ = new QWidget(this);
+    for (QWidget* frame : {fullFrame_, starterFrame_}) {
+        frame->setAttribute(Qt::WA_StyledBackground);
+        frame->setStyleSheet(QStringLiteral(
+            "background: rgba(255,255,255,170); border-radius: 14px; border: 2px solid white;"));
+    }
+    place(fullFrame_, 450, catalogue::kFullGrid.frameTop + 240, 11100,
+          catalogue::kFullGrid.frameHeight - 240);
+    place(starterFrame_, 450, catalogue::kStarterGrid.frameTop + 200, 11100,
+          catalogue::kStarterGrid.frameHeight - 200);
+    starterFrame_->hide();
+
+    for (int cell = 1; cell <= AnswerGrid::kCellCount; ++cell) {
+        auto* view = new GridCell(this);
+        view->setObjectName(QStringLiteral("Shape%1").arg(cell));
+        if (cell == AnswerGrid::kReplayCell) {
+            view->setListenSign();
+        }
+        const int row = (cell - 1) / 3;
+        const int column = (cell - 1) % 3;
+        place(view, kColumnLefts[static_cast<std::size_t>(column)],
+              kRowTops[static_cast<std::size_t>(row)], kCellWidth, kCellHeight);
+        cells_[static_cast<std::size_t>(cell - 1)] = view;
+    }
+
+    addPanel(px(150), px(1), px(500), px(25));
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("Label_niveau"));
+    title_->setAlignment(Qt::AlignCenter);
+    place(title_, px(150), px(1), px(500), px(25), 15);
+}
+
+void LevelWindow::buildStatus() {
+    mascot_ = new PictureBox(this);
+    mascot_->setObjectName(QStringLiteral("Metronome_stop"));
+    mascot_->setToolTip(QStringLiteral("Tictac"));
+    place(mascot_, px(36), px(262), px(130), px(195));
+
+    addPanel(px(190), px(268), px(200), px(64));
+    addPanel(px(410), px(268), px(200), px(64));
+    score_ = new QLabel(this);
+    score_->setObjectName(QStringLiteral("Label_score"));
+    score_->setProperty("kind", "value");
+    score_->setAlignment(Qt::AlignCenter);
+    place(score_, px(190), px(268), px(200), px(64), 24);
+    time_ = new QLabel(this);
+    time_->setObjectName(QStringLiteral("Label_timer"));
+    time_->setProperty("kind", "value");
+    time_->setAlignment(Qt::AlignCenter);
+    time_->setToolTip(captions_.text(u"Label_timer"));
+    place(time_, px(410), px(268), px(200), px(64), 24);
+
+    right_ = new QLabel(captions_.text(u"Label_vrai"), this);
+    right_->setObjectName(QStringLiteral("Label_vrai"));
+    wrong_ = new QLabel(captions_.text(u"Label_faux"), this);
+    wrong_->setObjectName(QStringLiteral("Label_faux"));
+    for (QLabel* verdict : {right_, wrong_}) {
+        verdict->setProperty("kind", "verdict");
+        verdict->setAlignment(Qt::AlignCenter);
+        place(verdict, px(630), px(268), px(140), px(64), 18);
+        verdict->hide();
+    }
+}
+
+void LevelWindow::buildCommands() {
+    addPanel(px(180), px(360), px(600), px(100));
+    play_ = new ui::ClickLabel(QStringLiteral("▶  ") + captions_.text(u"jouer_rejouer"), this);
+    play_->setObjectName(QStringLiteral("question"));
+    stop_ = new ui::ClickLabel(QStringLiteral("■  ") + captions_.text(u"arreter"), this);
+    stop_->setObjectName(QStringLiteral("Label_arret"));
+    back_ = new ui::ClickLabel(QStringLiteral("🏠"), this);
+    back_->setObjectName(QStringLiteral("Image_retour"));
+    back_->setToolTip(captions_.text(u"Label_titre"));
+    for (ui::ClickLabel* label : {play_, stop_, back_}) {
+        label->setProperty("kind", "command");
+        label->setAlignment(Qt::AlignCenter);
+    }
+    place(play_, px(200), px(376), px(260), px(68), 15);
+    place(stop_, px(480), px(376), px(180), px(68), 15);
+    place(back_, px(680), px(376), px(80), px(68), 26);
+    connect(play_, &ui::ClickLabel::clicked, this, [this] {
+        act([this] { run_.question_Click(); });
+        setFocus();
+    });
+    connect(stop_, &ui::ClickLabel::clicked, this, [this] {
+        act([this] { run_.Label_arret_Click(); });
+        setFocus();
+    });
+    connect(back_, &ui::ClickLabel::clicked, this, [this] {
+        act([this] { run_.Image_retour_Click(); });
+        hide();
+        emit left();
+    });
+}
+
+void LevelWindow::Timer1_Timer() {
+    act([this] { run_.Timer1_Timer(); });
+}
+
+void LevelWindow::Timer2_Timer() {
+    act([this] { run_.Timer2_Timer(); });
+}
+
+QWidget* LevelWindow::mascot() const {
+    return mascot_;
+}
+
+void LevelWindow::applyLevelStart(const catalogue::LevelStart& start) {
+    act([&] { run_.applyLevelStart(start); });
+    // Image1 ... Image8 sit in every cell but the centre one.
+    static constexpr std::array<int, catalogue::kSlotCount> kSlotCells{1, 2, 3, 4, 6, 7, 8, 9};
+    for (std::size_t slot = 0; slot < kSlotCells.size(); ++slot) {
+        auto* view = static_cast<GridCell*>(cells_[static_cast<std::size_t>(kSlotCells[slot] - 1)]);
+        view->setPicture(start.slotPictures[slot]);
+        view->setVisible(start.layout.topRowVisible || kSlotCells[slot] > 3);
+    }
+    fullFrame_->setVisible(start.layout.topRowVisible);
+    starterFrame_->setVisible(!start.layout.topRowVisible);
+}
+
+template <typename Operation> void LevelWindow::act(Operation operation) {
+    operation();
+    render();
+}
+
+void LevelWindow::render() {
+    title_->setText(run_.title());
+    score_->setText(QStringLiteral("⭐ ") + run_.score());
+    time_->setText(QStringLiteral("⏱ ") + run_.clock().remaining());
+    const LevelOptions& options = run_.options();
+    score_->setVisible(options.scoreShown());
+    time_->setVisible(options.clockShown());
+    mascot_->setVisible(options.metronomeShown());
+    static const char* const kPoseNames[] = {"still", "1", "2"};
+    const QString pose = QString::fromLatin1(kPoseNames[static_cast<int>(run_.clock().pose())]);
+    if (pose != mascot_->pictureName()) {
+        mascot_->load(QStringLiteral("tictac"), pose);
+    }
+    for (int cell = 1; cell <= AnswerGrid::kCellCount; ++cell) {
+        static_cast<GridCell*>(cells_[static_cast<std::size_t>(cell - 1)])
+            ->setFrameColour(run_.grid().frameColour(cell));
+    }
+    right_->setVisible(run_.feedback().rightShown());
+    wrong_->setVisible(run_.feedback().wrongShown());
+    // A running timer keeps its phase; only a change of state starts or stops it.
+    if (run_.feedback().running() != timer1_.isActive()) {
+        run_.feedback().running() ? timer1_.start() : timer1_.stop();
+    }
+    if (run_.clock().running() != timer2_.isActive()) {
+        run_.clock().running() ? timer2_.start() : timer2_.stop();
+    }
+}
+
+void LevelWindow::keyPressEvent(QKeyEvent* event) {
+    const int code = keyCodeOf(event->key());
+    if (code == 0) {
+        ui::Form::keyPressEvent(event);
+        return;
+    }
+    act([this, code] { run_.Form_KeyDown(code); });
+}
+
+void LevelWindow::showMessage(LevelMessage message) {
+    QMessageBox::information(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
+                             messageText(message, captions_));
+}
+
+void LevelWindow::showResult(const LevelVerdict& verdict) {
+    // The run is idle already: draw its last state before the window covers it.
+    render();
+    ResultWindow result(captions_.text(verdict.captionKey), theme_, this);
+    result.exec();
+    emit resultClosed();
+}
+
+void LevelWindow::applyTheme(const QString& word) {
+    theme_ = word;
+    if (const auto known = app::themeBackground(word)) {
+        setBackgroundPicture(loadPicture(QStringLiteral("fond"), *known));
+    }
+}
+
+void LevelWindow::recordNotStored(const app::StoreStatus& status) {
+    QMessageBox::warning(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
+                         captions_.text(u"enregistrement_impossible").arg(status.message));
+}
+
+} // namespace pulsadrome::play

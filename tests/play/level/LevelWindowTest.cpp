@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The level screen inside the program: from the menu's level label, through a whole run played
+// with keys, to the verdict window and back to the menu. The engine only records.
+#include "LevelBench.h"
+
+#include "app/ProgramFlow.h"
+#include "catalogue/Levels.h"
+#include "play/level/LevelWindow.h"
+#include "play/level/ResultWindow.h"
+#include "ui/ClickLabel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+
+using namespace pulsadrome;
+using namespace pulsadrome::play;
+
+namespace {
+
+// Reads the text of the next modal window (result window or message box) and closes it.
+class ModalReader {
+public:
+    ModalReader() {
+        QTimer::singleShot(0, [this] { read(); });
+    }
+    const QString& text() const { return text_; }
+
+private:
+    void read() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* result = qobject_cast<ResultWindow*>(window); result && result->isVisible()) {
+                text_ = result->message()->text();
+                QTest::mouseClick(result->closeLabel(), Qt::LeftButton);
+                return;
+            }
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                text_ = box->text();
+                box->accept();
+                return;
+            }
+        }
+        QTimer::singleShot(10, [this] { read(); });
+    }
+    QString text_;
+};
+
+class LevelWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { makeFlow(true); }
+
+    void makeFlow(bool withSound) {
+        dirs.push_back(std::make_unique<QTemporaryDir>());
+        data = app::DataDirectory::open(dirs.back()->path());
+        ASSERT_TRUE(data.has_value());
+        flow = std::make_unique<app::ProgramFlow>(
+            *data, [this, withSound](const i18n::CaptionTable&, QString* why) {
+                std::unique_ptr<RhythmPort> port;
+                if (withSound) {
+                    auto recording = std::make_unique<play::testing::RecordingRhythm>();
+                    sound = recording.get();
+                    port = std::move(recording);
+                } else {
+                    *why = QStringLiteral("no audio output");
+                }
+                return port;
+            });
+        ASSERT_TRUE(flow->openPlayers());
+        ASSERT_TRUE(flow->players().add(app::newPlayerRecord(QStringLiteral("Zoé"))));
+        flow->showPlayerChoice();
+        flow->playerChoice()->pickName(flow->playerChoice()->list()->findText("Zoé"));
+        flow->goOn();
+        ASSERT_NE(flow->menu(), nullptr);
+    }
+
+    void TearDown() override {
+        if (flow && flow->menu()) {
+            flow->quit();
+        }
+    }
+
+    ui::ClickLabel* menuLabel(const char* name) const {
+        return flow->menu()->label(QString::fromLatin1(name));
+    }
+
+    LevelWindow* openLevel(const char* label) {
+        QTest::mouseClick(menuLabel(label), Qt::LeftButton);
+        return flow->level();
+    }
+
+    // Walks the cursor with the arrow keys to `cell` of the bottom or middle row and confirms.
+    static void confirmCell(LevelWindow* level, int cell) {
+        const auto rowOf = [](int c) { return (c - 1) / 3; };
+        while (rowOf(level->run().grid().cursor()) < rowOf(cell)) {
+            QTest::keyClick(level, Qt::Key_Down);
+        }
+        while (rowOf(level->run().grid().cursor()) > rowOf(cell)) {
+            QTest::keyClick(level, Qt::Key_Up);
+        }
+        while (level->run().grid().cursor() < cell) {
+            QTest::keyClick(level, Qt::Key_Right);
+        }
+        while (level->run().grid().cursor() > cell) {
+            QTest::keyClick(level, Qt::Key_Left);
+        }
+        QTest::keyClick(level, Qt::Key_Space);
+    }
+
+    // The cell of answer 6, 7 or 8: the bottom row.
+    static int cellOfAnswer(int answer) { return answer + 1; }
+
+    std::vector<std::unique_ptr<QTemporaryDir>> dirs;
+    std::optional<app::DataDirectory> data;
+    std::unique_ptr<app::ProgramFlow> flow;
+    play::testing::RecordingRhythm* sound = nullptr;
+};
+
+TEST_F(LevelWindowTest, aLevelPlayedWithKeysEndsInItsVerdictAndOpensTheNextLevel) {
+    ASSERT_TRUE(menuLabel("Label_1a")->isEnabled());
+    ASSERT_FALSE(menuLabel("Label_1b")->isEnabled());
+    EXPECT_TRUE(menuLabel("Label_1a")->toolTip().isEmpty());
+
+    LevelWindow* level = openLevel("Label_1a");
+    ASSERT_NE(level, nullptr);
+    EXPECT_TRUE(level->isVisible());
+    EXPECT_FALSE(flow->menu()->isVisible());
+    EXPECT_EQ(level->titleLabel()->text(), QStringLiteral("NIVEAU 1"));
+    // The starter level leaves the top row out.
+    EXPECT_FALSE(level->cell(1)->isVisible());
+    EXPECT_TRUE(level->cell(7)->isVisible());
+    EXPECT_FALSE(level->clockTimer().isActive());
+
+    QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+    EXPECT_TRUE(level->clockTimer().isActive());
+    ASSERT_FALSE(sound->argsOf("PlayRhythm").isEmpty());
+
+    // A wrong answer first: FAUX shows and costs 100 points.
+    const int asked = level->run().question().toInt();
+    confirmCell(level, cellOfAnswer(asked == 8 ? 7 : 8));
+    EXPECT_TRUE(level->wrongLabel()->isVisible());
+    EXPECT_EQ(level->run().score(), QStringLiteral("-100"));
+    EXPECT_TRUE(level->feedbackTimer().isActive());
+    level->Timer1_Timer();
+    level->Timer1_Timer();
+    EXPECT_FALSE(level->wrongLabel()->isVisible());
+    EXPECT_FALSE(level->feedbackTimer().isActive());
+
+    // Twelve right answers: VRAI shows, keys wait, and two seconds later the next rhythm plays.
+    for (int i = 0; i < 12; ++i) {
+        const qsizetype played = sound->argsOf("PlayRhythm").size();
+        confirmCell(level, cellOfAnswer(level->run().question().toInt()));
+        ASSERT_TRUE(level->rightLabel()->isVisible()) << "answer " << i;
+        const int cursor = level->run().grid().cursor();
+        QTest::keyClick(level, Qt::Key_Up);
+        EXPECT_EQ(level->run().grid().cursor(), cursor);
+        level->Timer1_Timer();
+        level->Timer1_Timer();
+        EXPECT_FALSE(level->rightLabel()->isVisible());
+        EXPECT_EQ(sound->argsOf("PlayRhythm").size(), played + 1);
+    }
+    EXPECT_EQ(level->run().score(), QStringLiteral("1100"));
+
+    // The next clock tick ends the level (Tictac on view takes its point first); the verdict
+    // window is modal.
+    ModalReader verdict;
+    level->Timer2_Timer();
+    EXPECT_EQ(verdict.text(), flow->captions().text(u"Label_resultat2"));
+    EXPECT_EQ(level->scoreLabel()->text(), QStringLiteral("⭐ 1099"));
+    EXPECT_FALSE(level->clockTimer().isActive());
+    EXPECT_EQ(flow->players().current().progress().binaire1, QStringLiteral("1b"));
+
+    // Back to the menu: level 1b is open; the same screen takes it.
+    QTest::mouseClick(level->backLabel(), Qt::LeftButton);
+    EXPECT_FALSE(level->isVisible());
+    EXPECT_TRUE(flow->menu()->isVisible());
+    EXPECT_TRUE(menuLabel("Label_1b")->isEnabled());
+    EXPECT_EQ(openLevel("Label_1b"), level);
+    EXPECT_TRUE(level->cell(4)->isVisible());
+    EXPECT_FALSE(level->cell(2)->isVisible());
+}
+
+TEST_F(LevelWindowTest, timeRunningOutFailsTheLevelAndOpensNothing) {
+    LevelWindow* level = openLevel("Label_1a");
+    ASSERT_NE(level, nullptr);
+    QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+    const int duration = level->run().options().duration().value;
+    ModalReader verdict;
+    for (int second = 0; second < duration && level->clockTimer().isActive(); ++second) {
+        level->Timer2_Timer();
+    }
+    EXPECT_EQ(verdict.text(), flow->captions().text(u"Label_resultat1"));
+    EXPECT_EQ(level->timeLabel()->text(), QStringLiteral("⏱ 0"));
+    // The mascot was on view: one point a second.
+    EXPECT_EQ(level->run().score(), QString::number(-duration));
+    QTest::mouseClick(level->backLabel(), Qt::LeftButton);
+    EXPECT_FALSE(menuLabel("Label_1b")->isEnabled());
+    EXPECT_EQ(flow->players().current().progress().binaire1, QStringLiteral("1a"));
+}
+
+TEST_F(LevelWindowTest, stopResetsTheRunAndClosedLevelsDoNotStart) {
+    LevelWindow* level = openLevel("Label_1a");
+    ASSERT_NE(level, nullptr);
+    QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+    level->Timer2_Timer();
+    QTest::keyClick(level, Qt::Key_Down);
+    QTest::mouseClick(level->stopLabel(), Qt::LeftButton);
+    EXPECT_FALSE(level->clockTimer().isActive());
+    EXPECT_EQ(level->run().grid().cursor(), AnswerGrid::kReplayCell);
+    EXPECT_EQ(level->run().score(), QStringLiteral("0"));
+    EXPECT_EQ(sound->calls.last(), QStringLiteral("StopAll"));
+    // Keys do nothing while no run is going.
+    QTest::keyClick(level, Qt::Key_Down);
+    EXPECT_EQ(level->run().grid().cursor(), AnswerGrid::kReplayCell);
+
+    QTest::mouseClick(level->backLabel(), Qt::LeftButton);
+    EXPECT_FALSE(flow->startLevel(QStringLiteral("Niveau3")));
+    EXPECT_FALSE(level->isVisible());
+}
+
+TEST_F(LevelWindowTest, withoutSoundTheProgramSaysSoAndEnds) {
+    flow->quit();
+    flow.reset();
+    makeFlow(false);
+    QSignalSpy finished(flow.get(), &app::ProgramFlow::finished);
+    ModalReader message;
+    QTest::mouseClick(menuLabel("Label_1a"), Qt::LeftButton);
+    EXPECT_EQ(message.text(), flow->captions().text(u"Label_directx"));
+    EXPECT_EQ(flow->level(), nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(finished.count(), 1);
+}
+
+} // namespace
