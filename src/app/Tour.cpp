@@ -9,6 +9,7 @@
 #include "app/ResolutionWindow.h"
 #include "i18n/LanguageFile.h"
 #include "play/level/LevelWindow.h"
+#include "play/level/OptionPanel.h"
 #include "play/level/ResultWindow.h"
 #include "sound/MusicService.h"
 #include "sound/RhythmEngine.h"
@@ -73,6 +74,9 @@ void shootLevel(ProgramFlow& flow, Camera& camera, const QString& suffix, bool w
     play::LevelWindow* level = flow.level();
     level->setScale(1.0);
     camera.shoot(level, QStringLiteral("level-idle") + suffix);
+    level->optionLabel()->clicked();
+    camera.shoot(level, QStringLiteral("level-options") + suffix);
+    level->optionPanel()->closeLabel()->clicked();
     if (wholeRun) {
         play::LevelRun& run = level->run();
         level->playLabel()->clicked();

@@ -3,6 +3,7 @@
 
 #include "app/Startup.h"
 #include "play/level/LevelPictures.h"
+#include "play/level/OptionPanel.h"
 #include "play/level/ResultWindow.h"
 #include "ui/ClickLabel.h"
 
@@ -38,6 +39,7 @@ QLabel[kind="command"] {
 QLabel#question { background: #27ae60; }
 QLabel#Label_arret { background: #e67e22; }
 QLabel#Image_retour { background: #2e86de; }
+QLabel#Label_option { background: #8e44ad; }
 QLabel[kind="command"][pressed="true"] { border: 2px outset white; background: white; color: #23395d; }
 )";
 
@@ -80,6 +82,14 @@ LevelWindow::LevelWindow(RhythmPort& sound, app::PlayerRecordStore& players, Ran
     connect(&timer2_, &QTimer::timeout, this, &LevelWindow::Timer2_Timer);
 
     run_.Form_Load();
+    // The panel lists the bands the load has read, so it comes after the load.
+    panel_ = new OptionPanel(*this, run_.options(), captions_,
+                             [this](const std::function<void()>& operation) { act(operation); });
+    panel_->setBackground(background_);
+    connect(panel_->closeLabel(), &ui::ClickLabel::clicked, this, [this] {
+        act([this] { run_.Image_cacher_options_Click(); });
+        setFocus();
+    });
     render();
     setScale(screenScale());
 }
@@ -123,7 +133,7 @@ void LevelWindow::buildStatus() {
     mascot_ = new PictureBox(this);
     mascot_->setObjectName(QStringLiteral("Metronome_stop"));
     mascot_->setToolTip(QStringLiteral("Tictac"));
-    place(mascot_, px(36), px(262), px(130), px(195));
+    place(mascot_, px(10), px(262), px(130), px(195));
 
     addPanel(px(190), px(268), px(200), px(64));
     addPanel(px(410), px(268), px(200), px(64));
@@ -152,7 +162,7 @@ void LevelWindow::buildStatus() {
 }
 
 void LevelWindow::buildCommands() {
-    addPanel(px(180), px(360), px(600), px(100));
+    addPanel(px(150), px(360), px(640), px(100));
     play_ = new ui::ClickLabel(QStringLiteral("▶  ") + captions_.text(u"jouer_rejouer"), this);
     play_->setObjectName(QStringLiteral("question"));
     stop_ = new ui::ClickLabel(QStringLiteral("■  ") + captions_.text(u"arreter"), this);
@@ -160,13 +170,18 @@ void LevelWindow::buildCommands() {
     back_ = new ui::ClickLabel(QStringLiteral("🏠"), this);
     back_->setObjectName(QStringLiteral("Image_retour"));
     back_->setToolTip(captions_.text(u"Label_titre"));
-    for (ui::ClickLabel* label : {play_, stop_, back_}) {
+    option_ = new ui::ClickLabel(QStringLiteral("⚙ ") + captions_.text(u"Label_options"), this);
+    option_->setObjectName(QStringLiteral("Label_option"));
+    for (ui::ClickLabel* label : {play_, stop_, option_, back_}) {
         label->setProperty("kind", "command");
         label->setAlignment(Qt::AlignCenter);
     }
-    place(play_, px(200), px(376), px(260), px(68), 15);
-    place(stop_, px(480), px(376), px(180), px(68), 15);
-    place(back_, px(680), px(376), px(80), px(68), 26);
+    place(play_, px(164), px(376), px(222), px(68), 13);
+    place(stop_, px(396), px(376), px(150), px(68), 14);
+    place(option_, px(556), px(376), px(150), px(68), 14);
+    place(back_, px(716), px(376), px(62), px(68), 24);
+    connect(option_, &ui::ClickLabel::clicked, this,
+            [this] { act([this] { run_.Label_option_Click(); }); });
     connect(play_, &ui::ClickLabel::clicked, this, [this] {
         act([this] { run_.question_Click(); });
         setFocus();
@@ -210,6 +225,11 @@ void LevelWindow::applyLevelStart(const catalogue::LevelStart& start) {
 template <typename Operation> void LevelWindow::act(Operation operation) {
     operation();
     render();
+    if (panel_ && run_.panelOpen() != panel_->isVisible()) {
+        run_.panelOpen() ? panel_->show() : panel_->hide();
+    } else if (panel_ && run_.panelOpen()) {
+        panel_->refresh();
+    }
 }
 
 void LevelWindow::render() {
@@ -265,7 +285,11 @@ void LevelWindow::showResult(const LevelVerdict& verdict) {
 void LevelWindow::applyTheme(const QString& word) {
     theme_ = word;
     if (const auto known = app::themeBackground(word)) {
-        setBackgroundPicture(loadPicture(QStringLiteral("fond"), *known));
+        background_ = loadPicture(QStringLiteral("fond"), *known);
+        setBackgroundPicture(background_);
+        if (panel_) {
+            panel_->setBackground(background_);
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 
@@ -18,6 +19,7 @@ class ClickLabel;
 
 namespace pulsadrome::play {
 
+class OptionPanel;
 class PictureBox;
 
 // The level screen (Form_rythme): a view over one LevelRun. It draws the run's state after every
@@ -35,12 +37,14 @@ public:
     // What the menu writes into the screen when it starts a level.
     void applyLevelStart(const catalogue::LevelStart& start);
 
-    ui::ClickLabel* playLabel() const { return play_; } // question: "Jouer/Rejouer"
-    ui::ClickLabel* stopLabel() const { return stop_; } // Label_arret
-    ui::ClickLabel* backLabel() const { return back_; } // Image_retour
-    QLabel* scoreLabel() const { return score_; }       // Label_score
-    QLabel* timeLabel() const { return time_; }         // Label_timer
-    QLabel* titleLabel() const { return title_; }       // Label_niveau
+    ui::ClickLabel* playLabel() const { return play_; }     // question: "Jouer/Rejouer"
+    ui::ClickLabel* stopLabel() const { return stop_; }     // Label_arret
+    ui::ClickLabel* backLabel() const { return back_; }     // Image_retour
+    ui::ClickLabel* optionLabel() const { return option_; } // Label_option
+    OptionPanel* optionPanel() const { return panel_; }     // Picture_option
+    QLabel* scoreLabel() const { return score_; }           // Label_score
+    QLabel* timeLabel() const { return time_; }             // Label_timer
+    QLabel* titleLabel() const { return title_; }           // Label_niveau
     QWidget* cell(int n) const { return cells_[static_cast<std::size_t>(n - 1)]; } // Shape1 ... 9
     QWidget* mascot() const;                                                       // Metronome_stop
     QLabel* rightLabel() const { return right_; }                                  // Label_vrai
@@ -89,6 +93,9 @@ private:
     ui::ClickLabel* play_ = nullptr;
     ui::ClickLabel* stop_ = nullptr;
     ui::ClickLabel* back_ = nullptr;
+    ui::ClickLabel* option_ = nullptr;
+    OptionPanel* panel_ = nullptr;
+    resources::Picture background_; // the theme's, for the options panel too
     QTimer timer1_;
     QTimer timer2_;
     QString theme_;

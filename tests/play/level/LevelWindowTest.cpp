@@ -6,13 +6,17 @@
 #include "app/ProgramFlow.h"
 #include "catalogue/Levels.h"
 #include "play/level/LevelWindow.h"
+#include "play/level/OptionPanel.h"
 #include "play/level/ResultWindow.h"
 #include "ui/ClickLabel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -222,6 +226,54 @@ TEST_F(LevelWindowTest, stopResetsTheRunAndClosedLevelsDoNotStart) {
     QTest::mouseClick(level->backLabel(), Qt::LeftButton);
     EXPECT_FALSE(flow->startLevel(QStringLiteral("Niveau3")));
     EXPECT_FALSE(level->isVisible());
+}
+
+TEST_F(LevelWindowTest, theOptionsPanelPausesTheRunAndStoresItsChoicesWhenClosed) {
+    LevelWindow* level = openLevel("Label_1a");
+    ASSERT_NE(level, nullptr);
+    QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+    level->Timer2_Timer();
+    OptionPanel* panel = level->optionPanel();
+    EXPECT_FALSE(panel->isVisible());
+
+    QTest::mouseClick(level->optionLabel(), Qt::LeftButton);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_FALSE(level->clockTimer().isActive());
+    EXPECT_EQ(sound->calls.last(), QStringLiteral("StopAll"));
+
+    QTest::mouseClick(panel->metronomeNo(), Qt::LeftButton);
+    QTest::mouseClick(panel->scoreNo(), Qt::LeftButton);
+    QTest::mouseClick(panel->themePicture(app::SoundTheme::Cheval), Qt::LeftButton);
+    EXPECT_TRUE(panel->soundBox(app::SoundTheme::Cheval, Verdict::Wrong)->isChecked());
+    EXPECT_FALSE(panel->soundBox(app::SoundTheme::Prof, Verdict::Wrong)->isChecked());
+    QTest::mouseClick(panel->preview(app::SoundTheme::Coq, Verdict::Right), Qt::LeftButton);
+    EXPECT_EQ(sound->calls.last(), QStringLiteral("PlayFeedback coq_vrai preview"));
+    QTest::mouseClick(panel->instrument(5), Qt::LeftButton);
+    EXPECT_EQ(panel->bandList()->currentIndex(), 5);
+    EXPECT_EQ(sound->argsOf("SelectBand").last(), sound->bands.at(5));
+    const QString volume = panel->volumeField().box->text();
+    QTest::mouseClick(panel->volumeField().down, Qt::LeftButton);
+    EXPECT_EQ(panel->volumeField().box->text(), QString::number(volume.toInt() - 1));
+    // A refused tempo goes back to the arrows' value when Enter is pressed.
+    panel->tempoField().box->setText(QStringLiteral("301"));
+    QTest::keyClick(panel->tempoField().box, Qt::Key_Return);
+    EXPECT_EQ(panel->tempoField().box->text(), QStringLiteral("100"));
+    // Display choices wait for the close; the record is stored only then.
+    EXPECT_TRUE(level->mascot()->isVisible());
+    const app::RowId id = *flow->players().currentId();
+    EXPECT_NE(flow->players().read(id)->fond, QStringLiteral("cheval"));
+
+    QTest::mouseClick(panel->closeLabel(), Qt::LeftButton);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(level->clockTimer().isActive());
+    EXPECT_FALSE(level->mascot()->isVisible());
+    EXPECT_FALSE(level->scoreLabel()->isVisible());
+    EXPECT_TRUE(level->timeLabel()->isVisible());
+    const auto stored = flow->players().read(id);
+    EXPECT_EQ(stored->fond, QStringLiteral("cheval"));
+    EXPECT_EQ(stored->tictac, QStringLiteral("0"));
+    EXPECT_EQ(stored->instruments, QStringLiteral("5"));
+    EXPECT_EQ(stored->volume, QString::number(volume.toInt() - 1));
 }
 
 TEST_F(LevelWindowTest, withoutSoundTheProgramSaysSoAndEnds) {

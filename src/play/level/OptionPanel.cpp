@@ -1,0 +1,375 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/level/OptionPanel.h"
+
+#include "play/level/LevelOptions.h"
+#include "play/level/LevelPictures.h"
+#include "ui/ClickLabel.h"
+#include "ui/Form.h"
+#include "ui/Geometry.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+
+namespace pulsadrome::play {
+
+namespace {
+
+constexpr int px(int pixels) {
+    return pixels * 15;
+}
+
+// The cards of the panel, in logical pixels of the 800 x 600 screen.
+constexpr std::array<QRect, 4> kCards{QRect(10, 8, 385, 150), QRect(405, 8, 385, 150),
+                                      QRect(10, 166, 780, 196), QRect(10, 370, 780, 222)};
+
+constexpr int kInstrumentColumns = 11;
+
+constexpr const char* kStyle = R"(
+QLabel[kind="optionText"] { color: #23395d; font-weight: bold; }
+QLabel[kind="arrow"] {
+  background: #2e86de; color: white; font-weight: bold; border-radius: 6px;
+}
+QLabel[kind="arrow"][pressed="true"], QLabel[kind="preview"][pressed="true"] {
+  background: white; color: #23395d; border: 2px outset white;
+}
+QLabel[kind="preview"] { background: #f39c12; border-radius: 6px; }
+QLabel[kind="theme"], QLabel[kind="instrument"] {
+  background: white; border: 2px solid rgba(0,0,0,30); border-radius: 6px;
+}
+QLabel[kind="instrument"][framed="true"] { border: 3px solid #c0392b; }
+QLabel[kind="theme"][pressed="true"], QLabel[kind="instrument"][pressed="true"] {
+  border: 3px outset white;
+}
+QLabel#Image_cacher_options {
+  background: #27ae60; color: white; font-weight: bold; border-radius: 10px;
+  border: 2px solid rgba(0,0,0,40);
+}
+QLabel#Image_cacher_options[pressed="true"] { background: white; color: #23395d; }
+QLineEdit[kind="number"] {
+  border: 2px solid #f2a541; border-radius: 6px; background: #fffdf5; color: #23395d;
+}
+QRadioButton, QCheckBox { color: #23395d; }
+QCheckBox::indicator { width: 20px; height: 20px; }
+)";
+
+QPixmap pixmapOf(const resources::Picture& picture, QSize size) {
+    return picture.isNull() ? QPixmap() : QPixmap::fromImage(picture.toImage(size));
+}
+
+} // namespace
+
+// The panel's ground: the theme's picture over the whole screen, and light cards under the
+// groups of controls so that they stay readable on every theme.
+class OptionBackdrop : public QWidget {
+public:
+    explicit OptionBackdrop(ui::Form& form) : QWidget(&form), form_(form) {
+        setObjectName(QStringLiteral("Picture_option"));
+    }
+    void setPicture(const resources::Picture& picture) {
+        picture_ = picture;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        if (!picture_.isNull()) {
+            picture_.paint(painter, QRectF(rect()));
+        }
+        painter.setRenderHint(QPainter::Antialiasing);
+        const double scale = form_.scale();
+        painter.setPen(QPen(QColor(255, 255, 255, 230), 2 * scale));
+        painter.setBrush(QColor(255, 255, 255, 215));
+        for (const QRect& card : kCards) {
+            painter.drawRoundedRect(ui::twipsRect(px(card.x()), px(card.y()), px(card.width()),
+                                                  px(card.height()), scale),
+                                    14 * scale, 14 * scale);
+        }
+    }
+
+private:
+    ui::Form& form_;
+    resources::Picture picture_;
+};
+
+OptionPanel::OptionPanel(ui::Form& form, LevelOptions& options, const i18n::CaptionTable& captions,
+                         Act act)
+    : QObject(&form), form_(form), options_(options), captions_(captions), act_(std::move(act)) {
+    backdrop_ = add(new OptionBackdrop(form_), 0, 0, px(800), px(600));
+    backdrop_->setStyleSheet(QString::fromLatin1(kStyle));
+    buildDisplayChoices();
+    buildNumbers();
+    buildThemes();
+    buildInstruments();
+    close_ =
+        add(new ui::ClickLabel(QStringLiteral("✔"), &form_), px(650), px(505), px(120), px(70), 28);
+    close_->setObjectName(QStringLiteral("Image_cacher_options"));
+    close_->setAlignment(Qt::AlignCenter);
+    hide();
+}
+
+template <typename W>
+W* OptionPanel::add(W* widget, int left, int top, int width, int height, double points) {
+    if (widget != static_cast<QWidget*>(backdrop_) && backdrop_) {
+        widget->setStyleSheet(QString::fromLatin1(kStyle));
+    }
+    form_.place(widget, left, top, width, height, points);
+    widgets_.push_back(widget);
+    return widget;
+}
+
+void OptionPanel::buildDisplayChoices() {
+    struct Row {
+        const char16_t* caption;
+        const char* yesName;
+        const char* noName;
+        std::array<QRadioButton*, 2>* buttons;
+        void (LevelOptions::*choose)(bool);
+    };
+    const Row rows[] = {
+        {u"Label_montrer_tictac", "Option_MO", "Option_MN", &metronome_,
+         &LevelOptions::chooseMetronome},
+        {u"Label_montrer_compteur", "Option_CO", "Option_CN", &clock_, &LevelOptions::chooseClock},
+        {u"Label_montrer_reponses", "Option_RO", "Option_RN", &score_, &LevelOptions::chooseScore},
+    };
+    int top = 22;
+    for (const Row& row : rows) {
+        auto* text = add(new QLabel(captions_.text(QStringView(row.caption)), &form_), px(22),
+                         px(top), px(210), px(34), 10.5);
+        text->setProperty("kind", "optionText");
+        text->setWordWrap(true);
+        auto* group = new QButtonGroup(this);
+        for (int i = 0; i < 2; ++i) {
+            auto* button = add(new QRadioButton(captions_.text(i == 0 ? u"oui" : u"non"), &form_),
+                               px(240 + 75 * i), px(top), px(72), px(34), 10.5);
+            button->setObjectName(QString::fromLatin1(i == 0 ? row.yesName : row.noName));
+            group->addButton(button);
+            (*row.buttons)[static_cast<std::size_t>(i)] = button;
+            const auto choose = row.choose;
+            connect(button, &QRadioButton::clicked, this,
+                    [this, choose, yes = i == 0] { act_([&] { (options_.*choose)(yes); }); });
+        }
+        top += 44;
+    }
+}
+
+NumberField OptionPanel::addNumberField(const QString& name, const QString& caption, int top) {
+    auto* text = add(new QLabel(caption, &form_), px(420), px(top), px(190), px(34), 10.5);
+    text->setProperty("kind", "optionText");
+    NumberField field;
+    field.down = add(new ui::ClickLabel(QStringLiteral("−"), &form_), px(615), px(top + 2), px(34),
+                     px(30), 14);
+    field.box = add(new QLineEdit(&form_), px(655), px(top + 2), px(70), px(30), 12);
+    field.up = add(new ui::ClickLabel(QStringLiteral("+"), &form_), px(731), px(top + 2), px(34),
+                   px(30), 14);
+    field.box->setObjectName(name);
+    field.box->setProperty("kind", "number");
+    field.box->setAlignment(Qt::AlignCenter);
+    field.box->installEventFilter(this);
+    for (ui::ClickLabel* arrow : {field.down, field.up}) {
+        arrow->setProperty("kind", "arrow");
+        arrow->setAlignment(Qt::AlignCenter);
+    }
+    return field;
+}
+
+void OptionPanel::buildNumbers() {
+    volume_ = addNumberField(QStringLiteral("EDIT_Volume"),
+                             QStringLiteral("🔊 ") + captions_.text(u"Label_volume"), 22);
+    tempo_ = addNumberField(QStringLiteral("EDIT_Tempo"), QStringLiteral("🥁 ♩ ="), 66);
+    duration_ = addNumberField(QStringLiteral("Text_chrono"),
+                               QStringLiteral("⏱ ") + captions_.text(u"Label_timer"), 110);
+    const auto arrows = [this](const NumberField& field, auto change, auto value) {
+        for (int step : {-1, 1}) {
+            connect(step < 0 ? field.down : field.up, &ui::ClickLabel::clicked, this,
+                    [this, change, value, step] {
+                        act_([&] { (options_.*change)((options_.*value)().value + step); });
+                    });
+        }
+    };
+    arrows(volume_, &LevelOptions::UpDown_Volume_Change, &LevelOptions::volume);
+    arrows(tempo_, &LevelOptions::UpDown_Tempo_Change, &LevelOptions::tempo);
+    // The duration arrows validate a typed duration first, as they take the focus.
+    for (int step : {-1, 1}) {
+        connect(step < 0 ? duration_.down : duration_.up, &ui::ClickLabel::clicked, this,
+                [this, step] {
+                    act_([&] {
+                        options_.setDurationText(duration_.box->text());
+                        options_.UpDown_chrono_GotFocus();
+                        options_.UpDown_chrono_Change(options_.duration().value + step);
+                    });
+                });
+    }
+}
+
+bool OptionPanel::eventFilter(QObject* watched, QEvent* event) {
+    const bool enter = event->type() == QEvent::KeyPress &&
+                       (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+    const bool focusLost = event->type() == QEvent::FocusOut;
+    if (!enter && !focusLost) {
+        return false;
+    }
+    if (watched == volume_.box) {
+        act_([&] {
+            options_.setVolumeText(volume_.box->text());
+            enter ? options_.EDIT_Volume_KeyPress(kKeyEnter) : options_.EDIT_Volume_LostFocus();
+        });
+    } else if (watched == tempo_.box) {
+        act_([&] {
+            options_.setTempoText(tempo_.box->text());
+            enter ? options_.EDIT_Tempo_KeyPress(kKeyEnter) : options_.EDIT_Tempo_LostFocus();
+        });
+    } else if (watched == duration_.box && enter) {
+        act_([&] {
+            options_.setDurationText(duration_.box->text());
+            options_.Text_chrono_KeyPress(kKeyEnter);
+        });
+    } else if (watched == duration_.box) {
+        // A typed duration stays as typed until Enter or the arrows validate it.
+        options_.setDurationText(duration_.box->text());
+    }
+    return enter;
+}
+
+void OptionPanel::buildThemes() {
+    for (int t = 0; t < app::kSoundThemeCount; ++t) {
+        const auto theme = static_cast<app::SoundTheme>(t);
+        const int left = 22 + 96 * t;
+        auto* picture =
+            add(new ui::ClickLabel(QString(), &form_), px(left), px(178), px(88), px(62));
+        picture->setObjectName(QStringLiteral("Image_") + themeWord(theme));
+        picture->setProperty("kind", "theme");
+        picture->setPixmap(
+            pixmapOf(loadPicture(QStringLiteral("fond"), themeWord(theme)), QSize(176, 124)));
+        picture->setScaledContents(true);
+        picture->setToolTip(themeWord(theme));
+        themes_[static_cast<std::size_t>(t)] = picture;
+        connect(picture, &ui::ClickLabel::clicked, this,
+                [this, theme] { act_([&] { options_.Image_theme_Click(theme); }); });
+        for (const Verdict verdict : {Verdict::Right, Verdict::Wrong}) {
+            const int row = verdict == Verdict::Right ? 0 : 1;
+            const std::size_t index = static_cast<std::size_t>(2 * t + row);
+            const QString suffix =
+                verdict == Verdict::Right ? QStringLiteral("_V") : QStringLiteral("_F");
+            const QString word =
+                theme == app::SoundTheme::Prof ? QStringLiteral("prof") : themeWord(theme);
+            auto* box = add(
+                new QCheckBox(verdict == Verdict::Right ? QStringLiteral("✔") : QStringLiteral("✘"),
+                              &form_),
+                px(left + 4), px(252 + 50 * row), px(44), px(40), 14);
+            box->setObjectName(QStringLiteral("Check_") + word + suffix);
+            box->setStyleSheet(box->styleSheet() +
+                               (verdict == Verdict::Right
+                                    ? QStringLiteral("QCheckBox{color:#27ae60}")
+                                    : QStringLiteral("QCheckBox{color:#e74c3c}")));
+            soundBoxes_[index] = box;
+            connect(box, &QCheckBox::clicked, this, [this, theme, verdict](bool ticked) {
+                act_([&] { options_.setSoundTick(theme, verdict, ticked); });
+            });
+            auto* play = add(new ui::ClickLabel(QStringLiteral("🔈"), &form_), px(left + 50),
+                             px(254 + 50 * row), px(36), px(36), 14);
+            play->setObjectName(QStringLiteral("Son_") + themeWord(theme) + suffix);
+            play->setProperty("kind", "preview");
+            play->setAlignment(Qt::AlignCenter);
+            previews_[index] = play;
+            connect(play, &ui::ClickLabel::clicked, this,
+                    [this, theme, verdict] { act_([&] { options_.Son_Click(theme, verdict); }); });
+        }
+    }
+}
+
+void OptionPanel::buildInstruments() {
+    bands_ = add(new QComboBox(&form_), px(22), px(380), px(380), px(32), 10.5);
+    bands_->setObjectName(QStringLiteral("LIST_Bands"));
+    bands_->addItems(options_.bands());
+    connect(bands_, &QComboBox::activated, this,
+            [this](int position) { act_([&] { options_.LIST_Bands_Click(position); }); });
+    for (int n = 0; n < kInstrumentCount; ++n) {
+        const int row = n / kInstrumentColumns;
+        const int column = n % kInstrumentColumns;
+        auto* picture = add(new ui::ClickLabel(QString(), &form_), px(22 + 56 * column),
+                            px(420 + 42 * row), px(44), px(40));
+        picture->setObjectName(QStringLiteral("Image_instrument_%1").arg(n));
+        picture->setProperty("kind", "instrument");
+        picture->setAlignment(Qt::AlignCenter);
+        picture->setPixmap(
+            pixmapOf(loadPicture(QStringLiteral("instruments"),
+                                 QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'))),
+                     QSize(64, 64)));
+        picture->setScaledContents(true);
+        if (n < options_.bands().size()) {
+            picture->setToolTip(options_.bands().at(n));
+        }
+        instruments_.push_back(picture);
+        connect(picture, &ui::ClickLabel::clicked, this,
+                [this, n] { act_([&] { options_.Image_instrument_Click(n); }); });
+    }
+}
+
+QCheckBox* OptionPanel::soundBox(app::SoundTheme theme, Verdict verdict) const {
+    return soundBoxes_[static_cast<std::size_t>(2 * static_cast<int>(theme) +
+                                                (verdict == Verdict::Right ? 0 : 1))];
+}
+
+ui::ClickLabel* OptionPanel::preview(app::SoundTheme theme, Verdict verdict) const {
+    return previews_[static_cast<std::size_t>(2 * static_cast<int>(theme) +
+                                              (verdict == Verdict::Right ? 0 : 1))];
+}
+
+void OptionPanel::show() {
+    refresh();
+    for (QWidget* widget : widgets_) {
+        widget->show();
+        widget->raise();
+    }
+}
+
+void OptionPanel::hide() {
+    for (QWidget* widget : widgets_) {
+        widget->hide();
+    }
+}
+
+bool OptionPanel::isVisible() const {
+    return backdrop_->isVisible();
+}
+
+void OptionPanel::setBackground(const resources::Picture& picture) {
+    backdrop_->setPicture(picture);
+}
+
+void OptionPanel::refresh() {
+    metronome_[options_.metronomeChoice() ? 0 : 1]->setChecked(true);
+    clock_[options_.clockChoice() ? 0 : 1]->setChecked(true);
+    score_[options_.scoreChoice() ? 0 : 1]->setChecked(true);
+    for (int t = 0; t < app::kSoundThemeCount; ++t) {
+        const auto theme = static_cast<app::SoundTheme>(t);
+        soundBox(theme, Verdict::Right)
+            ->setChecked(options_.sounds().right[static_cast<std::size_t>(t)]);
+        soundBox(theme, Verdict::Wrong)
+            ->setChecked(options_.sounds().wrong[static_cast<std::size_t>(t)]);
+    }
+    for (int n = 0; n < kInstrumentCount; ++n) {
+        ui::ClickLabel* picture = instruments_[static_cast<std::size_t>(n)];
+        if (picture->property("framed").toBool() != options_.instrumentFramed(n)) {
+            picture->setProperty("framed", options_.instrumentFramed(n));
+            picture->style()->unpolish(picture);
+            picture->style()->polish(picture);
+        }
+    }
+    bands_->setCurrentIndex(options_.bandPosition());
+    volume_.box->setText(options_.volume().text);
+    tempo_.box->setText(options_.tempo().text);
+    duration_.box->setText(options_.duration().text);
+}
+
+} // namespace pulsadrome::play

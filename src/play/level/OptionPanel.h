@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/PlayerRecord.h"
+#include "i18n/CaptionTable.h"
+#include "play/level/FeedbackSounds.h"
+#include "resources/Picture.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+namespace pulsadrome::ui {
+class ClickLabel;
+class Form;
+} // namespace pulsadrome::ui
+
+namespace pulsadrome::play {
+
+class LevelOptions;
+
+// A number box with its arrows, drawn as "−", the box and "+". The three notifications are
+// those of the options: the arrows' new value, Enter in the box, and the box losing the focus.
+struct NumberField {
+    QLineEdit* box = nullptr;
+    ui::ClickLabel* down = nullptr;
+    ui::ClickLabel* up = nullptr;
+};
+
+// The options panel (Picture_option) of the level screen, laid over the whole screen on the
+// theme's background. Its controls are children of the screen's form, so that they scale with
+// it; the panel shows and hides them together. Every control forwards to LevelOptions through
+// `act`, which also lets the screen draw itself again.
+class OptionPanel : public QObject {
+    Q_OBJECT
+public:
+    using Act = std::function<void(const std::function<void()>&)>;
+
+    OptionPanel(ui::Form& form, LevelOptions& options, const i18n::CaptionTable& captions, Act act);
+
+    void show();
+    void hide();
+    bool isVisible() const;
+    // The panel's background follows the theme.
+    void setBackground(const resources::Picture& picture);
+    // Draws the options' current choices into the controls.
+    void refresh();
+
+    ui::ClickLabel* closeLabel() const { return close_; }        // Image_cacher_options
+    QRadioButton* metronomeYes() const { return metronome_[0]; } // Option_MO
+    QRadioButton* metronomeNo() const { return metronome_[1]; }  // Option_MN
+    QRadioButton* clockNo() const { return clock_[1]; }          // Option_CN
+    QRadioButton* scoreNo() const { return score_[1]; }          // Option_RN
+    ui::ClickLabel* themePicture(app::SoundTheme theme) const {
+        return themes_[static_cast<std::size_t>(theme)];
+    }
+    QCheckBox* soundBox(app::SoundTheme theme, Verdict verdict) const;
+    ui::ClickLabel* preview(app::SoundTheme theme, Verdict verdict) const;
+    ui::ClickLabel* instrument(int n) const { return instruments_[static_cast<std::size_t>(n)]; }
+    QComboBox* bandList() const { return bands_; }
+    const NumberField& volumeField() const { return volume_; }
+    const NumberField& tempoField() const { return tempo_; }
+    const NumberField& durationField() const { return duration_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    template <typename W>
+    W* add(W* widget, int left, int top, int width, int height, double points = 0);
+    void buildDisplayChoices();
+    void buildNumbers();
+    void buildThemes();
+    void buildInstruments();
+    NumberField addNumberField(const QString& name, const QString& caption, int top);
+
+    ui::Form& form_;
+    LevelOptions& options_;
+    const i18n::CaptionTable& captions_;
+    Act act_;
+    class OptionBackdrop* backdrop_ = nullptr;
+    std::vector<QWidget*> widgets_;
+    std::array<QRadioButton*, 2> metronome_{};
+    std::array<QRadioButton*, 2> clock_{};
+    std::array<QRadioButton*, 2> score_{};
+    std::array<ui::ClickLabel*, app::kSoundThemeCount> themes_{};
+    std::array<QCheckBox*, 2 * app::kSoundThemeCount> soundBoxes_{};
+    std::array<ui::ClickLabel*, 2 * app::kSoundThemeCount> previews_{};
+    std::vector<ui::ClickLabel*> instruments_;
+    QComboBox* bands_ = nullptr;
+    NumberField volume_;
+    NumberField tempo_;
+    NumberField duration_;
+    ui::ClickLabel* close_ = nullptr;
+};
+
+} // namespace pulsadrome::play
