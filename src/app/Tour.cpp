@@ -157,6 +157,11 @@ QString takeTour(const QString& folder) {
     flow.menu()->setScale(1.0);
     camera.shoot(flow.menu(), QStringLiteral("06-menu"));
     shootLevel(flow, camera, QString(), true);
+    if (flow.startLevel(QStringLiteral("Label_1a"))) {
+        flow.level()->setScale(1.0);
+        camera.shoot(flow.level(), QStringLiteral("level-starter"));
+        flow.level()->backLabel()->clicked();
+    }
     flow.backdrop()->showNormal();
     flow.backdrop()->resize(1280, 800);
     camera.shoot(flow.backdrop(), QStringLiteral("07-backdrop-1280x800"));

@@ -8,6 +8,7 @@
 #include "ui/ClickLabel.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -190,11 +191,7 @@ void LevelWindow::buildCommands() {
         act([this] { run_.Label_arret_Click(); });
         setFocus();
     });
-    connect(back_, &ui::ClickLabel::clicked, this, [this] {
-        act([this] { run_.Image_retour_Click(); });
-        hide();
-        emit left();
-    });
+    connect(back_, &ui::ClickLabel::clicked, this, &LevelWindow::leave);
 }
 
 void LevelWindow::Timer1_Timer() {
@@ -257,6 +254,19 @@ void LevelWindow::render() {
     }
     if (run_.clock().running() != timer2_.isActive()) {
         run_.clock().running() ? timer2_.start() : timer2_.stop();
+    }
+}
+
+void LevelWindow::leave() {
+    act([this] { run_.Image_retour_Click(); });
+    hide();
+    emit left();
+}
+
+void LevelWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (isVisible()) {
+        leave();
     }
 }
 

@@ -70,6 +70,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing the window is leaving by the back picture: the screen stays loaded.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildGrid();
@@ -78,6 +80,7 @@ private:
     // Forwards one operation to the run, then draws the run's state and sets the timers.
     template <typename Operation> void act(Operation operation);
     void render();
+    void leave();
 
     const i18n::CaptionTable& captions_;
     LevelRun run_;
