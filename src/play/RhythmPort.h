@@ -22,6 +22,12 @@ public:
     virtual bool PlayRhythm(int k) = 0;
     // The band-preview phrase, over whatever sounds.
     virtual bool PlayBandPreview() = 0;
+    // Motif k (0 ... 559) over whatever sounds, nothing cut: the level screen's beat sample.
+    // A screen that never sounds one (the games') may leave its engine without it.
+    virtual bool PlayBeatSample(int k) {
+        (void)k;
+        return false;
+    }
     // Quarter notes per minute, already scaled for the rhythm group by the caller.
     virtual bool SetTempo(qint16 quartersPerMinute) = 0;
     // Volume setting 0 ... 100 from the arrows, and from the typed box (two formulas).

@@ -111,6 +111,14 @@ bool RhythmEngine::PlayRhythm(int k) {
     return true;
 }
 
+bool RhythmEngine::PlayBeatSample(int k) {
+    if (!performance_ || k < 0 || k >= kPreviewSlot || !hasSlot(k)) {
+        return false;
+    }
+    performance_->playSecondary(*slots_[static_cast<std::size_t>(k)]);
+    return true;
+}
+
 bool RhythmEngine::PlayBandPreview() {
     if (!performance_ || !hasSlot(kPreviewSlot)) {
         return false;

@@ -45,6 +45,8 @@ public:
     bool PlayRhythm(int k) override;
     // Plays the band-preview phrase over whatever sounds.
     bool PlayBandPreview() override;
+    // Plays rhythm slot `k` (0 ... 559) over whatever sounds.
+    bool PlayBeatSample(int k) override;
     // The tempo in quarter notes per minute, from the current music time on.
     bool SetTempo(qint16 quartersPerMinute) override;
     // Volume setting 0 ... 100 from the arrows: (v - 50) x 50 hundredths of a dB, 0 is silence.

@@ -144,6 +144,17 @@ TEST_F(EngineTest, aRhythmStopsEverythingFirstAndThePreviewDoesNot) {
                 ElementsAre("stopAll", "play 3072", "stopAll", "play 6144", "play 1536"));
 }
 
+TEST_F(EngineTest, aBeatSampleSoundsOverTheRhythmWithoutCuttingIt) {
+    StyleFolder folder(QStringList{"band A percussion 76 76"} + motifs(561));
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(folder.path(), false));
+    EXPECT_TRUE(engine.PlayRhythm(559));
+    EXPECT_TRUE(engine.PlayBeatSample(0));
+    EXPECT_FALSE(engine.PlayBeatSample(560)); // the band preview is not a beat
+    EXPECT_FALSE(engine.PlayBeatSample(-1));
+    EXPECT_THAT(platform.recorder.calls, ElementsAre("stopAll", "play 6144", "play 3072"));
+}
+
 TEST_F(EngineTest, slot561StaysEmptyAndMotifsBeyondTheTableAreNotKept) {
     StyleFolder full(QStringList{"band A percussion 76 76"} + motifs(561));
     RhythmEngine engine(platform, captions);

@@ -140,6 +140,12 @@ void LevelOptions::Command_tempo_Click() {
     }
 }
 
+void LevelOptions::Image_tempo_Click() {
+    if (const auto motif = beatMotifFor(context_.menu.labelNN)) {
+        context_.sound.PlayBeatSample(*motif);
+    }
+}
+
 void LevelOptions::sendTempo(qint16 tempo) {
     if (!context_.sound.SetTempo(tempo)) {
         context_.screen.showMessage(LevelMessage::TempoError);

@@ -58,6 +58,8 @@ public:
     void EDIT_Tempo_KeyPress(int key);
     void EDIT_Tempo_LostFocus();
     void Command_tempo_Click();
+    // The beat of the level's group, over whatever sounds; nothing for a code outside the groups.
+    void Image_tempo_Click();
 
     // Duration of a run: the running clock is never touched; it applies at the next start.
     void UpDown_chrono_Change(int value);

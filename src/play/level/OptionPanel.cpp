@@ -184,7 +184,14 @@ NumberField OptionPanel::addNumberField(const QString& name, const QString& capt
 void OptionPanel::buildNumbers() {
     volume_ = addNumberField(QStringLiteral("EDIT_Volume"),
                              QStringLiteral("🔊 ") + captions_.text(u"Label_volume"), 22);
-    tempo_ = addNumberField(QStringLiteral("EDIT_Tempo"), QStringLiteral("🥁 ♩ ="), 66);
+    tempo_ = addNumberField(QStringLiteral("EDIT_Tempo"), QStringLiteral("♩ ="), 66);
+    beat_ = add(new ui::ClickLabel(QStringLiteral("🥁"), &form_), px(565), px(68), px(40), px(30),
+                14);
+    beat_->setObjectName(QStringLiteral("Image_tempo"));
+    beat_->setProperty("kind", "preview");
+    beat_->setAlignment(Qt::AlignCenter);
+    connect(beat_, &ui::ClickLabel::clicked, this,
+            [this] { act_([&] { options_.Image_tempo_Click(); }); });
     duration_ = addNumberField(QStringLiteral("Text_chrono"),
                                QStringLiteral("⏱ ") + captions_.text(u"Label_timer"), 110);
     const auto arrows = [this](const NumberField& field, auto change, auto value) {

@@ -70,6 +70,7 @@ public:
     const NumberField& volumeField() const { return volume_; }
     const NumberField& tempoField() const { return tempo_; }
     const NumberField& durationField() const { return duration_; }
+    ui::ClickLabel* beatLabel() const { return beat_; } // Image_tempo
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -101,6 +102,7 @@ private:
     NumberField tempo_;
     NumberField duration_;
     ui::ClickLabel* close_ = nullptr;
+    ui::ClickLabel* beat_ = nullptr;
 };
 
 } // namespace pulsadrome::play

@@ -47,4 +47,20 @@ std::optional<qint16> scaledTempoFor(QStringView levelCode, int t) {
     return scaleTempo(*group, t);
 }
 
+std::optional<int> beatMotifFor(QStringView levelCode) {
+    const auto group = tempoGroupOf(levelCode);
+    if (!group) {
+        return std::nullopt;
+    }
+    switch (*group) {
+    case TempoGroup::Crotchet:
+        return 0;
+    case TempoGroup::DottedCrotchet:
+        return 368;
+    case TempoGroup::Minim:
+        break;
+    }
+    return 464;
+}
+
 } // namespace pulsadrome::play

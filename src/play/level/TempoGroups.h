@@ -25,4 +25,8 @@ qint16 scaleTempo(TempoGroup group, int t);
 // The tempo to send for `levelCode`, none for a code outside the three groups.
 std::optional<qint16> scaledTempoFor(QStringView levelCode, int t);
 
+// The motif that sounds the beat of `levelCode`'s group: 0 (rhythm 1) for crotchets, 368
+// (rhythm 369) for dotted crotchets, 464 (rhythm 465) for minims; none outside the groups.
+std::optional<int> beatMotifFor(QStringView levelCode);
+
 } // namespace pulsadrome::play

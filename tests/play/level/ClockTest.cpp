@@ -193,6 +193,21 @@ INSTANTIATE_TEST_SUITE_P(Groups, TempoScaling,
                                            TempoCase{"212", 300, "600"},
                                            TempoCase{"score3", 100, ""}, TempoCase{"07", 100, ""}));
 
+TEST(LevelTempo, theBeatSampleIsTheGroupsBeatAndCutsNothing) {
+    LevelBench bench;
+    const std::pair<const char*, const char*> cases[] = {
+        {"1a", "0"}, {"46", "0"}, {"101", "368"}, {"112", "368"}, {"201", "464"}, {"07", ""}};
+    for (const auto& [code, motif] : cases) {
+        bench.menu.labelNN = QString::fromLatin1(code);
+        bench.sound.calls.clear();
+        bench.run.options().Image_tempo_Click();
+        const QString expected = QString::fromLatin1(motif);
+        EXPECT_EQ(bench.sound.calls,
+                  expected.isEmpty() ? QStringList{} : QStringList{"PlayBeatSample " + expected})
+            << code;
+    }
+}
+
 TEST(LevelTempo, aTypedTempoIsSentScaledThenUnscaled) {
     for (const bool enter : {true, false}) {
         LevelBench bench;

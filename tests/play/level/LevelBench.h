@@ -24,6 +24,9 @@ public:
     bool StopAll() override { return record("StopAll", {}, true); }
     bool PlayRhythm(int k) override { return record("PlayRhythm", QString::number(k), true); }
     bool PlayBandPreview() override { return record("PlayBandPreview", {}, true); }
+    bool PlayBeatSample(int k) override {
+        return record("PlayBeatSample", QString::number(k), true);
+    }
     bool SetTempo(qint16 t) override { return record("SetTempo", QString::number(t), !failTempo); }
     bool ChangeVolume(int v) override {
         return record("ChangeVolume", QString::number(v), !failVolume);

@@ -258,6 +258,8 @@ TEST_F(LevelWindowTest, theOptionsPanelPausesTheRunAndStoresItsChoicesWhenClosed
     const QString volume = panel->volumeField().box->text();
     QTest::mouseClick(panel->volumeField().down, Qt::LeftButton);
     EXPECT_EQ(panel->volumeField().box->text(), QString::number(volume.toInt() - 1));
+    QTest::mouseClick(panel->beatLabel(), Qt::LeftButton);
+    EXPECT_EQ(sound->calls.last(), QStringLiteral("PlayBeatSample 0"));
     // A refused tempo goes back to the arrows' value when Enter is pressed.
     panel->tempoField().box->setText(QStringLiteral("301"));
     QTest::keyClick(panel->tempoField().box, Qt::Key_Return);
