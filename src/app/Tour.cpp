@@ -86,6 +86,12 @@ void shootLevel(ProgramFlow& flow, Camera& camera, const QString& suffix, bool w
         level->Timer2_Timer();
         level->Timer2_Timer();
         camera.shoot(level, QStringLiteral("level-running") + suffix);
+        if (suffix.isEmpty()) {
+            // The notation stays sharp on a big screen.
+            level->setScale(2.0);
+            camera.shoot(level, QStringLiteral("level-running-x2"));
+            level->setScale(1.0);
+        }
         // Answer 6 is the bottom-left cell, where the cursor stands.
         press(level, run.question() == QStringLiteral("6") ? Qt::Key_Right : Qt::Key_Space);
         press(level, Qt::Key_Space);

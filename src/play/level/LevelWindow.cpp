@@ -133,7 +133,6 @@ void LevelWindow::buildGrid() {
 void LevelWindow::buildStatus() {
     mascot_ = new PictureBox(this);
     mascot_->setObjectName(QStringLiteral("Metronome_stop"));
-    mascot_->setToolTip(QStringLiteral("Tictac"));
     place(mascot_, px(10), px(262), px(130), px(195));
 
     addPanel(px(190), px(268), px(200), px(64));
@@ -170,7 +169,6 @@ void LevelWindow::buildCommands() {
     stop_->setObjectName(QStringLiteral("Label_arret"));
     back_ = new ui::ClickLabel(QStringLiteral("🏠"), this);
     back_->setObjectName(QStringLiteral("Image_retour"));
-    back_->setToolTip(captions_.text(u"Label_titre"));
     option_ = new ui::ClickLabel(QStringLiteral("⚙ ") + captions_.text(u"Label_options"), this);
     option_->setObjectName(QStringLiteral("Label_option"));
     for (ui::ClickLabel* label : {play_, stop_, option_, back_}) {

@@ -258,7 +258,6 @@ void OptionPanel::buildThemes() {
         picture->setPixmap(
             pixmapOf(loadPicture(QStringLiteral("fond"), themeWord(theme)), QSize(176, 124)));
         picture->setScaledContents(true);
-        picture->setToolTip(themeWord(theme));
         themes_[static_cast<std::size_t>(t)] = picture;
         connect(picture, &ui::ClickLabel::clicked, this,
                 [this, theme] { act_([&] { options_.Image_theme_Click(theme); }); });
