@@ -25,6 +25,9 @@ using namespace pulsadrome;
 
 namespace {
 
+// How long the first level waits for the sound bank still loading in the background.
+constexpr int kSoundBankWaitMs = 20000;
+
 void print(FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
@@ -56,6 +59,11 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
     app::ProgramFlow flow(*dataDir,
                           [&music](const i18n::CaptionTable& captions,
                                    QString* why) -> std::unique_ptr<play::RhythmPort> {
+                              // A sound bank that is missing or never loads is a load failure.
+                              if (!music.waitUntilReady(kSoundBankWaitMs)) {
+                                  *why = music.problem();
+                                  return nullptr;
+                              }
                               auto engine = std::make_unique<sound::RhythmEngine>(music, captions);
                               if (!engine->Initialise(QDir::currentPath(), true, why)) {
                                   return nullptr;

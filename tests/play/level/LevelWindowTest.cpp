@@ -56,6 +56,27 @@ private:
     QString text_;
 };
 
+// Closes every message box that opens while it lives, keeping their texts.
+class MessageCloser {
+public:
+    MessageCloser() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                    texts << box->text();
+                    box->accept();
+                }
+            }
+        });
+        timer_.start();
+    }
+    QStringList texts;
+
+private:
+    QTimer timer_;
+};
+
 class LevelWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { makeFlow(true); }
@@ -69,6 +90,7 @@ protected:
                 std::unique_ptr<RhythmPort> port;
                 if (withSound) {
                     auto recording = std::make_unique<play::testing::RecordingRhythm>();
+                    recording->failBands = failBands;
                     sound = recording.get();
                     port = std::move(recording);
                 } else {
@@ -124,6 +146,7 @@ protected:
     std::optional<app::DataDirectory> data;
     std::unique_ptr<app::ProgramFlow> flow;
     play::testing::RecordingRhythm* sound = nullptr;
+    bool failBands = false;
 };
 
 TEST_F(LevelWindowTest, aLevelPlayedWithKeysEndsInItsVerdictAndOpensTheNextLevel) {
@@ -280,6 +303,22 @@ TEST_F(LevelWindowTest, theOptionsPanelPausesTheRunAndStoresItsChoicesWhenClosed
     EXPECT_EQ(stored->tictac, QStringLiteral("0"));
     EXPECT_EQ(stored->instruments, QStringLiteral("5"));
     EXPECT_EQ(stored->volume, QString::number(volume.toInt() - 1));
+}
+
+TEST_F(LevelWindowTest, aBandTheEngineRefusesIsReportedAndTheScreenStaysUsable) {
+    flow->quit();
+    flow.reset();
+    failBands = true;
+    makeFlow(true);
+    MessageCloser messages;
+    LevelWindow* level = openLevel("Label_1a");
+    ASSERT_NE(level, nullptr);
+    ASSERT_FALSE(messages.texts.isEmpty());
+    EXPECT_EQ(messages.texts.first(), QStringLiteral("erreur Bands"));
+    EXPECT_TRUE(level->isVisible());
+    QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+    EXPECT_TRUE(level->clockTimer().isActive());
+    EXPECT_FALSE(sound->argsOf("PlayRhythm").isEmpty());
 }
 
 TEST_F(LevelWindowTest, withoutSoundTheProgramSaysSoAndEnds) {
