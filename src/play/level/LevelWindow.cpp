@@ -30,7 +30,10 @@ constexpr int px(int pixels) {
 
 constexpr const char* kStyle = R"(
 QLabel#Label_niveau { color: #c0392b; font-weight: bold; }
-QLabel[kind="value"] { color: #23395d; font-weight: bold; }
+QLabel[kind="value"] {
+  color: #23395d; font-weight: bold; background: rgba(255,255,255,205);
+  border: 2px solid rgba(255,255,255,230); border-radius: 14px;
+}
 QLabel[kind="verdict"] { color: white; font-weight: bold; border-radius: 10px; }
 QLabel#Label_vrai { background: #27ae60; }
 QLabel#Label_faux { background: #e74c3c; }
@@ -135,8 +138,6 @@ void LevelWindow::buildStatus() {
     mascot_->setObjectName(QStringLiteral("Metronome_stop"));
     place(mascot_, px(10), px(262), px(130), px(195));
 
-    addPanel(px(190), px(268), px(200), px(64));
-    addPanel(px(410), px(268), px(200), px(64));
     score_ = new QLabel(this);
     score_->setObjectName(QStringLiteral("Label_score"));
     score_->setProperty("kind", "value");
@@ -200,6 +201,10 @@ void LevelWindow::Timer2_Timer() {
     act([this] { run_.Timer2_Timer(); });
 }
 
+QWidget* LevelWindow::cell(int n) const {
+    return cells_[static_cast<std::size_t>(n - 1)];
+}
+
 QWidget* LevelWindow::mascot() const {
     return mascot_;
 }
@@ -209,7 +214,7 @@ void LevelWindow::applyLevelStart(const catalogue::LevelStart& start) {
     // Image1 ... Image8 sit in every cell but the centre one.
     static constexpr std::array<int, catalogue::kSlotCount> kSlotCells{1, 2, 3, 4, 6, 7, 8, 9};
     for (std::size_t slot = 0; slot < kSlotCells.size(); ++slot) {
-        auto* view = static_cast<GridCell*>(cells_[static_cast<std::size_t>(kSlotCells[slot] - 1)]);
+        GridCell* view = cells_[static_cast<std::size_t>(kSlotCells[slot] - 1)];
         view->setPicture(start.slotPictures[slot]);
         view->setVisible(start.layout.topRowVisible || kSlotCells[slot] > 3);
     }
@@ -241,8 +246,7 @@ void LevelWindow::render() {
         mascot_->load(QStringLiteral("tictac"), pose);
     }
     for (int cell = 1; cell <= AnswerGrid::kCellCount; ++cell) {
-        static_cast<GridCell*>(cells_[static_cast<std::size_t>(cell - 1)])
-            ->setFrameColour(run_.grid().frameColour(cell));
+        cells_[static_cast<std::size_t>(cell - 1)]->setFrameColour(run_.grid().frameColour(cell));
     }
     right_->setVisible(run_.feedback().rightShown());
     wrong_->setVisible(run_.feedback().wrongShown());

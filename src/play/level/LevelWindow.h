@@ -19,6 +19,7 @@ class ClickLabel;
 
 namespace pulsadrome::play {
 
+class GridCell;
 class OptionPanel;
 class PictureBox;
 
@@ -45,12 +46,12 @@ public:
     QLabel* scoreLabel() const { return score_; }           // Label_score
     QLabel* timeLabel() const { return time_; }             // Label_timer
     QLabel* titleLabel() const { return title_; }           // Label_niveau
-    QWidget* cell(int n) const { return cells_[static_cast<std::size_t>(n - 1)]; } // Shape1 ... 9
-    QWidget* mascot() const;                                                       // Metronome_stop
-    QLabel* rightLabel() const { return right_; }                                  // Label_vrai
-    QLabel* wrongLabel() const { return wrong_; }                                  // Label_faux
-    const QTimer& feedbackTimer() const { return timer1_; }                        // Timer1
-    const QTimer& clockTimer() const { return timer2_; }                           // Timer2
+    QWidget* cell(int n) const;                             // Shape1 ... Shape9, 1 <= n <= 9
+    QWidget* mascot() const;                                // Metronome_stop
+    QLabel* rightLabel() const { return right_; }           // Label_vrai
+    QLabel* wrongLabel() const { return wrong_; }           // Label_faux
+    const QTimer& feedbackTimer() const { return timer1_; } // Timer1
+    const QTimer& clockTimer() const { return timer2_; }    // Timer2
 
     // What each timer does every second (tests call them in place of waiting).
     void Timer1_Timer();
@@ -84,7 +85,7 @@ private:
 
     const i18n::CaptionTable& captions_;
     LevelRun run_;
-    std::array<QWidget*, 9> cells_{};
+    std::array<GridCell*, 9> cells_{};
     QWidget* fullFrame_ = nullptr;    // Shape11 around the whole grid
     QWidget* starterFrame_ = nullptr; // Shape11 around the two rows of the starter levels
     PictureBox* mascot_ = nullptr;
