@@ -176,7 +176,6 @@ void MenuWindow::addGames(int players, int top) {
                 [this](const QString& text) { model_.holders.nom3 = text; });
     }
 
-    const QString soon = captions_.text(u"bientot");
     int mainColumn = 0;
     int minimColumn = 0;
     int compoundColumn = 0;
@@ -208,8 +207,8 @@ void MenuWindow::addGames(int players, int top) {
         auto* label =
             addLabel(game.menuLabel, game.caption, QStringLiteral("game"), left, y, px(33), px(25));
         label->setProperty("series", seriesName(game.series));
-        label->setToolTip(soon);
-        label->setEnabled(false);
+        connect(label, &ui::ClickLabel::clicked, this,
+                [this, name = game.menuLabel] { emit gameRequested(name); });
     }
 }
 
@@ -218,7 +217,6 @@ void MenuWindow::addScores(int top) {
     heading->setObjectName(QStringLiteral("Label_scores"));
     heading->setProperty("kind", "heading");
     place(heading, px(20), top, px(370), px(24), 13);
-    const QString soon = captions_.text(u"bientot");
     const int mainTop = top + px(28);
     const int otherTop = mainTop + px(50);
     addSeriesHeading(QStringLiteral("Label_binaire1"), px(20), mainTop, px(370));
@@ -242,8 +240,8 @@ void MenuWindow::addScores(int top) {
         }
         auto* label = addLabel(QStringLiteral("Label_score%1").arg(table), QString::number(caption),
                                QStringLiteral("score"), left, y, px(33), px(25));
-        label->setToolTip(soon);
-        label->setEnabled(false);
+        connect(label, &ui::ClickLabel::clicked, this,
+                [this, table] { emit scoresRequested(table); });
     }
 }
 

@@ -34,6 +34,10 @@ signals:
     void webRequested();
     // An open level's label was clicked (Label_1a, Niveau7, Niveau07T ...).
     void levelRequested(const QString& menuLabel);
+    // A game's label was clicked (Label15a, LabelB1, LabelT6 ...).
+    void gameRequested(const QString& menuLabel);
+    // A high-score label was clicked: table 1 ... 14.
+    void scoresRequested(int table);
 
 private:
     ui::ClickLabel* addLabel(const QString& name, const QString& caption, const QString& kind,

@@ -6,9 +6,12 @@
 #include "app/MenuWindow.h"
 #include "app/PlayerWindows.h"
 #include "app/ResolutionWindow.h"
+#include "catalogue/GameStart.h"
+#include "catalogue/Games.h"
 #include "catalogue/LevelStart.h"
 #include "catalogue/Levels.h"
 #include "i18n/LanguageFile.h"
+#include "play/games/ScoreWindows.h"
 #include "play/level/LevelWindow.h"
 
 #include <QApplication>
@@ -38,8 +41,8 @@ ProgramFlow::ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound)
 
 ProgramFlow::~ProgramFlow() {
     for (QWidget* window : std::initializer_list<QWidget*>{
-             level_.data(), menu_.data(), backdrop_.data(), newPlayer_.data(), playerChoice_.data(),
-             resolution_.data()}) {
+             game_.data(), level_.data(), menu_.data(), backdrop_.data(), newPlayer_.data(),
+             playerChoice_.data(), resolution_.data()}) {
         delete window;
     }
 }
@@ -131,6 +134,8 @@ void ProgramFlow::goOn() {
     connect(menu_, &MenuWindow::helpRequested, this, &ProgramFlow::openHelp);
     connect(menu_, &MenuWindow::webRequested, this, &ProgramFlow::openWebSite);
     connect(menu_, &MenuWindow::levelRequested, this, &ProgramFlow::startLevel);
+    connect(menu_, &MenuWindow::gameRequested, this, &ProgramFlow::startGame);
+    connect(menu_, &MenuWindow::scoresRequested, this, &ProgramFlow::showScores);
     menu_->centreOnScreen();
     menu_->show();
     menu_->raise();
@@ -158,7 +163,8 @@ bool ProgramFlow::storePlayer() {
 }
 
 void ProgramFlow::closeMenu() {
-    // The level screen goes with the menu, before the holders it reads.
+    // The play screens go with the menu, before the holders they read.
+    delete game_;
     delete level_;
     levelSound_.reset();
     delete menu_;
@@ -184,19 +190,29 @@ void ProgramFlow::quit() {
     emit finished();
 }
 
-bool ProgramFlow::openLevelScreen() {
-    if (level_) {
+bool ProgramFlow::openSound() {
+    if (levelSound_) {
         return true;
     }
     QString why;
     levelSound_ = makeSound_ ? makeSound_(captions_, &why) : nullptr;
     if (!levelSound_) {
-        // Without sound no level can be played: say so, then the program ends.
-        qWarning().noquote() << "The level screen cannot sound:" << why;
+        // Without sound nothing can be played: say so, then the program ends.
+        qWarning().noquote() << "The play screens cannot sound:" << why;
         QMessageBox::critical(menu_, QStringLiteral("Pulsadrome"),
                               captions_.text(u"Label_directx"));
         // The menu label that asked is still at work: the end comes after it.
         QMetaObject::invokeMethod(this, &ProgramFlow::quit, Qt::QueuedConnection);
+        return false;
+    }
+    return true;
+}
+
+bool ProgramFlow::openLevelScreen() {
+    if (level_) {
+        return true;
+    }
+    if (!openSound()) {
         return false;
     }
     level_ = new play::LevelWindow(*levelSound_, *store_, random_, menuModel_->holders,
@@ -221,6 +237,42 @@ bool ProgramFlow::startLevel(const QString& menuLabel) {
     level_->setFocus();
     menu_->hide();
     return true;
+}
+
+bool ProgramFlow::openGameScreen() {
+    if (game_) {
+        return true;
+    }
+    if (!openSound()) {
+        return false;
+    }
+    game_ = new play::GameWindow(*levelSound_, *store_, random_, menuModel_->holders,
+                                 dataDirectory_, captions_);
+    connect(game_, &play::GameWindow::left, this, &ProgramFlow::leaveLevel);
+    return true;
+}
+
+bool ProgramFlow::startGame(const QString& menuLabel) {
+    const catalogue::GameEntry* game = catalogue::findGameByLabel(menuLabel);
+    if (!game || !menuModel_ || !openGameScreen()) {
+        return false;
+    }
+    const bool scoresShown = store_->current().reponse != u"0";
+    game_->applyGameStart(catalogue::startGame(*game, random_, menuModel_->holders, scoresShown));
+    game_->centreOnScreen();
+    game_->show();
+    game_->raise();
+    game_->activateWindow();
+    game_->setFocus();
+    menu_->hide();
+    return true;
+}
+
+void ProgramFlow::showScores(int table) {
+    play::HighScoreWindow window(dataDirectory_, QStringLiteral("score%1").arg(table), captions_,
+                                 store_->current().fond, menu_);
+    window.load();
+    window.exec();
 }
 
 void ProgramFlow::leaveLevel() {

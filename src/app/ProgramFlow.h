@@ -11,6 +11,7 @@
 #include "common/Random.h"
 #include "i18n/CaptionTable.h"
 #include "play/RhythmPort.h"
+#include "play/games/GameWindow.h"
 #include "play/level/LevelWindow.h"
 
 #include <QObject>
@@ -50,6 +51,7 @@ public:
     BackdropWindow* backdrop() const { return backdrop_; }
     MenuModel* menuModel() const { return menuModel_.get(); }
     play::LevelWindow* level() const { return level_; }
+    play::GameWindow* game() const { return game_; }
 
     void showPlayerChoice();
     void goOn();
@@ -58,6 +60,11 @@ public:
     // A level label of the menu: the level screen takes the level and is shown. False when the
     // screen cannot open; the program then ends after saying why.
     bool startLevel(const QString& menuLabel);
+    // A game label of the menu: the games screen takes the game and is shown. False when the
+    // screen cannot open, as for a level.
+    bool startGame(const QString& menuLabel);
+    // A high-score label of the menu: the table of scored game `table` (1 ... 14), modally.
+    void showScores(int table);
 
 signals:
     void finished();
@@ -72,7 +79,10 @@ private:
     void openHelp();
     void openWebSite();
     void openInstructions();
+    // The sound both play screens share, made once; false when there is none (said and ended).
+    bool openSound();
     bool openLevelScreen();
+    bool openGameScreen();
     void leaveLevel();
 
     DataDirectory dataDirectory_;
@@ -87,8 +97,9 @@ private:
     QPointer<NewPlayerWindow> newPlayer_;
     QPointer<BackdropWindow> backdrop_;
     QPointer<MenuWindow> menu_;
-    std::unique_ptr<play::RhythmPort> levelSound_; // the level screen's, while it exists
+    std::unique_ptr<play::RhythmPort> levelSound_; // the play screens', while they exist
     QPointer<play::LevelWindow> level_;
+    QPointer<play::GameWindow> game_;
 };
 
 } // namespace pulsadrome::app

@@ -8,6 +8,8 @@
 #include "app/ProgramFlow.h"
 #include "app/ResolutionWindow.h"
 #include "i18n/LanguageFile.h"
+#include "play/games/GameWindow.h"
+#include "play/games/ScoreWindows.h"
 #include "play/level/LevelWindow.h"
 #include "play/level/OptionPanel.h"
 #include "play/level/ResultWindow.h"
@@ -106,6 +108,58 @@ void shootLevel(ProgramFlow& flow, Camera& camera, const QString& suffix, bool w
     level->backLabel()->clicked();
 }
 
+// The games screen: a one-player game under way, two players on one keyboard with both cursors
+// on one cell, then the high-score table and the two players' result.
+void shootGames(ProgramFlow& flow, Camera& camera, const DataDirectory& data,
+                const QString& suffix) {
+    if (!flow.startGame(QStringLiteral("Label15a"))) {
+        return;
+    }
+    play::GameWindow* game = flow.game();
+    game->setScale(1.0);
+    game->playLabel()->clicked();
+    press(game, Qt::Key_Down);
+    press(game, Qt::Key_Right);
+    game->Timer2_Timer();
+    camera.shoot(game, QStringLiteral("games-one-player") + suffix);
+    game->stopLabel()->clicked();
+    game->backLabel()->clicked();
+
+    flow.menu()->nameBox(2)->setText(QStringLiteral("Lina"));
+    flow.menu()->nameBox(3)->setText(QStringLiteral("Tom"));
+    if (!flow.startGame(QStringLiteral("LabelT1"))) {
+        return;
+    }
+    game->setScale(1.0);
+    game->playLabel()->clicked();
+    press(game, Qt::Key_Up);
+    // Player 2's pad 5 also goes up: both frames stand on one cell.
+    QKeyEvent padUp(QEvent::KeyPress, Qt::Key_5, Qt::KeypadModifier);
+    QApplication::sendEvent(game, &padUp);
+    camera.shoot(game, QStringLiteral("games-two-players") + suffix);
+    game->stopLabel()->clicked();
+    game->backLabel()->clicked();
+
+    play::HighScoreWindow table(data, QStringLiteral("score1"), flow.captions(),
+                                flow.players().current().fond, flow.menu());
+    table.load();
+    table.enter(QStringLiteral("Lina :"), QStringLiteral("1250"));
+    table.setScale(1.0);
+    camera.shoot(&table, QStringLiteral("games-score-table") + suffix);
+    table.close();
+    for (const bool tie : {false, true}) {
+        const QString scoreB = tie ? QStringLiteral("800") : QStringLiteral("1100");
+        play::WinnerWindow winner(QStringLiteral("Lina"), QStringLiteral("Tom"),
+                                  QStringLiteral("800"), scoreB,
+                                  play::winnerLine(QStringLiteral("Lina"), QStringLiteral("Tom"),
+                                                   u"800", scoreB, flow.captions()),
+                                  flow.players().current().fond, flow.menu());
+        winner.setScale(1.0);
+        camera.shoot(&winner, QStringLiteral(tie ? "games-tie" : "games-winner") + suffix);
+        winner.close();
+    }
+}
+
 } // namespace
 
 QString takeTour(const QString& folder) {
@@ -163,6 +217,7 @@ QString takeTour(const QString& folder) {
     flow.menu()->setScale(1.0);
     camera.shoot(flow.menu(), QStringLiteral("06-menu"));
     shootLevel(flow, camera, QString(), true);
+    shootGames(flow, camera, *data, QString());
     if (flow.startLevel(QStringLiteral("Label_1a"))) {
         flow.level()->setScale(1.0);
         camera.shoot(flow.level(), QStringLiteral("level-starter"));
@@ -183,6 +238,9 @@ QString takeTour(const QString& folder) {
         flow.menu()->setScale(1.0);
         camera.shoot(flow.menu(), QStringLiteral("menu-") + code);
         shootLevel(flow, camera, QStringLiteral("-") + code, code == QStringLiteral("allemand"));
+        if (code == QStringLiteral("francais") || code == QStringLiteral("allemand")) {
+            shootGames(flow, camera, *data, QStringLiteral("-") + code);
+        }
         flow.changePlayer();
     }
     flow.quit();

@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/games/GameWindow.h"
+
+#include "app/Startup.h"
+#include "play/games/GameKeys.h"
+#include "play/games/ScoreWindows.h"
+#include "play/level/LevelPictures.h"
+#include "ui/ClickLabel.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace pulsadrome::play {
+
+namespace {
+
+// The grid in twips: player 1's frames, and player 2's 75 twips larger on every side.
+constexpr int kCellWidth = 3495;
+constexpr int kCellHeight = 855;
+constexpr int kSecondMargin = 75;
+constexpr std::array<int, 3> kColumnLefts{540, 4275, 7995};
+constexpr std::array<int, 5> kRowTops{600, 1680, 2760, 3855, 4920};
+
+constexpr int px(int pixels) {
+    return pixels * 15;
+}
+
+// The cell at grid position 0 ... 14 (row by row): the centre one is the listen-again cell.
+constexpr int cellAt(int position) {
+    return position == 7 ? kListenCell : (position < 7 ? position + 1 : position);
+}
+
+constexpr const char* kStyle = R"(
+QLabel[kind="value"] {
+  color: #23395d; font-weight: bold; background: rgba(255,255,255,205);
+  border: 2px solid rgba(255,255,255,230); border-radius: 14px;
+}
+QLabel#Label_scoreB { color: #2e4fb8; }
+QLabel#Label_bonus { background: #f1c40f; color: #7a4b00; }
+QLabel[kind="verdict"] { color: white; font-weight: bold; border-radius: 10px; }
+QLabel#Label_vrai { background: #27ae60; }
+QLabel#Label_faux { background: #e74c3c; }
+QLabel#Label_faux2 { background: #8080ff; }
+QLabel#Label_joueur2 { color: #23395d; background: rgba(255,255,255,205); border-radius: 8px; }
+QLabel[kind="command"] {
+  border-radius: 10px; font-weight: bold; color: white; border: 2px solid rgba(0,0,0,40);
+}
+QLabel#question { background: #27ae60; }
+QLabel#Label_arret { background: #e67e22; }
+QLabel#Image_retour { background: #2e86de; }
+QLabel[kind="command"][pressed="true"] { border: 2px outset white; background: white; color: #23395d; }
+QWidget[kind="secondFrame"] { border: 5px solid #8080ff; border-radius: 6px; background: transparent; }
+)";
+
+} // namespace
+
+GameWindow::GameWindow(RhythmPort& sound, app::PlayerRecordStore& players, Random& random,
+                       const catalogue::MenuHolders& menu, const app::DataDirectory& data,
+                       const i18n::CaptionTable& captions, QWidget* parent)
+    : ui::Form(12000, 9000, parent), sound_(sound), players_(players), menu_(menu), data_(data),
+      captions_(captions), run_(GameContext{sound, players, random, *this}) {
+    setObjectName(QStringLiteral("Form_jeux"));
+    setWindowTitle(QStringLiteral("Pulsadrome"));
+    setStyleSheet(QString::fromLatin1(kStyle));
+    setFocusPolicy(Qt::StrongFocus);
+    if (const auto word = app::themeBackground(players_.current().fond)) {
+        background_ = loadPicture(QStringLiteral("fond"), *word);
+        setBackgroundPicture(background_);
+    }
+    buildGrid();
+    buildStatus();
+    buildCommands();
+
+    for (QTimer* timer : {&timer1_, &timer2_, &timerBonus_}) {
+        timer->setInterval(1000);
+    }
+    connect(&timer1_, &QTimer::timeout, this, &GameWindow::Timer1_Timer);
+    connect(&timer2_, &QTimer::timeout, this, &GameWindow::Timer2_Timer);
+    connect(&timerBonus_, &QTimer::timeout, this, &GameWindow::Timer_bonus_Timer);
+    // The screen's load: the player's own game length until a scored game fixes it.
+    run_.length().setStored(players_.current().chrono);
+    render();
+    setScale(screenScale());
+}
+
+void GameWindow::buildGrid() {
+    addPanel(kColumnLefts[0] - 150, kRowTops[0] - 150, 11250, 5925);
+    for (int position = 0; position < 15; ++position) {
+        const int column = position % 3;
+        const int row = position / 3;
+        const int left = kColumnLefts[static_cast<std::size_t>(column)];
+        const int top = kRowTops[static_cast<std::size_t>(row)];
+        const int cell = cellAt(position);
+        auto* frame = new QWidget(this);
+        frame->setAttribute(Qt::WA_StyledBackground);
+        frame->setProperty("kind", "secondFrame");
+        frame->setObjectName(cell == kListenCell ? QStringLiteral("Shape_ecouteB")
+                                                 : QStringLiteral("Shape%1B").arg(cell));
+        place(frame, left - kSecondMargin, top - kSecondMargin, kCellWidth + 2 * kSecondMargin,
+              kCellHeight + 2 * kSecondMargin);
+        frame->hide();
+        framesB_[static_cast<std::size_t>(cell)] = frame;
+
+        auto* view = new GridCell(this);
+        view->setObjectName(cell == kListenCell ? QStringLiteral("Shape_ecoute")
+                                                : QStringLiteral("Shape%1").arg(cell));
+        if (cell == kListenCell) {
+            view->setListenSign();
+        }
+        place(view, left, top, kCellWidth, kCellHeight);
+        cells_[static_cast<std::size_t>(cell)] = view;
+    }
+}
+
+void GameWindow::buildStatus() {
+    addPanel(px(20), px(398), px(760), px(78));
+    score_ = new QLabel(this);
+    score_->setObjectName(QStringLiteral("Label_score"));
+    scoreB_ = new QLabel(this);
+    scoreB_->setObjectName(QStringLiteral("Label_scoreB"));
+    time_ = new QLabel(this);
+    time_->setObjectName(QStringLiteral("Label_timer"));
+    time_->setToolTip(captions_.text(u"Label_timer"));
+    bonus_ = new QLabel(this);
+    bonus_->setObjectName(QStringLiteral("Label_bonus"));
+    for (QLabel* value : {score_, scoreB_, time_, bonus_}) {
+        value->setProperty("kind", "value");
+        value->setAlignment(Qt::AlignCenter);
+    }
+    place(score_, px(30), px(406), px(200), px(62), 15);
+    place(scoreB_, px(238), px(406), px(200), px(62), 15);
+    place(time_, px(446), px(406), px(110), px(62), 20);
+    place(bonus_, px(564), px(406), px(96), px(62), 20);
+
+    right_ = new QLabel(captions_.text(u"Label_vrai"), this);
+    right_->setObjectName(QStringLiteral("Label_vrai"));
+    wrong_ = new QLabel(captions_.text(u"Label_faux"), this);
+    wrong_->setObjectName(QStringLiteral("Label_faux"));
+    wrongB_ = new QLabel(captions_.text(u"Label_faux"), this);
+    wrongB_->setObjectName(QStringLiteral("Label_faux2"));
+    for (QLabel* verdict : {right_, wrong_, wrongB_}) {
+        verdict->setProperty("kind", "verdict");
+        verdict->setAlignment(Qt::AlignCenter);
+        verdict->hide();
+    }
+    place(right_, px(668), px(406), px(104), px(62), 16);
+    place(wrong_, px(668), px(406), px(104), px(30), 12);
+    place(wrongB_, px(668), px(438), px(104), px(30), 12);
+
+    mascot_ = new PictureBox(this);
+    mascot_->setObjectName(QStringLiteral("Metronome_stop"));
+    place(mascot_, px(20), px(482), px(70), px(105));
+}
+
+void GameWindow::buildCommands() {
+    addPanel(px(100), px(484), px(680), px(100));
+    play_ = new ui::ClickLabel(QStringLiteral("▶  ") + captions_.text(u"jouer_rejouer"), this);
+    play_->setObjectName(QStringLiteral("question"));
+    stop_ = new ui::ClickLabel(QStringLiteral("■  ") + captions_.text(u"arreter"), this);
+    stop_->setObjectName(QStringLiteral("Label_arret"));
+    back_ = new ui::ClickLabel(QStringLiteral("🏠"), this);
+    back_->setObjectName(QStringLiteral("Image_retour"));
+    for (ui::ClickLabel* label : {play_, stop_, back_}) {
+        label->setProperty("kind", "command");
+        label->setAlignment(Qt::AlignCenter);
+    }
+    place(play_, px(112), px(494), px(210), px(60), 13);
+    place(stop_, px(332), px(494), px(150), px(60), 14);
+    place(back_, px(706), px(494), px(62), px(60), 24);
+    // Two players share the keyboard: each is told his keys.
+    pad_ = new QLabel(this);
+    pad_->setObjectName(QStringLiteral("Label_joueur2"));
+    pad_->setAlignment(Qt::AlignCenter);
+    pad_->setWordWrap(true);
+    place(pad_, px(490), px(494), px(208), px(82), 10);
+    pad_->hide();
+    connect(play_, &ui::ClickLabel::clicked, this, [this] {
+        act([this] { run_.question_Click(); });
+        setFocus();
+    });
+    connect(stop_, &ui::ClickLabel::clicked, this, [this] {
+        act([this] { run_.Label_arret_Click(); });
+        setFocus();
+    });
+    connect(back_, &ui::ClickLabel::clicked, this, &GameWindow::leave);
+}
+
+void GameWindow::applyGameStart(const catalogue::GameStart& start) {
+    act([&] { run_.prepare(start); });
+    for (int cell = 1; cell <= kGameCellCount; ++cell) {
+        cells_[static_cast<std::size_t>(cell)]->setPicture(
+            100 + start.drawn[static_cast<std::size_t>(cell - 1)]);
+    }
+}
+
+void GameWindow::Timer1_Timer() {
+    act([this] { run_.Timer1_Timer(); });
+}
+
+void GameWindow::Timer2_Timer() {
+    act([this] { run_.Timer2_Timer(); });
+}
+
+void GameWindow::Timer_bonus_Timer() {
+    act([this] { run_.Timer_bonus_Timer(); });
+}
+
+template <typename Operation> void GameWindow::act(Operation operation) {
+    operation();
+    render();
+}
+
+void GameWindow::render() {
+    const app::PlayerRecord& record = players_.current();
+    const bool scoresShown = record.reponse != u"0";
+    const bool two = run_.twoPlayers();
+    score_->setText(run_.name() + QStringLiteral("\n⭐ ") + QString::number(run_.score()));
+    scoreB_->setText(run_.nameB().value_or(QString()) + QStringLiteral("\n⭐ ") +
+                     QString::number(run_.scoreB()));
+    score_->setVisible(scoresShown);
+    scoreB_->setVisible(scoresShown && two);
+    time_->setText(QStringLiteral("⏱ ") + run_.clock());
+    time_->setVisible(record.compteur != u"0");
+    bonus_->setText(QStringLiteral("🎁 ") + run_.bonus().label());
+    bonus_->setVisible(run_.bonus().shown());
+    static const char* const kPoseNames[] = {"still", "1", "2"};
+    const QString pose = QString::fromLatin1(kPoseNames[static_cast<int>(run_.mascot())]);
+    if (pose != mascot_->pictureName()) {
+        mascot_->load(QStringLiteral("tictac"), pose);
+    }
+    mascot_->setVisible(run_.mascotShown());
+    for (int cell = 0; cell <= kGameCellCount; ++cell) {
+        cells_[static_cast<std::size_t>(cell)]->setFrameColour(run_.cursor().frameColour(cell));
+        framesB_[static_cast<std::size_t>(cell)]->setVisible(two && run_.cursorB().cell() == cell);
+    }
+    pad_->setVisible(two);
+    if (two) {
+        pad_->setText(QStringLiteral("%1 ← ↑ → ↓ ␣\n%2 1 5 3 2 0")
+                          .arg(run_.name(), run_.nameB().value_or(QString())));
+    }
+    right_->setVisible(run_.rightShown());
+    wrong_->setVisible(run_.wrongShown());
+    wrongB_->setVisible(run_.wrongShownB());
+    // A running timer keeps its phase; only a change of state starts or stops it.
+    const auto follow = [](QTimer& timer, bool running) {
+        if (running != timer.isActive()) {
+            running ? timer.start() : timer.stop();
+        }
+    };
+    follow(timer1_, run_.feedbackRunning());
+    follow(timer2_, run_.clockRunning());
+    follow(timerBonus_, run_.bonus().running());
+}
+
+void GameWindow::leave() {
+    act([this] { run_.Image_retour_Click(); });
+    hide();
+    emit left();
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (isVisible()) {
+        leave();
+    }
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event) {
+    const int code = gameKeyCode(event->key(), event->modifiers());
+    if (code == 0) {
+        ui::Form::keyPressEvent(event);
+        return;
+    }
+    act([this, code] { run_.Form_KeyDown(code); });
+}
+
+void GameWindow::applyStoredInstrument() {
+    // The player's band, by its position in the engine's list.
+    bool ok = false;
+    const int position = players_.current().instruments.toInt(&ok);
+    const QStringList bands = sound_.FillBandList();
+    if (ok && position >= 0 && position < bands.size()) {
+        sound_.SelectBand(bands[position]);
+    }
+}
+
+void GameWindow::gameEnded(const GameResult& result) {
+    // The run is idle already: draw its last state before the window covers it.
+    render();
+    const QString theme = players_.current().fond;
+    if (result.twoPlayers) {
+        WinnerWindow window(
+            menu_.nom2, menu_.nom3, result.score, result.scoreB,
+            winnerLine(menu_.nom2, menu_.nom3, result.score, result.scoreB, captions_), theme,
+            this);
+        window.exec();
+        return;
+    }
+    HighScoreWindow window(data_, result.gameCode, captions_, theme, this);
+    window.load();
+    window.enter(result.txtName, result.score);
+    window.exec();
+}
+
+} // namespace pulsadrome::play

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/DataDirectory.h"
+#include "catalogue/GameStart.h"
+#include "i18n/CaptionTable.h"
+#include "play/games/GameRun.h"
+#include "resources/Picture.h"
+#include "ui/Form.h"
+
+#include <QTimer>
+
+#include <array>
+
+class QLabel;
+
+namespace pulsadrome::ui {
+class ClickLabel;
+}
+
+namespace pulsadrome::play {
+
+class GridCell;
+class PictureBox;
+
+// The games screen (Form_jeux): a view over one GameRun. It draws the run's state after every
+// call it forwards (clicks, keys, the three one-second timers) and opens the score window or the
+// two players' result at the end of a game. It is made once per stay in the menu and only hidden
+// between games.
+class GameWindow : public ui::Form, public GameScreenEvents {
+    Q_OBJECT
+public:
+    // Everything but the screen itself is the caller's and outlives the window.
+    GameWindow(RhythmPort& sound, app::PlayerRecordStore& players, Random& random,
+               const catalogue::MenuHolders& menu, const app::DataDirectory& data,
+               const i18n::CaptionTable& captions, QWidget* parent = nullptr);
+
+    GameRun& run() { return run_; }
+    // What the menu writes into the screen when it starts a game.
+    void applyGameStart(const catalogue::GameStart& start);
+
+    ui::ClickLabel* playLabel() const { return play_; } // question: "Jouer/Rejouer"
+    ui::ClickLabel* stopLabel() const { return stop_; } // Label_arret
+    ui::ClickLabel* backLabel() const { return back_; } // Image_retour
+    QLabel* scoreLabel() const { return score_; }       // Label_score with J1
+    QLabel* scoreLabelB() const { return scoreB_; }     // Label_scoreB with J2
+    QLabel* timeLabel() const { return time_; }         // Label_timer
+    QLabel* bonusLabel() const { return bonus_; }       // Label_bonus
+    QLabel* rightLabel() const { return right_; }       // Label_vrai
+    QLabel* wrongLabel() const { return wrong_; }       // Label_faux
+    QLabel* wrongLabelB() const { return wrongB_; }     // Label_faux2
+    // Cell 0 is the listen-again cell, 1 ... 14 the answers.
+    GridCell* cell(int n) const { return cells_[static_cast<std::size_t>(n)]; }
+    QWidget* secondFrame(int n) const { return framesB_[static_cast<std::size_t>(n)]; }
+    const QTimer& feedbackTimer() const { return timer1_; } // Timer1
+    const QTimer& clockTimer() const { return timer2_; }    // Timer2
+    const QTimer& bonusTimer() const { return timerBonus_; }
+
+    // What each timer does every second (tests call them in place of waiting).
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer_bonus_Timer();
+
+    // GameScreenEvents
+    void applyStoredInstrument() override;
+    void gameEnded(const GameResult& result) override;
+
+signals:
+    // The back picture was clicked: the screen is hidden, the menu takes over.
+    void left();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildGrid();
+    void buildStatus();
+    void buildCommands();
+    template <typename Operation> void act(Operation operation);
+    void render();
+    void leave();
+
+    RhythmPort& sound_;
+    app::PlayerRecordStore& players_;
+    const catalogue::MenuHolders& menu_;
+    const app::DataDirectory& data_;
+    const i18n::CaptionTable& captions_;
+    GameRun run_;
+    std::array<GridCell*, 15> cells_{};
+    std::array<QWidget*, 15> framesB_{};
+    PictureBox* mascot_ = nullptr;
+    QLabel* score_ = nullptr;
+    QLabel* scoreB_ = nullptr;
+    QLabel* time_ = nullptr;
+    QLabel* bonus_ = nullptr;
+    QLabel* right_ = nullptr;
+    QLabel* wrong_ = nullptr;
+    QLabel* wrongB_ = nullptr;
+    QLabel* pad_ = nullptr; // the keys of each player, for two players
+    ui::ClickLabel* play_ = nullptr;
+    ui::ClickLabel* stop_ = nullptr;
+    ui::ClickLabel* back_ = nullptr;
+    resources::Picture background_;
+    QTimer timer1_;
+    QTimer timer2_;
+    QTimer timerBonus_;
+};
+
+} // namespace pulsadrome::play

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/games/ScoreWindows.h"
+
+#include "app/Startup.h"
+#include "play/level/LevelPictures.h"
+#include "ui/ClickLabel.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+
+namespace pulsadrome::play {
+
+namespace {
+
+constexpr int px(int pixels) {
+    return pixels * 15;
+}
+
+constexpr int kTableLength = 30;
+
+constexpr const char* kStyle = R"(
+QLabel[kind="title"] { color: #c0392b; font-weight: bold; }
+QLabel[kind="name"] { color: #23395d; font-weight: bold; }
+QLabel[kind="value"] {
+  color: #23395d; font-weight: bold; background: rgba(255,255,255,205);
+  border: 2px solid rgba(255,255,255,230); border-radius: 14px;
+}
+QLabel#vainqueur { color: #c0392b; font-weight: bold; }
+QListWidget { background: #fffdf5; color: #23395d; border: 2px solid #f2a541; border-radius: 8px; }
+QLabel#Image_cacher_options {
+  background: #27ae60; color: white; font-weight: bold; border-radius: 10px;
+  border: 2px solid rgba(0,0,0,40);
+}
+QLabel#Image_cacher_options[pressed="true"] { border: 2px outset white; background: white; color: #23395d; }
+)";
+
+} // namespace
+
+int WidgetTextMeasure::widthOf(const QString& text) const {
+    return QFontMetrics(widget_.font()).horizontalAdvance(text);
+}
+
+ModalForm::ModalForm(int width, int height, const QString& objectName, const QString& theme,
+                     QWidget* parent)
+    : ui::Form(width, height, parent) {
+    setObjectName(objectName);
+    setWindowFlag(Qt::Window);
+    setWindowFlag(Qt::WindowCloseButtonHint);
+    setWindowModality(Qt::ApplicationModal);
+    setWindowTitle(QStringLiteral("Pulsadrome"));
+    setStyleSheet(QString::fromLatin1(kStyle));
+    if (const auto word = app::themeBackground(theme)) {
+        setBackgroundPicture(loadPicture(QStringLiteral("fond"), *word));
+    }
+}
+
+void ModalForm::placeClose(int left, int top) {
+    close_ = new ui::ClickLabel(QStringLiteral("✔"), this);
+    close_->setObjectName(QStringLiteral("Image_cacher_options"));
+    close_->setAlignment(Qt::AlignCenter);
+    close_->setKeyboardFocusable(true);
+    place(close_, left, top, px(100), px(50), 22);
+    connect(close_, &ui::ClickLabel::clicked, this, &QWidget::close);
+}
+
+void ModalForm::finish(QWidget* parent) {
+    auto* form = dynamic_cast<ui::Form*>(parent);
+    setScale(form ? form->scale() : screenScale());
+}
+
+void ModalForm::exec() {
+    centreOnScreen();
+    ui::Form::show();
+    raise();
+    activateWindow();
+    close_->setFocus();
+    loop_.exec();
+}
+
+void ModalForm::closeEvent(QCloseEvent* event) {
+    loop_.quit();
+    ui::Form::closeEvent(event);
+}
+
+HighScoreWindow::HighScoreWindow(const app::DataDirectory& data, const QString& gameCode,
+                                 const i18n::CaptionTable& captions, const QString& theme,
+                                 QWidget* parent)
+    : ModalForm(px(420), px(560), QStringLiteral("Form_score"), theme, parent) {
+    addPanel(px(20), px(14), px(380), px(532));
+    title_ = new QLabel(QStringLiteral("🏆 ") + captions.text(u"Label_scores"), this);
+    title_->setObjectName(QStringLiteral("Label_score"));
+    title_->setProperty("kind", "title");
+    title_->setAlignment(Qt::AlignCenter);
+    place(title_, px(30), px(20), px(360), px(40), 20);
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("lstScores"));
+    list_->setSelectionMode(QAbstractItemView::NoSelection);
+    list_->setFocusPolicy(Qt::NoFocus);
+    place(list_, px(36), px(66), px(348), px(404), 11);
+    placeClose(px(160), px(482));
+    finish(parent);
+    measure_ = std::make_unique<WidgetTextMeasure>(*list_);
+    table_ = std::make_unique<ScoreWindow>(data, gameCode, *measure_);
+}
+
+void HighScoreWindow::load() {
+    display(table_->Form_Load());
+}
+
+void HighScoreWindow::enter(const QString& name, const QString& score) {
+    display(table_->Command1_Click(name, score));
+}
+
+void HighScoreWindow::display(const ScoreFileStatus& status) {
+    list_->clear();
+    list_->addItems(table_->lstScores());
+    if (!status.ok()) {
+        QWidget* over = parentWidget() && parentWidget()->isVisible() ? parentWidget() : nullptr;
+        QMessageBox::warning(over, QStringLiteral("Pulsadrome"), status.message);
+    }
+}
+
+WinnerWindow::WinnerWindow(const QString& j1, const QString& j2, const QString& score,
+                           const QString& scoreB, const WinnerLine& line, const QString& theme,
+                           QWidget* parent)
+    : ModalForm(px(480), px(300), QStringLiteral("Form_score2"), theme, parent) {
+    addPanel(px(20), px(16), px(440), px(268));
+    const auto row = [this](const QString& name, const QString& value, const QString& object,
+                            int top) {
+        auto* who = new QLabel(name, this);
+        who->setObjectName(object == u"Label_score" ? QStringLiteral("J1") : QStringLiteral("J2"));
+        who->setProperty("kind", "name");
+        who->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        place(who, px(40), top, px(220), px(44), 15);
+        auto* points = new QLabel(QStringLiteral("⭐ ") + value, this);
+        points->setObjectName(object);
+        points->setProperty("kind", "value");
+        points->setAlignment(Qt::AlignCenter);
+        place(points, px(276), top, px(160), px(44), 16);
+    };
+    row(j1, score, QStringLiteral("Label_score"), px(30));
+    row(j2, scoreB, QStringLiteral("Label_scoreB"), px(82));
+    caption_ = new QLabel(line.labelVainqueur, this);
+    caption_->setObjectName(QStringLiteral("Label_vainqueur"));
+    caption_->setProperty("kind", "name");
+    caption_->setAlignment(Qt::AlignCenter);
+    caption_->setWordWrap(true);
+    place(caption_, px(40), px(136), px(400), px(44), 13);
+    winner_ = new QLabel(
+        line.vainqueur.isEmpty() ? QString() : QStringLiteral("🏆 ") + line.vainqueur, this);
+    winner_->setObjectName(QStringLiteral("vainqueur"));
+    winner_->setAlignment(Qt::AlignCenter);
+    place(winner_, px(40), px(180), px(400), px(36), 18);
+    placeClose(px(190), px(224));
+    finish(parent);
+}
+
+} // namespace pulsadrome::play

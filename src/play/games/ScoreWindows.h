@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/DataDirectory.h"
+#include "i18n/CaptionTable.h"
+#include "play/games/GameResults.h"
+#include "ui/Form.h"
+
+#include <QEventLoop>
+
+#include <memory>
+
+class QLabel;
+class QListWidget;
+
+namespace pulsadrome::ui {
+class ClickLabel;
+}
+
+namespace pulsadrome::play {
+
+// Measures text in the font a widget shows it with.
+class WidgetTextMeasure final : public TextMeasure {
+public:
+    explicit WidgetTextMeasure(const QWidget& widget) : widget_(widget) {}
+    int widthOf(const QString& text) const override;
+
+private:
+    const QWidget& widget_;
+};
+
+// A small modal window on the player's theme, closed by its close picture.
+class ModalForm : public ui::Form {
+    Q_OBJECT
+public:
+    // Shows the window centred on the screen and returns once it has been closed.
+    void exec();
+    ui::ClickLabel* closeLabel() const { return close_; } // Image_cacher_options
+
+protected:
+    ModalForm(int width, int height, const QString& objectName, const QString& theme,
+              QWidget* parent);
+    void placeClose(int left, int top);
+    void finish(QWidget* parent);
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ui::ClickLabel* close_ = nullptr;
+    QEventLoop loop_;
+};
+
+// Form_score: the high-score table of one scored game. A file that cannot be read as it should
+// is reported to the adult in the sentence the table gives; nothing in it is lost.
+class HighScoreWindow final : public ModalForm {
+    Q_OBJECT
+public:
+    HighScoreWindow(const app::DataDirectory& data, const QString& gameCode,
+                    const i18n::CaptionTable& captions, const QString& theme,
+                    QWidget* parent = nullptr);
+
+    // Form_Load: the table from the file.
+    void load();
+    // Command1: the player's name and score into the table.
+    void enter(const QString& name, const QString& score);
+
+    QListWidget* list() const { return list_; } // lstScores
+    QLabel* title() const { return title_; }    // Label_score
+
+private:
+    void display(const ScoreFileStatus& status);
+
+    QLabel* title_ = nullptr;
+    QListWidget* list_ = nullptr;
+    std::unique_ptr<WidgetTextMeasure> measure_;
+    std::unique_ptr<ScoreWindow> table_;
+};
+
+// Form_score2: the two players' scores and the winner, or the tie sentence.
+class WinnerWindow final : public ModalForm {
+    Q_OBJECT
+public:
+    WinnerWindow(const QString& j1, const QString& j2, const QString& score, const QString& scoreB,
+                 const WinnerLine& line, const QString& theme, QWidget* parent = nullptr);
+
+    QLabel* winnerCaption() const { return caption_; } // Label_vainqueur
+    QLabel* winner() const { return winner_; }         // vainqueur
+
+private:
+    QLabel* caption_ = nullptr;
+    QLabel* winner_ = nullptr;
+};
+
+} // namespace pulsadrome::play

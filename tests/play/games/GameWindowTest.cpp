@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The games screen inside the program: from the menu's game label, through a whole game played
+// with keys, to the high-score table or the winner, and back to the menu. The engine only
+// records.
+#include "../level/LevelBench.h"
+
+#include "app/ProgramFlow.h"
+#include "play/games/GameWindow.h"
+#include "play/games/ScoreWindows.h"
+#include "play/level/LevelPictures.h"
+#include "ui/ClickLabel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+
+using namespace pulsadrome;
+using namespace pulsadrome::play;
+
+namespace {
+
+// What the next modal window showed: the table's items, or the winner's lines, or a message.
+struct ModalText {
+    QStringList items;
+    QString caption;
+    QString winner;
+    QStringList messages;
+    bool closed = false;
+};
+
+// Reads every window that opens while it lives and closes it, message boxes first.
+class ModalReader {
+public:
+    ModalReader() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { read(); });
+        timer_.start();
+    }
+    ModalText seen;
+
+private:
+    void read() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                seen.messages << box->text();
+                box->accept();
+                return;
+            }
+        }
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* table = qobject_cast<HighScoreWindow*>(window); table && table->isVisible()) {
+                for (int i = 0; i < table->list()->count(); ++i) {
+                    seen.items << table->list()->item(i)->text();
+                }
+                seen.caption = table->title()->text();
+                seen.closed = true;
+                QTest::mouseClick(table->closeLabel(), Qt::LeftButton);
+                return;
+            }
+            if (auto* result = qobject_cast<WinnerWindow*>(window); result && result->isVisible()) {
+                seen.caption = result->winnerCaption()->text();
+                seen.winner = result->winner()->text();
+                seen.closed = true;
+                QTest::mouseClick(result->closeLabel(), Qt::LeftButton);
+                return;
+            }
+        }
+    }
+    QTimer timer_;
+};
+
+// Grid position (row by row, 0 ... 14) of a cell; the listen-again cell is the centre one.
+int positionOf(int cell) {
+    return cell == kListenCell ? 7 : (cell <= 7 ? cell - 1 : cell);
+}
+
+struct PlayerKeys {
+    Qt::Key left, right, up, down, confirm;
+    Qt::KeyboardModifiers modifiers;
+};
+// Player 2's keys as the pad gives them with Num Lock on.
+const PlayerKeys kFirst{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                        Qt::Key_Down, Qt::Key_Space, Qt::NoModifier};
+const PlayerKeys kSecond{Qt::Key_1, Qt::Key_3, Qt::Key_5, Qt::Key_2, Qt::Key_0, Qt::KeypadModifier};
+
+class GameWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        data = app::DataDirectory::open(dir.path());
+        ASSERT_TRUE(data.has_value());
+        flow =
+            std::make_unique<app::ProgramFlow>(*data, [this](const i18n::CaptionTable&, QString*) {
+                auto recording = std::make_unique<play::testing::RecordingRhythm>();
+                sound = recording.get();
+                return std::unique_ptr<RhythmPort>(std::move(recording));
+            });
+        ASSERT_TRUE(flow->openPlayers());
+        ASSERT_TRUE(flow->players().add(app::newPlayerRecord(QStringLiteral("Zoé"))));
+        flow->showPlayerChoice();
+        flow->playerChoice()->pickName(flow->playerChoice()->list()->findText("Zoé"));
+        flow->goOn();
+        ASSERT_NE(flow->menu(), nullptr);
+    }
+
+    void TearDown() override {
+        if (flow && flow->menu()) {
+            flow->quit();
+        }
+    }
+
+    ui::ClickLabel* menuLabel(const char* name) const {
+        return flow->menu()->label(QString::fromLatin1(name));
+    }
+
+    // Walks one player's cursor to `cell` with that player's keys and confirms.
+    static void confirmCell(GameWindow* game, const PlayerKeys& keys, int cell) {
+        const auto at = [&] {
+            return positionOf(&keys == &kFirst ? game->run().cursor().cell()
+                                               : game->run().cursorB().cell());
+        };
+        const int target = positionOf(cell);
+        for (int guard = 0; at() / 3 < target / 3 && guard < 5; ++guard) {
+            QTest::keyClick(game, keys.down, keys.modifiers);
+        }
+        for (int guard = 0; at() / 3 > target / 3 && guard < 5; ++guard) {
+            QTest::keyClick(game, keys.up, keys.modifiers);
+        }
+        for (int guard = 0; at() % 3 < target % 3 && guard < 3; ++guard) {
+            QTest::keyClick(game, keys.right, keys.modifiers);
+        }
+        for (int guard = 0; at() % 3 > target % 3 && guard < 3; ++guard) {
+            QTest::keyClick(game, keys.left, keys.modifiers);
+        }
+        ASSERT_EQ(at(), target);
+        QTest::keyClick(game, keys.confirm, keys.modifiers);
+    }
+
+    static void feedbackOver(GameWindow* game) {
+        game->Timer1_Timer();
+        game->Timer1_Timer();
+    }
+
+    // Runs the clock out; what the end window showed.
+    static ModalText endGame(GameWindow* game) {
+        ModalReader reader;
+        for (int guard = 0; game->clockTimer().isActive() && guard < 1000; ++guard) {
+            game->Timer2_Timer();
+        }
+        return reader.seen;
+    }
+
+    QTemporaryDir dir;
+    std::optional<app::DataDirectory> data;
+    std::unique_ptr<app::ProgramFlow> flow;
+    play::testing::RecordingRhythm* sound = nullptr;
+};
+
+TEST_F(GameWindowTest, aScoredGamePlayedWithKeysEntersItsScoreInTheTableKeptOnDisk) {
+    ASSERT_TRUE(menuLabel("Label15a")->isEnabled());
+    EXPECT_TRUE(menuLabel("Label15a")->toolTip().isEmpty());
+    ASSERT_TRUE(menuLabel("Label_score1")->isEnabled());
+
+    QTest::mouseClick(menuLabel("Label15a"), Qt::LeftButton);
+    GameWindow* game = flow->game();
+    ASSERT_NE(game, nullptr);
+    EXPECT_TRUE(game->isVisible());
+    EXPECT_FALSE(flow->menu()->isVisible());
+    EXPECT_EQ(game->run().gameCode(), QStringLiteral("score1"));
+    // The fourteen drawn rhythms are on view, and only player 1's frame.
+    for (int cell = 1; cell <= kGameCellCount; ++cell) {
+        EXPECT_EQ(game->cell(cell)->pictureNumber(), 100 + game->run().questions().rhythmOf(cell));
+        EXPECT_FALSE(game->secondFrame(cell)->isVisible());
+    }
+    EXPECT_FALSE(game->scoreLabelB()->isVisible());
+
+    QTest::mouseClick(game->playLabel(), Qt::LeftButton);
+    EXPECT_TRUE(game->clockTimer().isActive());
+    EXPECT_EQ(game->cell(kListenCell)->frameColour(), catalogue::FrameColour::Red);
+
+    // A wrong answer costs 100 points; then right answers earn 100 and the bonus on offer.
+    const int asked = game->run().questions().question();
+    confirmCell(game, kFirst, asked == 1 ? 2 : 1);
+    EXPECT_TRUE(game->wrongLabel()->isVisible());
+    EXPECT_EQ(game->run().score(), -100);
+    feedbackOver(game);
+    qint64 expected = -100;
+    for (int i = 0; i < 4; ++i) {
+        const qsizetype played = sound->argsOf("PlayRhythm").size();
+        expected += 100 + game->run().bonus().points();
+        confirmCell(game, kFirst, game->run().questions().question());
+        ASSERT_TRUE(game->rightLabel()->isVisible()) << "answer " << i;
+        feedbackOver(game);
+        EXPECT_EQ(sound->argsOf("PlayRhythm").size(), played + 1);
+    }
+    EXPECT_EQ(game->run().score(), expected);
+    EXPECT_TRUE(game->scoreLabel()->text().contains(QString::number(expected)));
+
+    const ModalText end = endGame(game);
+    ASSERT_TRUE(end.closed);
+    EXPECT_TRUE(end.messages.isEmpty()) << end.messages.join(' ').toStdString();
+    ASSERT_EQ(end.items.size(), 30);
+    EXPECT_TRUE(end.items.first().startsWith(QStringLiteral("1. Zoé :")))
+        << end.items.first().toStdString();
+    // The clock may have cost points on its way; the table holds the score the game ended with.
+    const qint64 final = game->run().score();
+    EXPECT_LE(final, expected);
+    EXPECT_TRUE(end.items.first().endsWith(QStringLiteral("\t") + QString::number(final)))
+        << end.items.first().toStdString();
+    EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("Score1.kdt"))));
+    EXPECT_FALSE(game->clockTimer().isActive());
+
+    // Back on the menu, the table's label shows the same table read from the file.
+    QTest::mouseClick(game->backLabel(), Qt::LeftButton);
+    EXPECT_TRUE(flow->menu()->isVisible());
+    ModalReader reader;
+    QTest::mouseClick(menuLabel("Label_score1"), Qt::LeftButton);
+    ASSERT_TRUE(reader.seen.closed);
+    EXPECT_EQ(reader.seen.items, end.items);
+    EXPECT_TRUE(reader.seen.caption.contains(QStringLiteral("SCORES")));
+}
+
+TEST_F(GameWindowTest, aDamagedTableIsReportedAndKeptAside) {
+    const QString file = QDir(dir.path()).filePath(QStringLiteral("Score2.kdt"));
+    {
+        QFile damaged(file);
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+        damaged.write("not a table\r\n");
+    }
+    ModalReader reader;
+    QTest::mouseClick(menuLabel("Label_score2"), Qt::LeftButton);
+    ASSERT_TRUE(reader.seen.closed);
+    ASSERT_EQ(reader.seen.messages.size(), 1);
+    EXPECT_EQ(reader.seen.items.size(), 30);
+    const QStringList kept =
+        QDir(dir.path()).entryList({QStringLiteral("Score2.kdt.damaged-*")}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    QFile copy(QDir(dir.path()).filePath(kept.first()));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), QByteArray("not a table\r\n"));
+}
+
+TEST_F(GameWindowTest, twoPlayersShareTheKeyboardAndTheWinnerIsNamed) {
+    flow->menu()->nameBox(2)->setText(QStringLiteral("Ana"));
+    flow->menu()->nameBox(3)->setText(QStringLiteral("Bob"));
+    QTest::mouseClick(menuLabel("Label15b"), Qt::LeftButton);
+    GameWindow* game = flow->game();
+    ASSERT_NE(game, nullptr);
+    ASSERT_TRUE(game->run().twoPlayers());
+    QTest::mouseClick(game->playLabel(), Qt::LeftButton);
+    ASSERT_TRUE(game->clockTimer().isActive());
+    // Both cursors start on the listen-again cell: both frames show.
+    EXPECT_EQ(game->cell(kListenCell)->frameColour(), catalogue::FrameColour::Red);
+    EXPECT_TRUE(game->secondFrame(kListenCell)->isVisible());
+    EXPECT_TRUE(game->scoreLabelB()->isVisible());
+
+    // The pad's 2 with Num Lock off reads as Down: it still moves player 2, not player 1.
+    QTest::keyClick(game, Qt::Key_Down, Qt::KeypadModifier);
+    EXPECT_EQ(game->run().cursor().cell(), kListenCell);
+    EXPECT_NE(game->run().cursorB().cell(), kListenCell);
+    EXPECT_TRUE(game->secondFrame(game->run().cursorB().cell())->isVisible());
+    EXPECT_FALSE(game->secondFrame(kListenCell)->isVisible());
+
+    // Player 1 errs, player 2 answers right twice.
+    const int asked = game->run().questions().question();
+    confirmCell(game, kFirst, asked == 1 ? 2 : 1);
+    EXPECT_TRUE(game->wrongLabel()->isVisible());
+    feedbackOver(game);
+    for (int i = 0; i < 2; ++i) {
+        confirmCell(game, kSecond, game->run().questions().question());
+        ASSERT_TRUE(game->rightLabel()->isVisible()) << "answer " << i;
+        feedbackOver(game);
+    }
+    EXPECT_EQ(game->run().score(), -100);
+    EXPECT_GE(game->run().scoreB(), 200);
+
+    const ModalText end = endGame(game);
+    ASSERT_TRUE(end.closed);
+    EXPECT_TRUE(end.winner.contains(QStringLiteral("Bob"))) << end.winner.toStdString();
+    EXPECT_EQ(end.caption, QStringLiteral("Le vainqueur est"));
+    // No table is written for two players.
+    EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("Score*")}, QDir::Files).isEmpty());
+}
+
+} // namespace
