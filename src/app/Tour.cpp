@@ -155,7 +155,8 @@ void shootGames(ProgramFlow& flow, Camera& camera, const DataDirectory& data,
                                                    u"800", scoreB, flow.captions()),
                                   flow.players().current().fond, flow.menu());
         winner.setScale(1.0);
-        camera.shoot(&winner, QStringLiteral(tie ? "games-tie" : "games-winner") + suffix);
+        camera.shoot(&winner,
+                     (tie ? QStringLiteral("games-tie") : QStringLiteral("games-winner")) + suffix);
         winner.close();
     }
 }
