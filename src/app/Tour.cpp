@@ -127,7 +127,7 @@ void shootGames(ProgramFlow& flow, Camera& camera, const DataDirectory& data,
 
     flow.menu()->nameBox(2)->setText(QStringLiteral("Lina"));
     flow.menu()->nameBox(3)->setText(QStringLiteral("Tom"));
-    if (!flow.startGame(QStringLiteral("LabelT1"))) {
+    if (!flow.startGame(QStringLiteral("Label15b"))) {
         return;
     }
     game->setScale(1.0);

@@ -42,7 +42,7 @@ QLabel[kind="verdict"] { color: white; font-weight: bold; border-radius: 10px; }
 QLabel#Label_vrai { background: #27ae60; }
 QLabel#Label_faux { background: #e74c3c; }
 QLabel#Label_faux2 { background: #8080ff; }
-QLabel#Label_joueur2 { color: #23395d; background: rgba(255,255,255,205); border-radius: 8px; }
+QLabel#Label_joueur2 { color: #23395d; font-weight: bold; background: rgba(255,255,255,205); border-radius: 8px; }
 QLabel[kind="command"] {
   border-radius: 10px; font-weight: bold; color: white; border: 2px solid rgba(0,0,0,40);
 }
@@ -173,7 +173,7 @@ void GameWindow::buildCommands() {
     pad_->setObjectName(QStringLiteral("Label_joueur2"));
     pad_->setAlignment(Qt::AlignCenter);
     pad_->setWordWrap(true);
-    place(pad_, px(490), px(494), px(208), px(82), 10);
+    place(pad_, px(490), px(494), px(208), px(82), 13);
     pad_->hide();
     connect(play_, &ui::ClickLabel::clicked, this, [this] {
         act([this] { run_.question_Click(); });
@@ -236,8 +236,11 @@ void GameWindow::render() {
     }
     pad_->setVisible(two);
     if (two) {
-        pad_->setText(QStringLiteral("%1 ← ↑ → ↓ ␣\n%2 1 5 3 2 0")
-                          .arg(run_.name(), run_.nameB().value_or(QString())));
+        // Each player's keys, in the colour of his frame.
+        pad_->setText(QStringLiteral("<span style=\"color:#e02020\">%1</span> ← ↑ → ↓ ␣<br>"
+                                     "<span style=\"color:#5050e0\">%2</span> 1 5 3 2 0")
+                          .arg(run_.name().toHtmlEscaped(),
+                               run_.nameB().value_or(QString()).toHtmlEscaped()));
     }
     right_->setVisible(run_.rightShown());
     wrong_->setVisible(run_.wrongShown());

@@ -7,9 +7,10 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QMessageBox>
+#include <QTreeWidget>
 
 namespace pulsadrome::play {
 
@@ -29,7 +30,7 @@ QLabel[kind="value"] {
   border: 2px solid rgba(255,255,255,230); border-radius: 14px;
 }
 QLabel#vainqueur { color: #c0392b; font-weight: bold; }
-QListWidget { background: #fffdf5; color: #23395d; border: 2px solid #f2a541; border-radius: 8px; }
+QTreeWidget { background: #fffdf5; color: #23395d; border: 2px solid #f2a541; border-radius: 8px; }
 QLabel#Image_cacher_options {
   background: #27ae60; color: white; font-weight: bold; border-radius: 10px;
   border: 2px solid rgba(0,0,0,40);
@@ -95,8 +96,14 @@ HighScoreWindow::HighScoreWindow(const app::DataDirectory& data, const QString& 
     title_->setProperty("kind", "title");
     title_->setAlignment(Qt::AlignCenter);
     place(title_, px(30), px(20), px(360), px(40), 20);
-    list_ = new QListWidget(this);
+    list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("lstScores"));
+    list_->setColumnCount(2);
+    list_->setHeaderHidden(true);
+    list_->setRootIsDecorated(false);
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setFocusPolicy(Qt::NoFocus);
     place(list_, px(36), px(66), px(348), px(404), 11);
@@ -116,7 +123,14 @@ void HighScoreWindow::enter(const QString& name, const QString& score) {
 
 void HighScoreWindow::display(const ScoreFileStatus& status) {
     list_->clear();
-    list_->addItems(table_->lstScores());
+    for (const QString& item : table_->lstScores()) {
+        // The score follows the last tab of the separator.
+        const qsizetype tab = item.lastIndexOf(u'\t');
+        auto* row = new QTreeWidgetItem(list_);
+        row->setText(0, item.left(item.indexOf(u'\t')).trimmed());
+        row->setText(1, item.mid(tab + 1));
+        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
     if (!status.ok()) {
         QWidget* over = parentWidget() && parentWidget()->isVisible() ? parentWidget() : nullptr;
         QMessageBox::warning(over, QStringLiteral("Pulsadrome"), status.message);

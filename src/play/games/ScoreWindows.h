@@ -11,7 +11,7 @@
 #include <memory>
 
 class QLabel;
-class QListWidget;
+class QTreeWidget;
 
 namespace pulsadrome::ui {
 class ClickLabel;
@@ -63,14 +63,17 @@ public:
     // Command1: the player's name and score into the table.
     void enter(const QString& name, const QString& score);
 
-    QListWidget* list() const { return list_; } // lstScores
-    QLabel* title() const { return title_; }    // Label_score
+    // lstScores: each entry's rank and name, then its score in a column of its own.
+    QTreeWidget* list() const { return list_; }
+    // The entries as the table gives them.
+    const QStringList& items() const { return table_->lstScores(); }
+    QLabel* title() const { return title_; } // Label_score
 
 private:
     void display(const ScoreFileStatus& status);
 
     QLabel* title_ = nullptr;
-    QListWidget* list_ = nullptr;
+    QTreeWidget* list_ = nullptr;
     std::unique_ptr<WidgetTextMeasure> measure_;
     std::unique_ptr<ScoreWindow> table_;
 };

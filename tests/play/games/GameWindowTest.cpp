@@ -16,11 +16,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <gmock/gmock.h>
 
@@ -32,6 +32,7 @@ namespace {
 // What the next modal window showed: the table's items, or the winner's lines, or a message.
 struct ModalText {
     QStringList items;
+    int shown = 0; // rows of the table's view
     QString caption;
     QString winner;
     QStringList messages;
@@ -59,9 +60,8 @@ private:
         }
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (auto* table = qobject_cast<HighScoreWindow*>(window); table && table->isVisible()) {
-                for (int i = 0; i < table->list()->count(); ++i) {
-                    seen.items << table->list()->item(i)->text();
-                }
+                seen.items = table->items();
+                seen.shown = table->list()->topLevelItemCount();
                 seen.caption = table->title()->text();
                 seen.closed = true;
                 QTest::mouseClick(table->closeLabel(), Qt::LeftButton);
@@ -210,6 +210,7 @@ TEST_F(GameWindowTest, aScoredGamePlayedWithKeysEntersItsScoreInTheTableKeptOnDi
     ASSERT_TRUE(end.closed);
     EXPECT_TRUE(end.messages.isEmpty()) << end.messages.join(' ').toStdString();
     ASSERT_EQ(end.items.size(), 30);
+    EXPECT_EQ(end.shown, 30);
     EXPECT_TRUE(end.items.first().startsWith(QStringLiteral("1. Zoé :")))
         << end.items.first().toStdString();
     // The clock may have cost points on its way; the table holds the score the game ended with.
