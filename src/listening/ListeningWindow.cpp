@@ -1,0 +1,391 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "listening/ListeningWindow.h"
+
+#include "app/Startup.h"
+#include "play/level/LevelPictures.h"
+#include "ui/ClickLabel.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace pulsadrome::listening {
+
+namespace {
+
+// Positions in logical pixels of the 800 x 600 form.
+constexpr int px(int pixels) {
+    return pixels * 15;
+}
+
+// The settings column on the left, the pictures on the right.
+constexpr int kColumnLeft = 12;
+constexpr int kColumnWidth = 206;
+constexpr int kPicturesLeft = 232;
+constexpr int kPicturesTop = 64;
+constexpr int kPictureWidth = 180;
+constexpr int kPictureHeight = 52;
+constexpr int kPictureGap = 6;
+
+constexpr const char* kStyle = R"(
+QLabel[kind="section"] { color: #23395d; font-weight: bold; }
+QLabel[kind="group"] {
+  background: #2e86de; color: white; font-weight: bold; border-radius: 8px;
+  border: 2px solid rgba(0,0,0,40);
+}
+QLabel[kind="group"][section="2"] { background: #8e44ad; }
+QLabel[kind="group"][section="3"] { background: #27ae60; }
+QLabel[kind="group"][selected="true"], QLabel[kind="group"][pressed="true"] {
+  background: white; color: #23395d; border: 3px outset #f2a541;
+}
+QLabel[kind="text"] { color: #23395d; font-weight: bold; }
+QLabel#Label_titre { color: #c0392b; font-weight: bold; }
+QLabel#Label_son {
+  color: white; background: #e67e22; border-radius: 8px; font-weight: bold; padding: 2px 6px;
+}
+QLabel#Label_timer { color: #c0392b; font-weight: bold; }
+QLabel[kind="arrow"] {
+  background: #2e86de; color: white; font-weight: bold; border-radius: 6px;
+}
+QLabel[kind="arrow"][pressed="true"] { background: white; color: #23395d; border: 2px outset white; }
+QLineEdit {
+  border: 2px solid #f2a541; border-radius: 6px; background: #fffdf5; color: #23395d;
+}
+QListWidget {
+  border: 2px solid #f2a541; border-radius: 6px; background: #fffdf5; color: #23395d;
+}
+QListWidget::item:selected { background: #2e86de; color: white; }
+QLabel#Image_cacher_options {
+  background: #27ae60; color: white; font-weight: bold; border-radius: 10px;
+  border: 2px solid rgba(0,0,0,40);
+}
+QLabel#Image_cacher_options[pressed="true"] { background: white; color: #23395d; }
+)";
+
+int sectionOf(play::TempoGroup beat) {
+    switch (beat) {
+    case play::TempoGroup::Crotchet:
+        return 1;
+    case play::TempoGroup::DottedCrotchet:
+        return 2;
+    case play::TempoGroup::Minim:
+        return 3;
+    }
+    return 1;
+}
+
+void repolish(QWidget* widget) {
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+}
+
+} // namespace
+
+// One of the 27 places: a white card with a notation picture, raised while the mouse is held.
+class NotationPlace : public ui::ClickLabel {
+public:
+    explicit NotationPlace(QWidget* parent) : ui::ClickLabel(QString(), parent) {}
+
+    void setPicture(int number) {
+        if (number != number_) {
+            number_ = number;
+            picture_ = play::loadPicture(QStringLiteral("images"), number);
+            update();
+        }
+    }
+    int pictureNumber() const { return number_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const bool pressed = property("pressed").toBool();
+        const QRectF card = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+        const double radius = height() / 8.0;
+        painter.setPen(pressed ? QPen(QColor(0xf2, 0xa5, 0x41), 3)
+                               : QPen(QColor(0x23, 0x39, 0x5d, 70), 1));
+        painter.setBrush(pressed ? QColor(0xff, 0xf4, 0xd6) : QColor(255, 255, 255, 240));
+        painter.drawRoundedRect(card, radius, radius);
+        if (!picture_.isNull()) {
+            const double margin = height() / 12.0;
+            picture_.paint(painter, card.adjusted(margin, margin, -margin, -margin));
+        }
+    }
+
+private:
+    resources::Picture picture_;
+    int number_ = 0;
+};
+
+// Image_note: the note that carries the section's beat, drawn as a metronome marking's note.
+class BeatNote : public QWidget {
+public:
+    explicit BeatNote(QWidget* parent) : QWidget(parent) {}
+    void setBeat(play::TempoGroup beat) {
+        beat_ = beat;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const double u = height() / 10.0;
+        const QColor ink(0x23, 0x39, 0x5d);
+        const QPointF head(width() / 2.0 - 1.2 * u, 7.6 * u);
+        painter.save();
+        painter.translate(head);
+        painter.rotate(-20);
+        painter.setPen(QPen(ink, 0.55 * u));
+        painter.setBrush(beat_ == play::TempoGroup::Minim ? QBrush(Qt::white) : QBrush(ink));
+        painter.drawEllipse(QPointF(0, 0), 1.45 * u, 1.0 * u);
+        painter.restore();
+        painter.setPen(QPen(ink, 0.5 * u, Qt::SolidLine, Qt::RoundCap));
+        const double stemX = head.x() + 1.3 * u;
+        painter.drawLine(QPointF(stemX, 7.2 * u), QPointF(stemX, 0.8 * u));
+        if (beat_ == play::TempoGroup::DottedCrotchet) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(ink);
+            painter.drawEllipse(QPointF(stemX + 1.4 * u, 7.8 * u), 0.5 * u, 0.5 * u);
+        }
+    }
+
+private:
+    play::TempoGroup beat_ = play::TempoGroup::Crotchet;
+};
+
+ListeningWindow::ListeningWindow(const i18n::CaptionTable& captions, play::RhythmPort& sound,
+                                 app::PlayerRecordStore& players, const QString& theme,
+                                 QWidget* parent)
+    : ui::Form(12000, 9000, parent), captions_(captions), players_(players),
+      session_(sound, players) {
+    setObjectName(QStringLiteral("Form_ecouter"));
+    setWindowTitle(QStringLiteral("Pulsadrome — ") + captions_.text(u"Label_musique"));
+    setStyleSheet(QString::fromLatin1(kStyle));
+    if (const auto known = app::themeBackground(theme)) {
+        setBackgroundPicture(play::loadPicture(QStringLiteral("fond"), *known));
+    } else {
+        setBackgroundColour(QColor(0xf4, 0xf8, 0xff));
+    }
+    addPanel(px(kColumnLeft - 6), px(6), px(kColumnWidth + 12), px(588));
+    addPanel(px(kPicturesLeft - 6), px(6), px(800 - kPicturesLeft), px(588));
+    buildGroups();
+    buildPictures();
+    buildSettings();
+
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setInterval(ListeningSession::kTickMilliseconds);
+    connect(&timer1_, &QTimer::timeout, this, &ListeningWindow::tick);
+
+    session_.load();
+    bands_->addItems(session_.bands());
+    if (session_.bandPosition() >= 0) {
+        bands_->setCurrentRow(session_.bandPosition());
+    }
+    connect(bands_, &QListWidget::currentRowChanged, this, [this](int row) {
+        session_.selectBand(row);
+        render();
+    });
+    render();
+    setScale(screenScale());
+}
+
+void ListeningWindow::buildGroups() {
+    struct Section {
+        const char16_t* captionKey;
+        int firstGroup;
+        int top;
+    };
+    const std::array<Section, 3> sections{
+        {{u"Label_binaire1", 1, 10}, {u"Label_ternaire", 15, 174}, {u"Label_binaire2", 19, 258}}};
+    for (const Section& section : sections) {
+        auto* title = new QLabel(captions_.text(section.captionKey), this);
+        title->setProperty("kind", "section");
+        title->setWordWrap(true);
+        place(title, px(kColumnLeft), px(section.top), px(kColumnWidth), px(36), 9.5);
+        const int last = section.firstGroup == 1 ? 14 : section.firstGroup + 3;
+        for (int g = section.firstGroup; g <= last; ++g) {
+            const ListeningGroup& group = listeningGroup(g);
+            auto* label = new ui::ClickLabel(QString::number(group.numberInSection), this);
+            label->setObjectName(QStringLiteral("Label%1").arg(g));
+            label->setProperty("kind", "group");
+            label->setProperty("section", sectionOf(group.beat));
+            label->setProperty("selected", false);
+            const int index = g - section.firstGroup;
+            place(label, px(kColumnLeft + (index % 5) * 41),
+                  px(section.top + 40 + (index / 5) * 38), px(37), px(34), 13);
+            connect(label, &ui::ClickLabel::clicked, this, [this, g] { chooseGroup(g); });
+            groupLabels_[static_cast<std::size_t>(g - 1)] = label;
+        }
+    }
+}
+
+void ListeningWindow::buildPictures() {
+    auto* title = new QLabel(QStringLiteral("🎧 ") + captions_.text(u"Label_musique"), this);
+    title->setObjectName(QStringLiteral("Label_titre"));
+    place(title, px(kPicturesLeft), px(10), px(260), px(44), 15);
+    soundMessage_ = new QLabel(captions_.text(u"Label_directx"), this);
+    soundMessage_->setObjectName(QStringLiteral("Label_son"));
+    soundMessage_->setWordWrap(true);
+    soundMessage_->hide();
+    place(soundMessage_, px(kPicturesLeft + 266), px(10), px(290), px(46), 8.5);
+    for (int k = 1; k <= kPlaceCount; ++k) {
+        auto* picture = new NotationPlace(this);
+        picture->setObjectName(QStringLiteral("Image%1").arg(k));
+        const int column = (k - 1) % 3;
+        const int row = (k - 1) / 3;
+        place(picture, px(kPicturesLeft + column * (kPictureWidth + kPictureGap)),
+              px(kPicturesTop + row * (kPictureHeight + 6)), px(kPictureWidth), px(kPictureHeight));
+        connect(picture, &ui::ClickLabel::clicked, this, [this, k] {
+            session_.playPlace(k);
+            render();
+        });
+        places_[static_cast<std::size_t>(k - 1)] = picture;
+    }
+}
+
+void ListeningWindow::buildSettings() {
+    const auto numberRow = [this](const QString& name, int top, auto change, auto value) {
+        auto* down = new ui::ClickLabel(QStringLiteral("−"), this);
+        auto* box = new QLineEdit(this);
+        auto* up = new ui::ClickLabel(QStringLiteral("+"), this);
+        box->setObjectName(name);
+        QString arrows = name;
+        arrows.replace(QStringLiteral("EDIT_"), QStringLiteral("UpDown_"));
+        down->setObjectName(arrows + QStringLiteral("_down"));
+        up->setObjectName(arrows + QStringLiteral("_up"));
+        box->setAlignment(Qt::AlignCenter);
+        box->installEventFilter(this);
+        place(down, px(kColumnLeft + 88), px(top), px(32), px(30), 14);
+        place(box, px(kColumnLeft + 124), px(top), px(48), px(30), 12);
+        place(up, px(kColumnLeft + 176), px(top), px(30), px(30), 14);
+        for (ui::ClickLabel* arrow : {down, up}) {
+            arrow->setProperty("kind", "arrow");
+            const int step = arrow == down ? -1 : 1;
+            connect(arrow, &ui::ClickLabel::clicked, this, [this, change, value, step] {
+                (session_.*change)((session_.*value)().value + step);
+                render();
+            });
+        }
+        return box;
+    };
+
+    auto* tempoText = new QLabel(QStringLiteral("Tempo"), this);
+    tempoText->setObjectName(QStringLiteral("Label_tempo"));
+    tempoText->setProperty("kind", "text");
+    place(tempoText, px(kColumnLeft), px(346), px(56), px(30), 10.5);
+    beatNote_ = new BeatNote(this);
+    beatNote_->setObjectName(QStringLiteral("Image_note"));
+    place(beatNote_, px(kColumnLeft + 54), px(344), px(18), px(34));
+    auto* equals = new QLabel(QStringLiteral("="), this);
+    equals->setProperty("kind", "text");
+    place(equals, px(kColumnLeft + 72), px(346), px(14), px(30), 12);
+    tempoBox_ = numberRow(QStringLiteral("EDIT_Tempo"), 346, &ListeningSession::setTempoArrows,
+                          &ListeningSession::tempo);
+    countdown_ = new QLabel(this);
+    countdown_->setObjectName(QStringLiteral("Label_timer"));
+    countdown_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(countdown_, px(kColumnLeft + 124), px(378), px(82), px(16), 8);
+
+    auto* volumeText = new QLabel(QStringLiteral("🔊 ") + captions_.text(u"Label_volume"), this);
+    volumeText->setObjectName(QStringLiteral("Label_volume"));
+    volumeText->setProperty("kind", "text");
+    place(volumeText, px(kColumnLeft), px(398), px(88), px(30), 10.5);
+    volumeBox_ = numberRow(QStringLiteral("EDIT_Volume"), 398, &ListeningSession::setVolumeArrows,
+                           &ListeningSession::volume);
+    // What is typed stays as typed until Enter or leaving the box checks it.
+    connect(tempoBox_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { session_.setTempoText(text); });
+    connect(volumeBox_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { session_.setVolumeText(text); });
+
+    bands_ = new QListWidget(this);
+    bands_->setObjectName(QStringLiteral("LIST_Bands"));
+    place(bands_, px(kColumnLeft), px(438), px(kColumnWidth), px(92), 9.5);
+
+    auto* back = new ui::ClickLabel(QStringLiteral("🏠"), this);
+    back->setObjectName(QStringLiteral("Image_cacher_options"));
+    place(back, px(kColumnLeft + 68), px(536), px(70), px(50), 22);
+    connect(back, &ui::ClickLabel::clicked, this, &ListeningWindow::leave);
+}
+
+void ListeningWindow::chooseGroup(int g) {
+    session_.chooseGroup(g);
+    timer1_.start();
+    render();
+}
+
+void ListeningWindow::tick() {
+    session_.tick();
+    if (!session_.repeating()) {
+        timer1_.stop();
+    }
+    render();
+}
+
+void ListeningWindow::leave() {
+    timer1_.stop();
+    session_.setTempoText(tempoBox_->text());
+    session_.setVolumeText(volumeBox_->text());
+    const app::StoreStatus status = session_.leave();
+    if (!status) {
+        QMessageBox::warning(this, QStringLiteral("Pulsadrome"),
+                             captions_.text(u"enregistrement_impossible").arg(status.message));
+    }
+    emit returned();
+}
+
+bool ListeningWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool enter = event->type() == QEvent::KeyPress &&
+                       (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+    const bool focusLost = event->type() == QEvent::FocusOut;
+    if (enter || focusLost) {
+        if (watched == tempoBox_) {
+            session_.setTempoText(tempoBox_->text());
+            session_.confirmTempo();
+            render();
+        } else if (watched == volumeBox_) {
+            session_.setVolumeText(volumeBox_->text());
+            session_.confirmVolume(enter);
+            render();
+        }
+    }
+    return ui::Form::eventFilter(watched, event);
+}
+
+void ListeningWindow::render() {
+    const int g = session_.group();
+    if (g != shownGroup_) {
+        shownGroup_ = g;
+        const QList<int> pictures = shownPictures(g);
+        for (int k = 0; k < kPlaceCount; ++k) {
+            NotationPlace* picture = places_[static_cast<std::size_t>(k)];
+            picture->setVisible(k < pictures.size());
+            if (k < pictures.size()) {
+                picture->setPicture(pictures.at(k));
+            }
+        }
+        for (int i = 0; i < kGroupCount; ++i) {
+            ui::ClickLabel* label = groupLabels_[static_cast<std::size_t>(i)];
+            label->setProperty("selected", i + 1 == g);
+            repolish(label);
+        }
+        beatNote_->setBeat(listeningGroup(g).beat);
+    }
+    if (tempoBox_->text() != session_.tempo().text) {
+        tempoBox_->setText(session_.tempo().text);
+    }
+    if (volumeBox_->text() != session_.volume().text) {
+        volumeBox_->setText(session_.volume().text);
+    }
+    countdown_->setText(session_.repeating() ? QStringLiteral("⏱ %1").arg(session_.ticksLeft())
+                                             : QString());
+    soundMessage_->setVisible(session_.soundUnavailable());
+}
+
+} // namespace pulsadrome::listening

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ListeningBench.h"
+
+#include "i18n/CaptionTable.h"
+#include "listening/ListeningWindow.h"
+#include "ui/ClickLabel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace pulsadrome::listening {
+namespace {
+
+using testing::MemoryPlayers;
+using testing::RecordingRhythm;
+
+class ListeningWindowTest : public ::testing::Test {
+protected:
+    ListeningWindowTest() {
+        players.record.volume = "40";
+        players.record.tempo = "90";
+        players.record.instruments = "3";
+    }
+
+    template <typename T = QWidget> T* child(const QString& name) {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    void click(const QString& name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+    void open(const QString& theme = "espace") {
+        window = std::make_unique<ListeningWindow>(captions, sound, players, theme);
+        window->setScale(1.0);
+    }
+    // An image of the screen for the eye, when PULSADROME_SHOTS names a folder.
+    void shoot(const QString& name) {
+        const QByteArray folder = qgetenv("PULSADROME_SHOTS");
+        if (!folder.isEmpty()) {
+            window->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+        }
+    }
+
+    i18n::CaptionTable captions;
+    RecordingRhythm sound;
+    MemoryPlayers players;
+    std::unique_ptr<ListeningWindow> window;
+};
+
+TEST_F(ListeningWindowTest, OpensOnGroupOneWithTheStoredSettings) {
+    open();
+    EXPECT_EQ(child<QLineEdit>("EDIT_Volume")->text(), "40");
+    EXPECT_EQ(child<QLineEdit>("EDIT_Tempo")->text(), "90");
+    EXPECT_EQ(child<QListWidget>("LIST_Bands")->count(), 4);
+    EXPECT_EQ(child<QListWidget>("LIST_Bands")->currentRow(), 3);
+    EXPECT_TRUE(sound.calls.contains("SelectBand Percussions"));
+    EXPECT_TRUE(child("Label1")->property("selected").toBool());
+    EXPECT_FALSE(child("Label2")->property("selected").toBool());
+    EXPECT_EQ(child<QLabel>("Label15")->text(), "1");
+    EXPECT_EQ(child<QLabel>("Label22")->text(), "4");
+    EXPECT_TRUE(child("Label_son")->isHidden());
+    shoot("listening-group1");
+}
+
+TEST_F(ListeningWindowTest, PicturesOfEachGroupPlayTheirRhythm) {
+    open();
+    click("Image1");
+    click("Image27");
+    click("Label22");
+    EXPECT_TRUE(child("Label22")->property("selected").toBool());
+    EXPECT_FALSE(child("Label1")->property("selected").toBool());
+    click("Image1");
+    click("Image15");
+    EXPECT_TRUE(child("Image16")->isHidden());
+    click("Label14");
+    EXPECT_FALSE(child("Image17")->isHidden());
+    EXPECT_TRUE(child("Image18")->isHidden());
+    click("Image17");
+    click("Label16");
+    EXPECT_FALSE(child("Image27")->isHidden());
+    click("Image3");
+    EXPECT_EQ(sound.callsOf("PlayRhythm"),
+              QStringList({"PlayRhythm 0", "PlayRhythm 26", "PlayRhythm 545", "PlayRhythm 559",
+                           "PlayRhythm 367", "PlayRhythm 397"}));
+    EXPECT_EQ(sound.callsOf("StopAll").size(), 3);
+    shoot("listening-group16");
+
+    // Choosing a band plays through it.
+    child<QListWidget>("LIST_Bands")->setCurrentRow(0);
+    EXPECT_EQ(sound.calls.back(), "SelectBand Jazz");
+}
+
+TEST_F(ListeningWindowTest, GroupChangeRepeatsTheScaledTempoForTwoSeconds) {
+    open();
+    sound.calls.clear();
+    click("Label19");
+    QTRY_COMPARE_WITH_TIMEOUT(sound.callsOf("SetTempo").size(), 20, 5000);
+    QTest::qWait(300);
+    EXPECT_EQ(sound.callsOf("SetTempo"), QStringList(20, "SetTempo 180"));
+    EXPECT_EQ(sound.calls.front(), "StopAll");
+    EXPECT_TRUE(child<QLabel>("Label_timer")->text().isEmpty());
+
+    // The arrows send the tempo scaled for the minim section at once, and show it.
+    sound.calls.clear();
+    click("UpDown_Tempo_up");
+    EXPECT_EQ(sound.calls, QStringList({"SetTempo 182"}));
+    EXPECT_EQ(child<QLineEdit>("EDIT_Tempo")->text(), "91");
+    click("UpDown_Volume_down");
+    EXPECT_EQ(sound.calls.back(), "ChangeVolume 39");
+    EXPECT_EQ(child<QLineEdit>("EDIT_Volume")->text(), "39");
+}
+
+TEST_F(ListeningWindowTest, ReturnStoresWhatTheBoxesShow) {
+    open();
+    QSignalSpy returned(window.get(), &ListeningWindow::returned);
+    auto* tempo = child<QLineEdit>("EDIT_Tempo");
+    tempo->selectAll();
+    QTest::keyClicks(tempo, "132"); // typed, never confirmed
+    click("Image2");                // the text stays as typed
+    EXPECT_EQ(tempo->text(), "132");
+    auto* volume = child<QLineEdit>("EDIT_Volume");
+    volume->selectAll();
+    QTest::keyClicks(volume, "75");
+    QTest::keyClick(volume, Qt::Key_Return);
+    EXPECT_EQ(sound.calls.back(), "ChangeVolume 75");
+    click("Image_cacher_options");
+    EXPECT_EQ(returned.count(), 1);
+    ASSERT_EQ(players.stored.size(), 1u);
+    EXPECT_EQ(players.stored[0].tempo, "132");
+    EXPECT_EQ(players.stored[0].volume, "75");
+    EXPECT_EQ(players.stored[0].instruments, "3");
+    EXPECT_EQ(sound.calls.back(), "StopAll");
+}
+
+TEST_F(ListeningWindowTest, WithoutSoundThePicturesStayAndTheChildIsTold) {
+    sound.silent = true;
+    for (const char* language :
+         {"francais", "anglais", "espagnol", "portugais", "italien", "allemand"}) {
+        captions.setCurrentCode(language);
+        captions.Command_langue_Click();
+        open("cowboy");
+        EXPECT_FALSE(child("Label_son")->isHidden()) << language;
+        EXPECT_EQ(child<QLabel>("Label_son")->text(), captions.text(u"Label_directx"));
+        EXPECT_FALSE(child<QLabel>("Label_son")->text().isEmpty());
+        EXPECT_EQ(child<QListWidget>("LIST_Bands")->count(), 0);
+        shoot(QStringLiteral("listening-silent-%1").arg(language));
+    }
+    click("Image4");
+    EXPECT_EQ(sound.calls.back(), "PlayRhythm 3");
+    click("Image_cacher_options");
+    EXPECT_EQ(players.stored.size(), 1u);
+}
+
+} // namespace
+} // namespace pulsadrome::listening
