@@ -10,6 +10,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSignalBlocker>
+#include <QSpinBox>
 
 namespace pulsadrome::play {
 
@@ -42,6 +44,10 @@ QLabel[kind="verdict"] { color: white; font-weight: bold; border-radius: 10px; }
 QLabel#Label_vrai { background: #27ae60; }
 QLabel#Label_faux { background: #e74c3c; }
 QLabel#Label_faux2 { background: #8080ff; }
+QSpinBox#Text_chrono {
+  color: #23395d; font-weight: bold; background: #fffdf5; border: 2px solid #f2a541;
+  border-radius: 8px; padding: 0 4px;
+}
 QLabel#Label_joueur2 { color: #23395d; font-weight: bold; background: rgba(255,255,255,205); border-radius: 8px; }
 QLabel[kind="command"] {
   border-radius: 10px; font-weight: bold; color: white; border: 2px solid rgba(0,0,0,40);
@@ -148,6 +154,22 @@ void GameWindow::buildStatus() {
     place(wrong_, px(668), px(406), px(104), px(30), 12);
     place(wrongB_, px(668), px(438), px(104), px(30), 12);
 
+    // A two-player game lasts what the players choose; the change counts from the next start.
+    length_ = new QSpinBox(this);
+    length_->setObjectName(QStringLiteral("Text_chrono"));
+    length_->setRange(1, GameLength::kLimit - 1);
+    length_->setPrefix(QStringLiteral("⏱ "));
+    length_->setAlignment(Qt::AlignCenter);
+    length_->setToolTip(captions_.text(u"Label_timer"));
+    place(length_, px(668), px(406), px(104), px(62), 15);
+    connect(length_, &QSpinBox::valueChanged, this, [this](int seconds) {
+        act([this, seconds] {
+            run_.length().UpDown_chrono_Change(seconds);
+            run_.length().UpDown_chrono_GotFocus();
+            players_.current().chrono = run_.length().text();
+        });
+    });
+
     mascot_ = new PictureBox(this);
     mascot_->setObjectName(QStringLiteral("Metronome_stop"));
     place(mascot_, px(20), px(482), px(70), px(105));
@@ -241,6 +263,12 @@ void GameWindow::render() {
                                      "<span style=\"color:#5050e0\">%2</span> 1 5 3 2 0")
                           .arg(run_.name().toHtmlEscaped(),
                                run_.nameB().value_or(QString()).toHtmlEscaped()));
+    }
+    // The length box sits where the verdicts show, only while no game runs.
+    length_->setVisible(two && run_.length().enabled() && !run_.clockRunning());
+    if (length_->value() != run_.length().arrows()) {
+        const QSignalBlocker quiet(length_);
+        length_->setValue(run_.length().arrows());
     }
     right_->setVisible(run_.rightShown());
     wrong_->setVisible(run_.wrongShown());

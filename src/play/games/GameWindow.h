@@ -13,6 +13,7 @@
 #include <array>
 
 class QLabel;
+class QSpinBox;
 
 namespace pulsadrome::ui {
 class ClickLabel;
@@ -45,10 +46,13 @@ public:
     QLabel* scoreLabel() const { return score_; }       // Label_score with J1
     QLabel* scoreLabelB() const { return scoreB_; }     // Label_scoreB with J2
     QLabel* timeLabel() const { return time_; }         // Label_timer
-    QLabel* bonusLabel() const { return bonus_; }       // Label_bonus
-    QLabel* rightLabel() const { return right_; }       // Label_vrai
-    QLabel* wrongLabel() const { return wrong_; }       // Label_faux
-    QLabel* wrongLabelB() const { return wrongB_; }     // Label_faux2
+    // Text_chrono and UpDown_chrono: the length of a two-player game, shown only when it may
+    // change.
+    QSpinBox* lengthBox() const { return length_; }
+    QLabel* bonusLabel() const { return bonus_; }   // Label_bonus
+    QLabel* rightLabel() const { return right_; }   // Label_vrai
+    QLabel* wrongLabel() const { return wrong_; }   // Label_faux
+    QLabel* wrongLabelB() const { return wrongB_; } // Label_faux2
     // Cell 0 is the listen-again cell, 1 ... 14 the answers.
     GridCell* cell(int n) const { return cells_[static_cast<std::size_t>(n)]; }
     QWidget* secondFrame(int n) const { return framesB_[static_cast<std::size_t>(n)]; }
@@ -98,6 +102,7 @@ private:
     QLabel* wrong_ = nullptr;
     QLabel* wrongB_ = nullptr;
     QLabel* pad_ = nullptr; // the keys of each player, for two players
+    QSpinBox* length_ = nullptr;
     ui::ClickLabel* play_ = nullptr;
     ui::ClickLabel* stop_ = nullptr;
     ui::ClickLabel* back_ = nullptr;

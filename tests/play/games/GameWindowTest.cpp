@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -183,6 +184,8 @@ TEST_F(GameWindowTest, aScoredGamePlayedWithKeysEntersItsScoreInTheTableKeptOnDi
         EXPECT_FALSE(game->secondFrame(cell)->isVisible());
     }
     EXPECT_FALSE(game->scoreLabelB()->isVisible());
+    // A scored game lasts 300 seconds: no length box.
+    EXPECT_FALSE(game->lengthBox()->isVisible());
 
     QTest::mouseClick(game->playLabel(), Qt::LeftButton);
     EXPECT_TRUE(game->clockTimer().isActive());
@@ -258,8 +261,14 @@ TEST_F(GameWindowTest, twoPlayersShareTheKeyboardAndTheWinnerIsNamed) {
     GameWindow* game = flow->game();
     ASSERT_NE(game, nullptr);
     ASSERT_TRUE(game->run().twoPlayers());
+    // Two players choose the length of their game; it holds from the start.
+    ASSERT_TRUE(game->lengthBox()->isVisible());
+    game->lengthBox()->setValue(45);
     QTest::mouseClick(game->playLabel(), Qt::LeftButton);
     ASSERT_TRUE(game->clockTimer().isActive());
+    EXPECT_EQ(game->run().clock(), QStringLiteral("45"));
+    EXPECT_FALSE(game->lengthBox()->isVisible());
+    EXPECT_EQ(flow->players().current().chrono, QStringLiteral("45"));
     // Both cursors start on the listen-again cell: both frames show.
     EXPECT_EQ(game->cell(kListenCell)->frameColour(), catalogue::FrameColour::Red);
     EXPECT_TRUE(game->secondFrame(kListenCell)->isVisible());
