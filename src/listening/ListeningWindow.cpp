@@ -5,6 +5,7 @@
 #include "play/level/LevelPictures.h"
 #include "ui/ClickLabel.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -294,7 +295,7 @@ void ListeningWindow::buildSettings() {
     auto* volumeText = new QLabel(QStringLiteral("🔊 ") + captions_.text(u"Label_volume"), this);
     volumeText->setObjectName(QStringLiteral("Label_volume"));
     volumeText->setProperty("kind", "text");
-    place(volumeText, px(kColumnLeft), px(398), px(88), px(30), 10.5);
+    place(volumeText, px(kColumnLeft), px(398), px(86), px(30), 9.5);
     volumeBox_ = numberRow(QStringLiteral("EDIT_Volume"), 398, &ListeningSession::setVolumeArrows,
                            &ListeningSession::volume);
     // What is typed stays as typed until Enter or leaving the box checks it.
@@ -328,6 +329,10 @@ void ListeningWindow::tick() {
 }
 
 void ListeningWindow::leave() {
+    if (left_) {
+        return;
+    }
+    left_ = true;
     timer1_.stop();
     session_.setTempoText(tempoBox_->text());
     session_.setVolumeText(volumeBox_->text());
@@ -337,6 +342,12 @@ void ListeningWindow::leave() {
                              captions_.text(u"enregistrement_impossible").arg(status.message));
     }
     emit returned();
+    close();
+}
+
+void ListeningWindow::closeEvent(QCloseEvent* event) {
+    leave();
+    ui::Form::closeEvent(event);
 }
 
 bool ListeningWindow::eventFilter(QObject* watched, QEvent* event) {

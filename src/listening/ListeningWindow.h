@@ -27,8 +27,8 @@ class BeatNote;
 
 // Form_ecouter: the 22 groups of notation pictures, a click on a picture plays its rhythm, with
 // the band list, the tempo and volume boxes and the return picture. The screen loads when it is
-// built (the player's stored volume, tempo and band, group 1) and emits returned() after the
-// return has stored the volume and tempo; the owner then closes and deletes it.
+// built (the player's stored volume, tempo and band, group 1). The return picture, like closing
+// the window, stores the volume and tempo, emits returned() and closes the window.
 class ListeningWindow : public ui::Form {
     Q_OBJECT
 public:
@@ -43,6 +43,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildGroups();
@@ -67,6 +68,7 @@ private:
     QLabel* countdown_ = nullptr;
     QLabel* soundMessage_ = nullptr;
     int shownGroup_ = 0;
+    bool left_ = false;
 };
 
 } // namespace pulsadrome::listening

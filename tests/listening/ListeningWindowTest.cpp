@@ -134,6 +134,15 @@ TEST_F(ListeningWindowTest, ReturnStoresWhatTheBoxesShow) {
     EXPECT_EQ(players.stored[0].volume, "75");
     EXPECT_EQ(players.stored[0].instruments, "3");
     EXPECT_EQ(sound.calls.back(), "StopAll");
+    EXPECT_TRUE(window->isHidden());
+
+    // Closing the window another way leaves it the same way.
+    open();
+    QSignalSpy closed(window.get(), &ListeningWindow::returned);
+    window->show();
+    window->close();
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_EQ(players.stored.size(), 2u);
 }
 
 TEST_F(ListeningWindowTest, WithoutSoundThePicturesStayAndTheChildIsTold) {
