@@ -131,6 +131,7 @@ void shootGames(ProgramFlow& flow, Camera& camera, const DataDirectory& data,
         return;
     }
     game->setScale(1.0);
+    camera.shoot(game, QStringLiteral("games-two-players-idle") + suffix);
     game->playLabel()->clicked();
     press(game, Qt::Key_Up);
     // Player 2's pad 5 also goes up: both frames stand on one cell.

@@ -44,10 +44,7 @@ QLabel[kind="verdict"] { color: white; font-weight: bold; border-radius: 10px; }
 QLabel#Label_vrai { background: #27ae60; }
 QLabel#Label_faux { background: #e74c3c; }
 QLabel#Label_faux2 { background: #8080ff; }
-QSpinBox#Text_chrono {
-  color: #23395d; font-weight: bold; background: #fffdf5; border: 2px solid #f2a541;
-  border-radius: 8px; padding: 0 4px;
-}
+QSpinBox#Text_chrono { color: #23395d; font-weight: bold; background: #fffdf5; }
 QLabel#Label_joueur2 { color: #23395d; font-weight: bold; background: rgba(255,255,255,205); border-radius: 8px; }
 QLabel[kind="command"] {
   border-radius: 10px; font-weight: bold; color: white; border: 2px solid rgba(0,0,0,40);
@@ -161,7 +158,7 @@ void GameWindow::buildStatus() {
     length_->setPrefix(QStringLiteral("⏱ "));
     length_->setAlignment(Qt::AlignCenter);
     length_->setToolTip(captions_.text(u"Label_timer"));
-    place(length_, px(668), px(406), px(104), px(62), 15);
+    place(length_, px(664), px(416), px(104), px(42), 14);
     connect(length_, &QSpinBox::valueChanged, this, [this](int seconds) {
         act([this, seconds] {
             run_.length().UpDown_chrono_Change(seconds);
