@@ -193,6 +193,7 @@ ListeningWindow::ListeningWindow(const i18n::CaptionTable& captions, play::Rhyth
     });
     render();
     setScale(screenScale());
+    centreOnScreen();
 }
 
 void ListeningWindow::buildGroups() {
