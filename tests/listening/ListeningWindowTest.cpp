@@ -3,6 +3,7 @@
 
 #include "i18n/CaptionTable.h"
 #include "listening/ListeningWindow.h"
+#include "listening/SilentRhythm.h"
 #include "ui/ClickLabel.h"
 
 #include <QElapsedTimer>
@@ -168,6 +169,15 @@ TEST_F(ListeningWindowTest, WithoutSoundThePicturesStayAndTheChildIsTold) {
     EXPECT_EQ(sound.calls.back(), "PlayRhythm 3");
     click("Image_cacher_options");
     EXPECT_EQ(players.stored.size(), 1u);
+
+    // The stand-in for an engine that never started: the same screen, and the return still stores.
+    SilentRhythm none;
+    window = std::make_unique<ListeningWindow>(captions, none, players, "train");
+    EXPECT_FALSE(child("Label_son")->isHidden());
+    click("Label20");
+    click("Image1");
+    click("Image_cacher_options");
+    EXPECT_EQ(players.stored.size(), 2u);
 }
 
 } // namespace
