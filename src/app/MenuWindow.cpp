@@ -265,10 +265,6 @@ void MenuWindow::addCommands() {
         label->setToolTip(captions_.text(QStringView(c.tip)));
         label->setKeyboardFocusable(true);
     }
-    labels_.value(QStringLiteral("Image_ecoute"))->setEnabled(false);
-    labels_.value(QStringLiteral("Image_ecoute"))
-        ->setToolTip(captions_.text(u"Label_musique") + QStringLiteral(" — ") +
-                     captions_.text(u"bientot"));
     for (const auto& c : commands) {
         auto* caption = new QLabel(captions_.text(QStringView(c.tip)), this);
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -286,6 +282,8 @@ void MenuWindow::addCommands() {
             &MenuWindow::quitRequested);
     connect(labels_.value(QStringLiteral("Image_web")), &ui::ClickLabel::clicked, this,
             &MenuWindow::webRequested);
+    connect(labels_.value(QStringLiteral("Image_ecoute")), &ui::ClickLabel::clicked, this,
+            &MenuWindow::listenRequested);
     connect(help, &ui::ClickLabel::clicked, this, &MenuWindow::helpRequested);
 }
 

@@ -32,6 +32,7 @@ signals:
     void quitRequested();
     void helpRequested();
     void webRequested();
+    void listenRequested();
     // An open level's label was clicked (Label_1a, Niveau7, Niveau07T ...).
     void levelRequested(const QString& menuLabel);
     // A game's label was clicked (Label15a, LabelB1, LabelT6 ...).

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramFlow.h"
 
+#include "listening/SilentRhythm.h"
+
 #include "app/BackdropWindow.h"
 #include "app/HelpDocument.h"
 #include "app/MenuWindow.h"
@@ -133,6 +135,7 @@ void ProgramFlow::goOn() {
     connect(menu_, &MenuWindow::quitRequested, this, &ProgramFlow::quit);
     connect(menu_, &MenuWindow::helpRequested, this, &ProgramFlow::openHelp);
     connect(menu_, &MenuWindow::webRequested, this, &ProgramFlow::openWebSite);
+    connect(menu_, &MenuWindow::listenRequested, this, &ProgramFlow::openListening);
     connect(menu_, &MenuWindow::levelRequested, this, &ProgramFlow::startLevel);
     connect(menu_, &MenuWindow::gameRequested, this, &ProgramFlow::startGame);
     connect(menu_, &MenuWindow::scoresRequested, this, &ProgramFlow::showScores);
@@ -164,6 +167,8 @@ bool ProgramFlow::storePlayer() {
 
 void ProgramFlow::closeMenu() {
     // The play screens go with the menu, before the holders they read.
+    delete listen_;
+    listenSound_.reset();
     delete game_;
     delete level_;
     levelSound_.reset();
@@ -188,6 +193,25 @@ void ProgramFlow::quit() {
     delete newPlayer_;
     delete playerChoice_;
     emit finished();
+}
+
+void ProgramFlow::openListening() {
+    if (listen_) {
+        listen_->raise();
+        listen_->activateWindow();
+        return;
+    }
+    QString why;
+    listenSound_ = makeSound_ ? makeSound_(captions_, &why) : nullptr;
+    if (!listenSound_) {
+        // The listening screen carries on without sound and says so.
+        listenSound_ = std::make_unique<listening::SilentRhythm>();
+    }
+    listen_ =
+        new listening::ListeningWindow(captions_, *listenSound_, *store_, store_->current().fond);
+    listen_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(listen_, &QObject::destroyed, this, [this] { listenSound_.reset(); });
+    listen_->show();
 }
 
 bool ProgramFlow::openSound() {

@@ -10,6 +10,7 @@
 #include "app/ResolutionWindow.h"
 #include "common/Random.h"
 #include "i18n/CaptionTable.h"
+#include "listening/ListeningWindow.h"
 #include "play/RhythmPort.h"
 #include "play/games/GameWindow.h"
 #include "play/level/LevelWindow.h"
@@ -78,6 +79,8 @@ private:
     bool storePlayer();
     void openHelp();
     void openWebSite();
+    // The listening screen, over the menu, with a sound of its own (silent when there is none).
+    void openListening();
     void openInstructions();
     // The sound both play screens share, made once; false when there is none (said and ended).
     bool openSound();
@@ -100,6 +103,8 @@ private:
     std::unique_ptr<play::RhythmPort> levelSound_; // the play screens', while they exist
     QPointer<play::LevelWindow> level_;
     QPointer<play::GameWindow> game_;
+    std::unique_ptr<play::RhythmPort> listenSound_; // the listening screen's, while it exists
+    QPointer<listening::ListeningWindow> listen_;
 };
 
 } // namespace pulsadrome::app

@@ -231,3 +231,28 @@ TEST(ProgramFlowStart, aDamagedPlayersFileIsLeftUntouchedWhenTheChildSaysNo) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ProgramFlowTest, theListenButtonOpensTheListeningScreenWhichCarriesOnWithoutSound) {
+    createPlayer("Ana");
+    pick("Ana");
+    flow->playerChoice()->Label_jouer_Click();
+    ASSERT_NE(flow->menu(), nullptr);
+    auto* listen = flow->menu()->label("Image_ecoute");
+    ASSERT_TRUE(listen->isEnabled());
+    QTest::mouseClick(listen, Qt::LeftButton);
+    bool shown = false;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        shown = shown ||
+                (window->inherits("pulsadrome::listening::ListeningWindow") && window->isVisible());
+    }
+    EXPECT_TRUE(shown);
+    flow->changePlayer(); // the listening screen goes with the menu
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(window->inherits("pulsadrome::listening::ListeningWindow") &&
+                     window->isVisible());
+    }
+}
+
+} // namespace
