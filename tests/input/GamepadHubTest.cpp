@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "input/GamepadHub.h"
+#include "input/Gamepads.h"
+
+#include <SDL.h>
+
+#include <gmock/gmock.h>
+
+using namespace pulsadrome::input;
+using namespace pulsadrome::play;
+using ::testing::ElementsAre;
+
+namespace {
+
+// A virtual pad plugged into SDL for the length of a test: two axes, four buttons, one hat.
+class VirtualPad {
+public:
+    VirtualPad() {
+        const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 4, 1);
+        EXPECT_GE(index, 0) << SDL_GetError();
+        handle_ = SDL_JoystickOpen(index);
+        EXPECT_NE(handle_, nullptr) << SDL_GetError();
+    }
+    ~VirtualPad() {
+        unplug();
+        SDL_JoystickClose(handle_);
+    }
+    VirtualPad(const VirtualPad&) = delete;
+    VirtualPad& operator=(const VirtualPad&) = delete;
+
+    // Its position in SDL's device list now, or -1 once unplugged.
+    int index() const {
+        const SDL_JoystickID id = SDL_JoystickInstanceID(handle_);
+        for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+            if (SDL_JoystickGetDeviceInstanceID(i) == id) {
+                return i;
+            }
+        }
+        return -1;
+    }
+    void unplug() {
+        if (const int i = index(); i >= 0) {
+            EXPECT_EQ(SDL_JoystickDetachVirtual(i), 0) << SDL_GetError();
+        }
+    }
+    void axis(int axis, Sint16 value) {
+        ASSERT_EQ(SDL_JoystickSetVirtualAxis(handle_, axis, value), 0) << SDL_GetError();
+    }
+    void button(int button, bool down) {
+        ASSERT_EQ(SDL_JoystickSetVirtualButton(handle_, button, down ? 1 : 0), 0) << SDL_GetError();
+    }
+    void hat(Uint8 bits) { ASSERT_EQ(SDL_JoystickSetVirtualHat(handle_, 0, bits), 0); }
+
+private:
+    SDL_Joystick* handle_ = nullptr;
+};
+
+// Every notification of one device, in order.
+struct Notifications {
+    explicit Notifications(GamepadDevice& device) {
+        QObject::connect(&device, &GamepadDevice::notified,
+                         [this](const PadState& state) { states.push_back(state); });
+    }
+    std::vector<PadState> states;
+};
+
+class GamepadHubTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QString error;
+        hub = GamepadHub::open(&error);
+        ASSERT_NE(hub, nullptr) << error.toStdString();
+    }
+    void TearDown() override { hub.reset(); }
+
+    std::unique_ptr<GamepadDevice> openPad(const VirtualPad& pad, qint32 maximum) {
+        return hub->openDevice(pad.index(), maximum);
+    }
+
+    std::unique_ptr<GamepadHub> hub;
+};
+
+TEST_F(GamepadHubTest, theSetUpReadsThePadOnceAtOnce) {
+    VirtualPad pad;
+    auto device = openPad(pad, kSecondPadMaximum);
+    ASSERT_NE(device, nullptr);
+    EXPECT_TRUE(device->attached());
+    EXPECT_EQ(device->axisMaximum(), kSecondPadMaximum);
+    EXPECT_EQ(device->name(), hub->names().at(pad.index()));
+
+    PadState resting;
+    resting.axisPresent[0] = resting.axisPresent[1] = true;
+    resting.axes[0] = resting.axes[1] = 5000;
+    resting.buttons.assign(4, 0);
+    resting.hats = {kHatCentred};
+    EXPECT_EQ(device->state(), resting);
+
+    // The first reading was notified during the set-up: a slot connected afterwards sees only
+    // what changes after it.
+    Notifications seen(*device);
+    hub->poll();
+    hub->poll();
+    EXPECT_TRUE(seen.states.empty());
+}
+
+TEST_F(GamepadHubTest, theStickReadsOnEachPlayersRange) {
+    VirtualPad pad;
+    auto second = openPad(pad, kSecondPadMaximum);
+    auto first = openPad(pad, kFirstPadMaximum);
+    ASSERT_NE(second, nullptr);
+    ASSERT_NE(first, nullptr);
+    Notifications seen(*second);
+
+    const auto both = [&] {
+        hub->poll();
+        return std::pair{first->state().axes[0], second->state().axes[0]};
+    };
+    pad.axis(0, 32767);
+    EXPECT_EQ(both(), std::pair(65535, 10000));
+    pad.axis(0, -32768);
+    EXPECT_EQ(both(), std::pair(0, 0));
+    pad.axis(0, 32767 / 20); // 5 %: the dead zone
+    EXPECT_EQ(both(), std::pair(32767, 5000));
+    pad.axis(0, -32767 / 30); // still the centre: no notification
+    EXPECT_EQ(both(), std::pair(32767, 5000));
+    pad.axis(0, -32767 * 96 / 100);
+    EXPECT_EQ(both(), std::pair(0, 0));
+    pad.axis(1, 32767 * 96 / 100);
+    hub->poll();
+    EXPECT_EQ(second->state().axes[1], 10000);
+    EXPECT_EQ(first->state().axes[1], 65535);
+
+    ASSERT_EQ(seen.states.size(), 5u);
+    EXPECT_EQ(seen.states[2].axes[0], 5000);
+    EXPECT_EQ(seen.states[3].axes[0], 0);
+    EXPECT_EQ(seen.states[4].axes[1], 10000);
+}
+
+TEST_F(GamepadHubTest, aHeldButtonStaysDownAtLaterNotifications) {
+    VirtualPad pad;
+    auto device = openPad(pad, kSecondPadMaximum);
+    ASSERT_NE(device, nullptr);
+    Notifications seen(*device);
+
+    pad.button(1, true);
+    hub->poll();
+    ASSERT_EQ(seen.states.size(), 1u);
+    EXPECT_THAT(seen.states[0].buttons, ElementsAre(0, 1, 0, 0));
+
+    hub->poll();
+    EXPECT_EQ(seen.states.size(), 1u) << "nothing changed";
+
+    pad.button(3, true);
+    hub->poll();
+    pad.axis(0, 32767);
+    hub->poll();
+    ASSERT_EQ(seen.states.size(), 3u);
+    EXPECT_THAT(seen.states[1].buttons, ElementsAre(0, 1, 0, 1));
+    EXPECT_THAT(seen.states[2].buttons, ElementsAre(0, 1, 0, 1));
+    EXPECT_EQ(seen.states[2].axes[0], 10000);
+
+    pad.button(1, false);
+    hub->poll();
+    ASSERT_EQ(seen.states.size(), 4u);
+    EXPECT_THAT(seen.states[3].buttons, ElementsAre(0, 0, 0, 1));
+}
+
+TEST_F(GamepadHubTest, theHatReadsInHundredthsOfADegree) {
+    VirtualPad pad;
+    auto device = openPad(pad, kFirstPadMaximum);
+    ASSERT_NE(device, nullptr);
+    Notifications seen(*device);
+    for (const Uint8 bits : {SDL_HAT_RIGHT, SDL_HAT_LEFTUP, SDL_HAT_DOWN, SDL_HAT_CENTERED}) {
+        pad.hat(bits);
+        hub->poll();
+    }
+    ASSERT_EQ(seen.states.size(), 4u);
+    EXPECT_THAT(seen.states[0].hats, ElementsAre(9000));
+    EXPECT_THAT(seen.states[1].hats, ElementsAre(31500));
+    EXPECT_THAT(seen.states[2].hats, ElementsAre(18000));
+    EXPECT_THAT(seen.states[3].hats, ElementsAre(kHatCentred));
+}
+
+TEST_F(GamepadHubTest, anUnpluggedPadIsTakenBackWhenOneOfItsKindComes) {
+    auto pad = std::make_unique<VirtualPad>();
+    const qsizetype attached = hub->names().size();
+    hub->poll();
+    auto device = openPad(*pad, kSecondPadMaximum);
+    ASSERT_NE(device, nullptr);
+    Notifications seen(*device);
+    int changes = 0;
+    QObject::connect(hub.get(), &GamepadHub::devicesChanged, [&] { ++changes; });
+
+    pad.reset();
+    hub->poll();
+    EXPECT_FALSE(device->attached());
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(hub->names().size(), attached - 1);
+    hub->poll();
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(seen.states.empty());
+
+    VirtualPad again;
+    again.button(2, true);
+    hub->poll();
+    EXPECT_TRUE(device->attached());
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(hub->names().size(), attached);
+    ASSERT_EQ(seen.states.size(), 1u);
+    EXPECT_THAT(seen.states[0].buttons, ElementsAre(0, 0, 1, 0));
+
+    // Reading the new pad, not the old one.
+    again.axis(1, -32768);
+    hub->poll();
+    ASSERT_EQ(seen.states.size(), 2u);
+    EXPECT_EQ(seen.states[1].axes[1], 0);
+}
+
+TEST_F(GamepadHubTest, anotherPlayersPadOfTheSameKindIsNotTaken) {
+    auto mine = std::make_unique<VirtualPad>();
+    VirtualPad theirs;
+    auto device = openPad(*mine, kFirstPadMaximum);
+    auto other = openPad(theirs, kSecondPadMaximum);
+    ASSERT_NE(device, nullptr);
+    ASSERT_NE(other, nullptr);
+    ASSERT_EQ(device->name(), other->name());
+
+    mine.reset();
+    hub->poll();
+    EXPECT_FALSE(device->attached());
+    EXPECT_TRUE(other->attached());
+
+    VirtualPad replacement;
+    hub->poll();
+    EXPECT_TRUE(device->attached());
+    replacement.button(0, true);
+    hub->poll();
+    EXPECT_EQ(device->state().buttons[0], 1);
+    EXPECT_EQ(other->state().buttons[0], 0);
+}
+
+TEST_F(GamepadHubTest, onlyAttachedPositionsOpen) {
+    VirtualPad pad;
+    const int count = static_cast<int>(hub->names().size());
+    EXPECT_EQ(hub->openDevice(-1, kFirstPadMaximum), nullptr);
+    EXPECT_EQ(hub->openDevice(count, kFirstPadMaximum), nullptr);
+    const int index = pad.index();
+    ASSERT_EQ(index, count - 1);
+    pad.unplug();
+    EXPECT_EQ(hub->openDevice(index, kFirstPadMaximum), nullptr);
+}
+
+TEST_F(GamepadHubTest, thePollQuickensOnlyWhileADeviceIsOpen) {
+    EXPECT_EQ(hub->pollInterval(), GamepadHub::kWatchPollMs);
+    VirtualPad pad;
+    auto device = openPad(pad, kFirstPadMaximum);
+    ASSERT_NE(device, nullptr);
+    EXPECT_EQ(hub->pollInterval(), GamepadHub::kDevicePollMs);
+    device.reset();
+    EXPECT_EQ(hub->pollInterval(), GamepadHub::kWatchPollMs);
+    hub->poll();
+}
+
+TEST_F(GamepadHubTest, aDeviceOutlivingTheHubIsDetached) {
+    // Keeps SDL's joysticks, and so the virtual pad, alive without the hub.
+    auto joysticks = JoystickSubsystem::open();
+    ASSERT_NE(joysticks, nullptr);
+    VirtualPad pad;
+    auto device = openPad(pad, kFirstPadMaximum);
+    ASSERT_NE(device, nullptr);
+    hub.reset();
+    EXPECT_FALSE(device->attached());
+    EXPECT_EQ(device->state().buttons.size(), 4u);
+    device.reset();
+
+    // A hub opened afterwards finds the pad again.
+    hub = GamepadHub::open();
+    ASSERT_NE(hub, nullptr);
+    EXPECT_NE(openPad(pad, kFirstPadMaximum), nullptr);
+}
+
+TEST_F(GamepadHubTest, aSlotMayCloseItsDeviceDuringThePoll) {
+    VirtualPad pad;
+    auto device = openPad(pad, kFirstPadMaximum);
+    auto other = openPad(pad, kSecondPadMaximum);
+    ASSERT_NE(device, nullptr);
+    ASSERT_NE(other, nullptr);
+    QObject::connect(device.get(), &GamepadDevice::notified, [&] { other.reset(); });
+    QObject::connect(other.get(), &GamepadDevice::notified, [&] { device.reset(); });
+    pad.button(0, true);
+    hub->poll();
+    // The first notified closed the other before its turn came.
+    EXPECT_NE(device == nullptr, other == nullptr);
+    EXPECT_EQ(hub->pollInterval(), GamepadHub::kDevicePollMs);
+}
+
+} // namespace
