@@ -78,6 +78,8 @@ void shootLevel(ProgramFlow& flow, Camera& camera, const QString& suffix, bool w
     camera.shoot(level, QStringLiteral("level-idle") + suffix);
     level->optionLabel()->clicked();
     camera.shoot(level, QStringLiteral("level-options") + suffix);
+    level->optionPanel()->pageLabel()->clicked();
+    camera.shoot(level, QStringLiteral("level-options-pads") + suffix);
     level->optionPanel()->closeLabel()->clicked();
     if (wholeRun) {
         play::LevelRun& run = level->run();
@@ -123,6 +125,9 @@ void shootGames(ProgramFlow& flow, Camera& camera, const DataDirectory& data,
     game->Timer2_Timer();
     camera.shoot(game, QStringLiteral("games-one-player") + suffix);
     game->stopLabel()->clicked();
+    game->optionLabel()->clicked();
+    camera.shoot(game, QStringLiteral("games-options") + suffix);
+    game->optionPanel()->closeLabel()->clicked();
     game->backLabel()->clicked();
 
     flow.menu()->nameBox(2)->setText(QStringLiteral("Lina"));
@@ -139,6 +144,10 @@ void shootGames(ProgramFlow& flow, Camera& camera, const DataDirectory& data,
     QApplication::sendEvent(game, &padUp);
     camera.shoot(game, QStringLiteral("games-two-players") + suffix);
     game->stopLabel()->clicked();
+    game->optionLabel()->clicked();
+    game->optionPanel()->pageLabel()->clicked();
+    camera.shoot(game, QStringLiteral("games-options-pads") + suffix);
+    game->optionPanel()->closeLabel()->clicked();
     game->backLabel()->clicked();
 
     play::HighScoreWindow table(data, QStringLiteral("score1"), flow.captions(),

@@ -204,6 +204,33 @@ const CaptionRow kExtraRows[] = {
       "Não é possível usar o ficheiro dos jogadores: %1",
       "Non è possibile usare il file dei giocatori: %1",
       "Die Spielerdatei kann nicht benutzt werden: %1"}},
+    {"aide_manette",
+     {"Branche une manette, choisis « %1 » puis ta manette dans la liste. Le stick ou la croix "
+      "déplace le cadre, n'importe quel bouton répond. Appuie sur un bouton : le carré du test "
+      "change de couleur.",
+      "Plug in a game-pad, choose “%1”, then your pad in the list. The stick or the D-pad moves "
+      "the frame; any button answers. Press a button: the test square changes colour.",
+      "Conecta un mando, elige «%1» y luego tu mando en la lista. La palanca o la cruz mueve el "
+      "marco; cualquier botón responde. Pulsa un botón: el cuadrado de prueba cambia de color.",
+      "Liga um comando, escolhe «%1» e depois o teu comando na lista. O manípulo ou a cruz move "
+      "o quadro; qualquer botão responde. Carrega num botão: o quadrado de teste muda de cor.",
+      "Collega un gamepad, scegli «%1» e poi il tuo gamepad nell'elenco. La levetta o la croce "
+      "sposta la cornice; qualsiasi pulsante risponde. Premi un pulsante: il quadrato di prova "
+      "cambia colore.",
+      "Schließe ein Gamepad an, wähle „%1“ und dann dein Gamepad in der Liste. Der Stick oder das "
+      "Steuerkreuz bewegt den Rahmen, jede Taste antwortet. Drücke eine Taste: Das Testfeld "
+      "wechselt die Farbe."}},
+    {"aucune_manette",
+     {"Aucune manette n'est branchée.", "No game-pad is plugged in.",
+      "No hay ningún mando conectado.", "Não há nenhum comando ligado.",
+      "Nessun gamepad è collegato.", "Es ist kein Gamepad angeschlossen."}},
+    {"manettes_impossibles",
+     {"Les manettes ne peuvent pas être lues : %1", "Game-pads cannot be read: %1",
+      "No se pueden leer los mandos: %1", "Não é possível ler os comandos: %1",
+      "Non è possibile leggere i gamepad: %1", "Gamepads können nicht gelesen werden: %1"}},
+    {"sons_joueur2",
+     {"Les sons de %1", "%1's sounds", "Los sonidos de %1", "Os sons de %1", "I suoni di %1",
+      "Die Klänge von %1"}},
     {"reessayer",
      {"Réessayer ?", "Try again?", "¿Intentarlo de nuevo?", "Tentar de novo?", "Riprovare?",
       "Noch einmal versuchen?"}},

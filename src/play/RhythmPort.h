@@ -22,8 +22,8 @@ public:
     virtual bool PlayRhythm(int k) = 0;
     // The band-preview phrase, over whatever sounds.
     virtual bool PlayBandPreview() = 0;
-    // Motif k (0 ... 559) over whatever sounds, nothing cut: the level screen's beat sample.
-    // A screen that never sounds one (the games') may leave its engine without it.
+    // Motif k (0 ... 559) over whatever sounds, nothing cut: the play screens' beat sample.
+    // An engine without it sounds nothing.
     virtual bool PlayBeatSample(int k) {
         (void)k;
         return false;

@@ -22,6 +22,11 @@ void Bonus::Calcul_bonus(Random& random) {
     shown_ = true;
 }
 
+void Bonus::noBonus() {
+    secondsLeft_ = kLifeSeconds;
+    lapse();
+}
+
 void Bonus::Timer_bonus_Timer() {
     if (!running_) {
         return;

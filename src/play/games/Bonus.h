@@ -23,6 +23,8 @@ public:
     // A new bonus for the question about to be played: none 90 times in 100, "+50" 4, "+100" 3,
     // "+150" 2, "+200" 1. The 20 seconds start again even when no bonus follows.
     void Calcul_bonus(Random& random);
+    // The next question carries no bonus, without a draw (bonuses turned off).
+    void noBonus();
     // One second of the bonus's life; at 0 the bonus lapses.
     void Timer_bonus_Timer();
 

@@ -15,22 +15,6 @@ bool soundsLikeAsked(int chosen, int asked) {
     return a && b && a->text == b->text;
 }
 
-std::optional<TempoGroup> tempoGroupOfGameCode(QStringView gameCode) {
-    for (const catalogue::GameEntry& game : catalogue::games()) {
-        if (game.code == gameCode) {
-            switch (game.series) {
-            case catalogue::Series::Main:
-                return TempoGroup::Crotchet;
-            case catalogue::Series::Compound:
-                return TempoGroup::DottedCrotchet;
-            case catalogue::Series::MinimBeat:
-                return TempoGroup::Minim;
-            }
-        }
-    }
-    return std::nullopt;
-}
-
 std::optional<TempoGroup> tempoGroupOfMeter(QStringView meter) {
     if (meter == u"44") {
         return TempoGroup::Crotchet;

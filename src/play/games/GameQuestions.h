@@ -23,10 +23,8 @@ inline constexpr std::array<int, kGameQuestionCount> GameQuestionOrder = {
 // the main series repeats a few bars, so a game drawn from it may hold two of them).
 bool soundsLikeAsked(int chosen, int asked);
 
-// The tempo group of a game code ("score1" ... "score14", "1", "2", "3"), which the start
-// sends, and of a time signature ("44", "22", "68"), which a replay sends. Exact texts; none for
-// any other.
-std::optional<TempoGroup> tempoGroupOfGameCode(QStringView gameCode);
+// The tempo group of a time signature ("44", "22", "68"), which a replay sends. Exact texts;
+// none for any other.
 std::optional<TempoGroup> tempoGroupOfMeter(QStringView meter);
 
 // A game's pool and where it stands in GameQuestionOrder.

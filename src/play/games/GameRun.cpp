@@ -21,7 +21,9 @@ constexpr int kTempoMaximum = 300;
 
 } // namespace
 
-GameRun::GameRun(GameContext context) : context_(context) {
+GameRun::GameRun(GameContext context)
+    : context_(context), options_(OptionContext{context.sound, context.players, context.random,
+                                                context.menu, context.screen, CodeKind::Game}) {
     // The screen's load: the stored length into the clock and the length boxes.
     const QString& stored = context_.players.current().chrono;
     length_.setStored(stored);
@@ -72,7 +74,12 @@ void GameRun::question_Click() {
 }
 
 void GameRun::NextQuestion() {
-    bonus_.Calcul_bonus(context_.random);
+    // A player who turned bonuses off gets none; the draw is skipped.
+    if (context_.players.current().bonus != u"0") {
+        bonus_.Calcul_bonus(context_.random);
+    } else {
+        bonus_.noBonus();
+    }
     play(questions_.advance());
 }
 
@@ -182,16 +189,9 @@ void GameRun::judge(GamePlayer player, int cell) {
 }
 
 SoundChoice GameRun::soundChoice(GamePlayer player) const {
-    const app::PlayerRecord& record = context_.players.current();
-    SoundChoice choice;
-    for (int t = 0; t < app::kSoundThemeCount; ++t) {
-        const auto theme = static_cast<app::SoundTheme>(t);
-        const app::SoundTicks& ticks =
-            player == GamePlayer::First ? record.ticks(theme) : record.ticks2(theme);
-        choice.right[static_cast<std::size_t>(t)] = ticks.right == u"1";
-        choice.wrong[static_cast<std::size_t>(t)] = ticks.wrong == u"1";
-    }
-    return choice;
+    return storedSoundChoice(context_.players.current(), player == GamePlayer::First
+                                                             ? SoundPlayer::First
+                                                             : SoundPlayer::Second);
 }
 
 void GameRun::restartFeedbackCountdown() {
@@ -243,6 +243,31 @@ void GameRun::endGame() {
     context_.sound.StopAll();
     context_.screen.gameEnded(
         GameResult{twoPlayers_, gameCode_, j1_, QString::number(score_), QString::number(scoreB_)});
+}
+
+void GameRun::Label_option_Click() {
+    options_.ApplyStoredInstrument();
+    options_.reloadVolumeAndTempo();
+    context_.sound.StopAll();
+    panelOpen_ = true;
+    // A started game has used some of its time: its clock pauses while the panel is open.
+    if (leadingNumber(clock_.remaining()) < leadingNumber(length_.text())) {
+        clock_.stop();
+    }
+}
+
+void GameRun::Image_cacher_options_Click() {
+    const qint64 remaining = leadingNumber(clock_.remaining());
+    if (remaining < leadingNumber(length_.text()) && remaining != 0) {
+        clock_.start();
+    } else {
+        clock_.setRemaining(length_.text());
+    }
+    options_.writeChoices();
+    if (const app::StoreStatus status = context_.players.storeCurrent(); !status.ok()) {
+        context_.screen.recordNotStored(status);
+    }
+    panelOpen_ = false;
 }
 
 void GameRun::Label_arret_Click() {

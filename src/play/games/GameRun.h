@@ -11,6 +11,7 @@
 #include "play/games/GameQuestions.h"
 #include "play/level/FeedbackSounds.h"
 #include "play/level/LevelClock.h"
+#include "play/level/LevelOptions.h"
 
 #include <QString>
 
@@ -27,10 +28,9 @@ struct GameResult {
     QString scoreB;  // Label_scoreB
 };
 
-// What the game run asks of its screen.
-class GameScreenEvents {
+// What the game run asks of its screen, besides what its options ask.
+class GameScreenEvents : public OptionScreenEvents {
 public:
-    virtual ~GameScreenEvents() = default;
     // The first step of every start: the player's instrument back into the band list.
     virtual void applyStoredInstrument() = 0;
     // The clock has read "0". The run is idle and its timers off; the screen opens the result
@@ -41,8 +41,9 @@ public:
 // Everything the game run reaches outside itself; all of it outlives the run.
 struct GameContext {
     RhythmPort& sound;
-    app::PlayerRecordStore& players; // the mascot, tempo and sound choices, the stored length
-    Random& random;                  // starts, bonuses and feedback-sound draws
+    app::PlayerRecordStore& players;    // the mascot, tempo and sound choices, the stored length
+    Random& random;                     // starts, bonuses and feedback-sound draws
+    const catalogue::MenuHolders& menu; // Label_NN: the game code; Label_instruments
     GameScreenEvents& screen;
 };
 
@@ -54,6 +55,9 @@ enum class GamePlayer { First, Second };
 class GameRun {
 public:
     explicit GameRun(GameContext context);
+
+    // The screen's load: the band list and every stored choice into the options.
+    void Form_Load() { options_.loadStoredChoices(); }
 
     // What the menu writes into the screen for a game start; Command_tempo is pressed when the
     // start says so.
@@ -81,6 +85,16 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer_bonus_Timer() { bonus_.Timer_bonus_Timer(); }
+
+    // The options panel: opening pauses a started game's clock, closing resumes it (or sets the
+    // clock to the length) and stores the choices.
+    void Label_option_Click();
+    void Image_cacher_options_Click();
+    bool panelOpen() const { return panelOpen_; }
+    LevelOptions& options() { return options_; }
+    const LevelOptions& options() const { return options_; }
+    // The beat of the game's series over whatever sounds.
+    void Image_tempo_Click() { options_.Image_tempo_Click(); }
 
     void Label_arret_Click();
     // The screen hides itself; the bonus's countdown goes on.
@@ -138,6 +152,8 @@ private:
     bool feedbackRunning_ = false;
     LevelClock clock_;
     GameLength length_;
+    LevelOptions options_;
+    bool panelOpen_ = false;
 };
 
 } // namespace pulsadrome::play

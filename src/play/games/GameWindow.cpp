@@ -5,11 +5,13 @@
 #include "play/games/GameKeys.h"
 #include "play/games/ScoreWindows.h"
 #include "play/level/LevelPictures.h"
+#include "play/level/OptionPanel.h"
 #include "ui/ClickLabel.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -52,6 +54,7 @@ QLabel[kind="command"] {
 QLabel#question { background: #27ae60; }
 QLabel#Label_arret { background: #e67e22; }
 QLabel#Image_retour { background: #2e86de; }
+QLabel#Label_option { background: #8e44ad; }
 QLabel[kind="command"][pressed="true"] { border: 2px outset white; background: white; color: #23395d; }
 QWidget[kind="secondFrame"] { border: 5px solid #8080ff; border-radius: 6px; background: transparent; }
 )";
@@ -62,15 +65,12 @@ GameWindow::GameWindow(RhythmPort& sound, app::PlayerRecordStore& players, Rando
                        const catalogue::MenuHolders& menu, const app::DataDirectory& data,
                        const i18n::CaptionTable& captions, QWidget* parent)
     : ui::Form(12000, 9000, parent), sound_(sound), players_(players), menu_(menu), data_(data),
-      captions_(captions), run_(GameContext{sound, players, random, *this}) {
+      captions_(captions), run_(GameContext{sound, players, random, menu, *this}) {
     setObjectName(QStringLiteral("Form_jeux"));
     setWindowTitle(QStringLiteral("Pulsadrome"));
     setStyleSheet(QString::fromLatin1(kStyle));
     setFocusPolicy(Qt::StrongFocus);
-    if (const auto word = app::themeBackground(players_.current().fond)) {
-        background_ = loadPicture(QStringLiteral("fond"), *word);
-        setBackgroundPicture(background_);
-    }
+    applyTheme(players_.current().fond);
     buildGrid();
     buildStatus();
     buildCommands();
@@ -81,8 +81,17 @@ GameWindow::GameWindow(RhythmPort& sound, app::PlayerRecordStore& players, Rando
     connect(&timer1_, &QTimer::timeout, this, &GameWindow::Timer1_Timer);
     connect(&timer2_, &QTimer::timeout, this, &GameWindow::Timer2_Timer);
     connect(&timerBonus_, &QTimer::timeout, this, &GameWindow::Timer_bonus_Timer);
-    // The screen's load: the player's own game length until a scored game fixes it.
+    // The screen's load: the player's own game length until a scored game fixes it, and every
+    // stored choice into the options, whose panel lists the bands the load has read.
     run_.length().setStored(players_.current().chrono);
+    run_.Form_Load();
+    panel_ = new OptionPanel(*this, run_.options(), captions_,
+                             [this](const std::function<void()>& operation) { act(operation); });
+    panel_->setBackground(background_);
+    connect(panel_->closeLabel(), &ui::ClickLabel::clicked, this, [this] {
+        act([this] { run_.Image_cacher_options_Click(); });
+        setFocus();
+    });
     render();
     setScale(screenScale());
 }
@@ -184,15 +193,24 @@ void GameWindow::buildCommands() {
         label->setProperty("kind", "command");
         label->setAlignment(Qt::AlignCenter);
     }
-    place(play_, px(112), px(494), px(210), px(60), 13);
-    place(stop_, px(332), px(494), px(150), px(60), 14);
+    option_ = new ui::ClickLabel(QStringLiteral("⚙ ") + captions_.text(u"Label_options"), this);
+    option_->setObjectName(QStringLiteral("Label_option"));
+    option_->setProperty("kind", "command");
+    option_->setAlignment(Qt::AlignCenter);
+    // "Spielen/Noch einmal" is long: the play label may take two lines.
+    play_->setWordWrap(true);
+    place(play_, px(112), px(494), px(196), px(60), 12);
+    place(stop_, px(316), px(494), px(122), px(60), 12);
+    place(option_, px(446), px(494), px(122), px(60), 12);
     place(back_, px(706), px(494), px(62), px(60), 24);
+    connect(option_, &ui::ClickLabel::clicked, this,
+            [this] { act([this] { run_.Label_option_Click(); }); });
     // Two players share the keyboard: each is told his keys.
     pad_ = new QLabel(this);
     pad_->setObjectName(QStringLiteral("Label_joueur2"));
     pad_->setAlignment(Qt::AlignCenter);
     pad_->setWordWrap(true);
-    place(pad_, px(490), px(494), px(208), px(82), 13);
+    place(pad_, px(576), px(488), px(124), px(72), 11);
     pad_->hide();
     connect(play_, &ui::ClickLabel::clicked, this, [this] {
         act([this] { run_.question_Click(); });
@@ -207,6 +225,7 @@ void GameWindow::buildCommands() {
 
 void GameWindow::applyGameStart(const catalogue::GameStart& start) {
     act([&] { run_.prepare(start); });
+    panel_->setPlayers(run_.name(), run_.twoPlayers() ? run_.nameB() : std::nullopt);
     for (int cell = 1; cell <= kGameCellCount; ++cell) {
         cells_[static_cast<std::size_t>(cell)]->setPicture(
             100 + start.drawn[static_cast<std::size_t>(cell - 1)]);
@@ -228,11 +247,16 @@ void GameWindow::Timer_bonus_Timer() {
 template <typename Operation> void GameWindow::act(Operation operation) {
     operation();
     render();
+    if (panel_ && run_.panelOpen() != panel_->isVisible()) {
+        run_.panelOpen() ? panel_->show() : panel_->hide();
+    } else if (panel_ && run_.panelOpen()) {
+        panel_->refresh();
+    }
 }
 
 void GameWindow::render() {
-    const app::PlayerRecord& record = players_.current();
-    const bool scoresShown = record.reponse != u"0";
+    const LevelOptions& options = run_.options();
+    const bool scoresShown = options.scoreShown();
     const bool two = run_.twoPlayers();
     score_->setText(run_.name() + QStringLiteral("\n⭐ ") + QString::number(run_.score()));
     scoreB_->setText(run_.nameB().value_or(QString()) + QStringLiteral("\n⭐ ") +
@@ -240,7 +264,7 @@ void GameWindow::render() {
     score_->setVisible(scoresShown);
     scoreB_->setVisible(scoresShown && two);
     time_->setText(QStringLiteral("⏱ ") + run_.clock());
-    time_->setVisible(record.compteur != u"0");
+    time_->setVisible(options.clockShown());
     bonus_->setText(QStringLiteral("🎁 ") + run_.bonus().label());
     bonus_->setVisible(run_.bonus().shown());
     static const char* const kPoseNames[] = {"still", "1", "2"};
@@ -248,7 +272,7 @@ void GameWindow::render() {
     if (pose != mascot_->pictureName()) {
         mascot_->load(QStringLiteral("tictac"), pose);
     }
-    mascot_->setVisible(run_.mascotShown());
+    mascot_->setVisible(options.metronomeShown());
     for (int cell = 0; cell <= kGameCellCount; ++cell) {
         cells_[static_cast<std::size_t>(cell)]->setFrameColour(run_.cursor().frameColour(cell));
         framesB_[static_cast<std::size_t>(cell)]->setVisible(two && run_.cursorB().cell() == cell);
@@ -304,13 +328,27 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void GameWindow::applyStoredInstrument() {
-    // The player's band, by its position in the engine's list.
-    bool ok = false;
-    const int position = players_.current().instruments.toInt(&ok);
-    const QStringList bands = sound_.FillBandList();
-    if (ok && position >= 0 && position < bands.size()) {
-        sound_.SelectBand(bands[position]);
+    run_.options().ApplyStoredInstrument();
+}
+
+void GameWindow::showMessage(LevelMessage message) {
+    QMessageBox::information(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
+                             messageText(message, captions_));
+}
+
+void GameWindow::applyTheme(const QString& word) {
+    if (const auto known = app::themeBackground(word)) {
+        background_ = loadPicture(QStringLiteral("fond"), *known);
+        setBackgroundPicture(background_);
+        if (panel_) {
+            panel_->setBackground(background_);
+        }
     }
+}
+
+void GameWindow::recordNotStored(const app::StoreStatus& status) {
+    QMessageBox::warning(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
+                         captions_.text(u"enregistrement_impossible").arg(status.message));
 }
 
 void GameWindow::gameEnded(const GameResult& result) {

@@ -22,6 +22,7 @@ class ClickLabel;
 namespace pulsadrome::play {
 
 class GridCell;
+class OptionPanel;
 class PictureBox;
 
 // The games screen (Form_jeux): a view over one GameRun. It draws the run's state after every
@@ -40,12 +41,14 @@ public:
     // What the menu writes into the screen when it starts a game.
     void applyGameStart(const catalogue::GameStart& start);
 
-    ui::ClickLabel* playLabel() const { return play_; } // question: "Jouer/Rejouer"
-    ui::ClickLabel* stopLabel() const { return stop_; } // Label_arret
-    ui::ClickLabel* backLabel() const { return back_; } // Image_retour
-    QLabel* scoreLabel() const { return score_; }       // Label_score with J1
-    QLabel* scoreLabelB() const { return scoreB_; }     // Label_scoreB with J2
-    QLabel* timeLabel() const { return time_; }         // Label_timer
+    ui::ClickLabel* playLabel() const { return play_; }     // question: "Jouer/Rejouer"
+    ui::ClickLabel* stopLabel() const { return stop_; }     // Label_arret
+    ui::ClickLabel* backLabel() const { return back_; }     // Image_retour
+    ui::ClickLabel* optionLabel() const { return option_; } // Label_option
+    OptionPanel* optionPanel() const { return panel_; }     // Picture_option
+    QLabel* scoreLabel() const { return score_; }           // Label_score with J1
+    QLabel* scoreLabelB() const { return scoreB_; }         // Label_scoreB with J2
+    QLabel* timeLabel() const { return time_; }             // Label_timer
     // Text_chrono and UpDown_chrono: the length of a two-player game, shown only when it may
     // change.
     QSpinBox* lengthBox() const { return length_; }
@@ -68,6 +71,9 @@ public:
     // GameScreenEvents
     void applyStoredInstrument() override;
     void gameEnded(const GameResult& result) override;
+    void showMessage(LevelMessage message) override;
+    void applyTheme(const QString& word) override;
+    void recordNotStored(const app::StoreStatus& status) override;
 
 signals:
     // The back picture was clicked: the screen is hidden, the menu takes over.
@@ -106,6 +112,8 @@ private:
     ui::ClickLabel* play_ = nullptr;
     ui::ClickLabel* stop_ = nullptr;
     ui::ClickLabel* back_ = nullptr;
+    ui::ClickLabel* option_ = nullptr;
+    OptionPanel* panel_ = nullptr;
     resources::Picture background_;
     QTimer timer1_;
     QTimer timer2_;

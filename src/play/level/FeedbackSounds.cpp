@@ -40,6 +40,30 @@ drawTickedTheme(const std::array<bool, app::kSoundThemeCount>& ticked, Random& r
     }
 }
 
+SoundChoice storedSoundChoice(const app::PlayerRecord& record, SoundPlayer player) {
+    const auto& ticks = player == SoundPlayer::First ? record.sounds : record.sounds2;
+    SoundChoice choice;
+    bool allEmpty = true;
+    for (std::size_t t = 0; t < ticks.size(); ++t) {
+        choice.right[t] = ticks[t].right == u"1";
+        choice.wrong[t] = ticks[t].wrong == u"1";
+        allEmpty = allEmpty && ticks[t].right.isEmpty() && ticks[t].wrong.isEmpty();
+    }
+    if (player == SoundPlayer::Second && allEmpty) {
+        const auto prof = static_cast<std::size_t>(app::SoundTheme::Prof);
+        choice.right[prof] = choice.wrong[prof] = true;
+    }
+    return choice;
+}
+
+void storeSoundChoice(const SoundChoice& choice, app::PlayerRecord& record, SoundPlayer player) {
+    auto& ticks = player == SoundPlayer::First ? record.sounds : record.sounds2;
+    for (std::size_t t = 0; t < ticks.size(); ++t) {
+        ticks[t].right = choice.right[t] ? QStringLiteral("1") : QStringLiteral("0");
+        ticks[t].wrong = choice.wrong[t] ? QStringLiteral("1") : QStringLiteral("0");
+    }
+}
+
 void playVerdictSound(RhythmPort& sound, const SoundChoice& choice, Verdict verdict,
                       Random& random) {
     if (const auto theme = drawTickedTheme(choice.of(verdict), random)) {

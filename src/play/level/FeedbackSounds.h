@@ -36,6 +36,14 @@ struct SoundChoice {
     bool operator==(const SoundChoice&) const = default;
 };
 
+// The player's stored ticks ("1" ticked, anything else not) as check boxes. Player 2's ticks
+// are empty until his choices are first stored: he then hears the "jaune" theme's sounds, as a
+// new player does.
+enum class SoundPlayer { First, Second };
+SoundChoice storedSoundChoice(const app::PlayerRecord& record, SoundPlayer player);
+// The check boxes as the record's "1" / "0" holders of that player.
+void storeSoundChoice(const SoundChoice& choice, app::PlayerRecord& record, SoundPlayer player);
+
 // Draws one of the ticked themes, each equally likely (a draw over all eight, drawn again until
 // it lands on a ticked one); none when nothing is ticked.
 std::optional<app::SoundTheme>

@@ -40,7 +40,7 @@ std::optional<int> typedValue(const QString& text, int low, int high) {
 
 } // namespace
 
-LevelOptions::LevelOptions(LevelContext context) : context_(context) {}
+LevelOptions::LevelOptions(OptionContext context) : context_(context) {}
 
 void LevelOptions::loadStoredChoices() {
     const app::PlayerRecord& record = context_.players.current();
@@ -52,10 +52,11 @@ void LevelOptions::loadStoredChoices() {
     showScore_ = scoreShown_ = isYes(record.reponse);
     ApplyStoredInstrument();
     Command_tempo_Click();
-    for (int i = 0; i < app::kSoundThemeCount; ++i) {
-        const auto& ticks = record.sounds[static_cast<std::size_t>(i)];
-        sounds_.right[static_cast<std::size_t>(i)] = isYes(ticks.right);
-        sounds_.wrong[static_cast<std::size_t>(i)] = isYes(ticks.wrong);
+    sounds_ = storedSoundChoice(record, SoundPlayer::First);
+    if (gameScreen()) {
+        sounds2_ = storedSoundChoice(record, SoundPlayer::Second);
+        // Bonuses are on unless the player turned them off.
+        useBonus_ = record.bonus != u"0";
     }
     duration_.text = record.chrono;
     duration_.value = storedValue(record.chrono, duration_);
@@ -77,12 +78,15 @@ void LevelOptions::writeChoices() {
     record.compteur = flagText(showClock_);
     scoreShown_ = showScore_;
     record.reponse = flagText(showScore_);
-    for (int i = 0; i < app::kSoundThemeCount; ++i) {
-        auto& ticks = record.sounds[static_cast<std::size_t>(i)];
-        ticks.right = flagText(sounds_.right[static_cast<std::size_t>(i)]);
-        ticks.wrong = flagText(sounds_.wrong[static_cast<std::size_t>(i)]);
+    storeSoundChoice(sounds_, record, SoundPlayer::First);
+    if (gameScreen()) {
+        storeSoundChoice(sounds2_, record, SoundPlayer::Second);
+        record.bonus = flagText(useBonus_);
+    } else {
+        // The games screen keeps its length in its own box; a scored game's fixed 300 seconds
+        // must not become the player's level duration.
+        record.chrono = duration_.text;
     }
-    record.chrono = duration_.text;
     // With no band chosen (no sound, or a stored position that failed) the stored choice stays,
     // so that it works again once the sound does.
     if (bandPosition_ >= 0) {
@@ -135,14 +139,14 @@ void LevelOptions::UpDown_Tempo_Change(int value) {
 }
 
 void LevelOptions::Command_tempo_Click() {
-    if (const auto tempo = scaledTempoFor(context_.menu.labelNN, tempo_.value)) {
-        sendTempo(*tempo);
+    if (const auto group = tempoGroupOf(context_.codes, context_.menu.labelNN)) {
+        sendTempo(scaleTempo(*group, tempo_.value));
     }
 }
 
 void LevelOptions::Image_tempo_Click() {
-    if (const auto motif = beatMotifFor(context_.menu.labelNN)) {
-        context_.sound.PlayBeatSample(*motif);
+    if (const auto group = tempoGroupOf(context_.codes, context_.menu.labelNN)) {
+        context_.sound.PlayBeatSample(beatMotif(*group));
     }
 }
 
@@ -203,6 +207,11 @@ void LevelOptions::setSoundTick(app::SoundTheme theme, Verdict verdict, bool tic
     sounds_.of(verdict)[static_cast<std::size_t>(theme)] = ticked;
 }
 
+void LevelOptions::setSoundTick2(app::SoundTheme theme, Verdict verdict, bool ticked) {
+    sounds2_.of(verdict)[static_cast<std::size_t>(theme)] = ticked;
+}
+
+// Player 2's boxes stay as they are: the theme is player 1's.
 void LevelOptions::Image_theme_Click(app::SoundTheme theme) {
     const QString word = themeWord(theme);
     context_.players.current().fond = word;

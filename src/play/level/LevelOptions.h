@@ -3,6 +3,7 @@
 
 #include "play/level/FeedbackSounds.h"
 #include "play/level/LevelContext.h"
+#include "play/level/TempoGroups.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,15 +24,26 @@ struct NumberBox {
     QString text; // the box's text, possibly not (yet) a number
 };
 
-// The level screen's settings: the options panel's choices, and the volume, tempo and duration
-// boxes. Each choice takes effect at once on the screen and reaches the player's record only
-// through writeChoices() when the panel closes. Failures of the engine are reported as the level
-// screen's message boxes.
+// What the options of a play screen reach outside themselves; all of it outlives them.
+struct OptionContext {
+    RhythmPort& sound;
+    app::PlayerRecordStore& players;
+    Random& random;                     // feedback-sound draws
+    const catalogue::MenuHolders& menu; // Label_NN and Label_instruments
+    OptionScreenEvents& screen;
+    CodeKind codes; // what Label_NN holds on this screen
+};
+
+// The settings of a play screen: the options panel's choices, and the volume, tempo and duration
+// boxes. The level screen and the games screen share them; the games screen adds the bonus
+// choice and player 2's sounds (its codes are game codes). Each choice takes effect at once on
+// the screen and reaches the player's record only through writeChoices() when the panel closes.
+// Failures of the engine are reported as the screen's message boxes.
 //
 // Setting the arrows' value from code runs their change handler, exactly as a click does.
 class LevelOptions {
 public:
-    explicit LevelOptions(LevelContext context);
+    explicit LevelOptions(OptionContext context);
 
     // The load's part: the band list, then every stored choice of the record applied to the
     // boxes, the panel and the engine, in the load's order. Label_timer and the theme pictures
@@ -73,6 +85,9 @@ public:
     void chooseClock(bool shown) { showClock_ = shown; }
     void chooseScore(bool shown) { showScore_ = shown; }
     void setSoundTick(app::SoundTheme theme, Verdict verdict, bool ticked);
+    // The games screen's additions: Option_bonus1/2 and player 2's sixteen boxes.
+    void chooseBonus(bool used) { useBonus_ = used; }
+    void setSoundTick2(app::SoundTheme theme, Verdict verdict, bool ticked);
 
     // A theme picture: the record's theme word at once, its two sounds ticked and no other.
     void Image_theme_Click(app::SoundTheme theme);
@@ -100,6 +115,9 @@ public:
     bool clockShown() const { return clockShown_; }         // Label_timer and Shape_chrono
     bool scoreShown() const { return scoreShown_; }         // Label_score and Label_scoreB
     const SoundChoice& sounds() const { return sounds_; }
+    const SoundChoice& sounds2() const { return sounds2_; }
+    bool bonusChoice() const { return useBonus_; }
+    bool gameScreen() const { return context_.codes == CodeKind::Game; }
     const QStringList& bands() const { return bands_; }
     int bandPosition() const { return bandPosition_; } // -1 while no band is chosen
     bool instrumentFramed(int n) const { return framed_[static_cast<std::size_t>(n)]; }
@@ -110,7 +128,7 @@ private:
     void validateDuration();
     void sendTempo(qint16 tempo);
 
-    LevelContext context_;
+    OptionContext context_;
     NumberBox volume_{0, 100, 50, QStringLiteral("50")};
     NumberBox tempo_{1, 300, 100, QStringLiteral("100")};
     NumberBox duration_{1, 999, 100, QStringLiteral("200")};
@@ -121,6 +139,8 @@ private:
     bool clockShown_ = true;
     bool scoreShown_ = true;
     SoundChoice sounds_;
+    SoundChoice sounds2_;
+    bool useBonus_ = true;
     QStringList bands_;
     int bandPosition_ = -1;
     std::array<bool, kInstrumentCount> framed_{};

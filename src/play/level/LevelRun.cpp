@@ -18,7 +18,9 @@ constexpr int kMetronomeCost = -1;
 
 } // namespace
 
-LevelRun::LevelRun(LevelContext context) : context_(context), options_(context) {}
+LevelRun::LevelRun(LevelContext context)
+    : context_(context), options_(OptionContext{context.sound, context.players, context.random,
+                                                context.menu, context.screen, CodeKind::Level}) {}
 
 void LevelRun::Form_Load() {
     options_.loadStoredChoices();

@@ -90,6 +90,7 @@ LevelWindow::LevelWindow(RhythmPort& sound, app::PlayerRecordStore& players, Ran
     panel_ = new OptionPanel(*this, run_.options(), captions_,
                              [this](const std::function<void()>& operation) { act(operation); });
     panel_->setBackground(background_);
+    panel_->setPlayers(players.current().nom, std::nullopt);
     connect(panel_->closeLabel(), &ui::ClickLabel::clicked, this, [this] {
         act([this] { run_.Image_cacher_options_Click(); });
         setFocus();

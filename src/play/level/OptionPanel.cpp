@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
 
@@ -25,9 +26,12 @@ constexpr int px(int pixels) {
     return pixels * 15;
 }
 
-// The cards of the panel, in logical pixels of the 800 x 600 screen.
+// The cards of the panel's pages, in logical pixels of the 800 x 600 screen.
 constexpr std::array<QRect, 4> kCards{QRect(10, 8, 385, 150), QRect(405, 8, 385, 150),
                                       QRect(10, 166, 780, 196), QRect(10, 370, 780, 222)};
+constexpr QRect kPadCardFirst(10, 8, 385, 404);
+constexpr QRect kPadCardSecond(405, 8, 385, 404);
+constexpr QRect kSecondSoundsCard(10, 420, 620, 172);
 
 constexpr int kInstrumentColumns = 11;
 
@@ -56,6 +60,20 @@ QLineEdit[kind="number"] {
   border: 2px solid #f2a541; border-radius: 6px; background: #fffdf5; color: #23395d;
 }
 QRadioButton, QCheckBox { color: #23395d; }
+QRadioButton:disabled { color: #9aa5b5; }
+QListWidget { border: 2px solid #b8c7e0; border-radius: 6px; background: #fffdf5; color: #23395d; }
+QListWidget:disabled { background: #eef1f6; color: #9aa5b5; }
+QListWidget::item:selected { background: #2e86de; color: white; }
+QLabel[kind="padTitle"] { color: #23395d; font-weight: bold; }
+QLabel[kind="padTitle"][second="true"] { color: #2e4fb8; }
+QLabel[kind="help"] { color: #23395d; }
+QLabel[kind="testSquare"] { border: 2px solid white; border-radius: 4px; background: #0000ff; }
+QLabel[kind="testSquare"][colour="red"] { background: #ff0000; }
+QLabel#pageSwitch {
+  background: #8e44ad; color: white; font-weight: bold; border-radius: 10px;
+  border: 2px solid rgba(0,0,0,40);
+}
+QLabel#pageSwitch[pressed="true"] { background: white; color: #23395d; }
 QCheckBox::indicator { width: 20px; height: 20px; }
 )";
 
@@ -76,6 +94,10 @@ public:
         picture_ = picture;
         update();
     }
+    void setCards(std::vector<QRect> cards) {
+        cards_ = std::move(cards);
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -88,7 +110,7 @@ protected:
         const double scale = form_.scale();
         painter.setPen(QPen(QColor(255, 255, 255, 230), 2 * scale));
         painter.setBrush(QColor(255, 255, 255, 215));
-        for (const QRect& card : kCards) {
+        for (const QRect& card : cards_) {
             painter.drawRoundedRect(ui::twipsRect(px(card.x()), px(card.y()), px(card.width()),
                                                   px(card.height()), scale),
                                     14 * scale, 14 * scale);
@@ -98,6 +120,7 @@ protected:
 private:
     ui::Form& form_;
     resources::Picture picture_;
+    std::vector<QRect> cards_{kCards.begin(), kCards.end()};
 };
 
 OptionPanel::OptionPanel(ui::Form& form, LevelOptions& options, const i18n::CaptionTable& captions,
@@ -109,6 +132,15 @@ OptionPanel::OptionPanel(ui::Form& form, LevelOptions& options, const i18n::Capt
     buildNumbers();
     buildThemes();
     buildInstruments();
+    buildPads();
+    onPage(Page::Choices);
+    pageSwitch_ =
+        add(new ui::ClickLabel(QStringLiteral("🎮"), &form_), px(650), px(425), px(120), px(70), 26);
+    pageSwitch_->setObjectName(QStringLiteral("pageSwitch"));
+    pageSwitch_->setAlignment(Qt::AlignCenter);
+    pageSwitch_->setToolTip(captions_.text(u"Label_joystick"));
+    connect(pageSwitch_, &ui::ClickLabel::clicked, this,
+            [this] { showPage(page_ == Page::Choices ? Page::Pads : Page::Choices); });
     close_ =
         add(new ui::ClickLabel(QStringLiteral("✔"), &form_), px(650), px(505), px(120), px(70), 28);
     close_->setObjectName(QStringLiteral("Image_cacher_options"));
@@ -122,7 +154,7 @@ W* OptionPanel::add(W* widget, int left, int top, int width, int height, double 
         widget->setStyleSheet(QString::fromLatin1(kStyle));
     }
     form_.place(widget, left, top, width, height, points);
-    widgets_.push_back(widget);
+    widgets_.push_back({widget, building_, buildingSecond_});
     return widget;
 }
 
@@ -134,22 +166,28 @@ void OptionPanel::buildDisplayChoices() {
         std::array<QRadioButton*, 2>* buttons;
         void (LevelOptions::*choose)(bool);
     };
-    const Row rows[] = {
+    std::vector<Row> rows = {
         {u"Label_montrer_tictac", "Option_MO", "Option_MN", &metronome_,
          &LevelOptions::chooseMetronome},
         {u"Label_montrer_compteur", "Option_CO", "Option_CN", &clock_, &LevelOptions::chooseClock},
         {u"Label_montrer_reponses", "Option_RO", "Option_RN", &score_, &LevelOptions::chooseScore},
     };
-    int top = 22;
+    if (options_.gameScreen()) {
+        rows.push_back({u"Label_bonus", "Option_bonus1", "Option_bonus2", &bonus_,
+                        &LevelOptions::chooseBonus});
+    }
+    // Three rows, or four more closely on the games screen.
+    const int step = rows.size() > 3 ? 34 : 44;
+    int top = rows.size() > 3 ? 16 : 22;
     for (const Row& row : rows) {
         auto* text = add(new QLabel(captions_.text(QStringView(row.caption)), &form_), px(22),
-                         px(top), px(210), px(34), 10.5);
+                         px(top), px(210), px(step - 2), 10.5);
         text->setProperty("kind", "optionText");
         text->setWordWrap(true);
         auto* group = new QButtonGroup(this);
         for (int i = 0; i < 2; ++i) {
             auto* button = add(new QRadioButton(captions_.text(i == 0 ? u"oui" : u"non"), &form_),
-                               px(240 + 75 * i), px(top), px(72), px(34), 10.5);
+                               px(240 + 75 * i), px(top), px(72), px(step - 2), 10.5);
             button->setObjectName(QString::fromLatin1(i == 0 ? row.yesName : row.noName));
             group->addButton(button);
             (*row.buttons)[static_cast<std::size_t>(i)] = button;
@@ -157,7 +195,7 @@ void OptionPanel::buildDisplayChoices() {
             connect(button, &QRadioButton::clicked, this,
                     [this, choose, yes = i == 0] { act_([&] { (options_.*choose)(yes); }); });
         }
-        top += 44;
+        top += step;
     }
 }
 
@@ -192,8 +230,10 @@ void OptionPanel::buildNumbers() {
     beat_->setAlignment(Qt::AlignCenter);
     connect(beat_, &ui::ClickLabel::clicked, this,
             [this] { act_([&] { options_.Image_tempo_Click(); }); });
-    duration_ = addNumberField(QStringLiteral("Text_chrono"),
-                               QStringLiteral("⏱ ") + captions_.text(u"Label_timer"), 110);
+    if (!options_.gameScreen()) {
+        duration_ = addNumberField(QStringLiteral("Text_chrono"),
+                                   QStringLiteral("⏱ ") + captions_.text(u"Label_timer"), 110);
+    }
     const auto arrows = [this](const NumberField& field, auto change, auto value) {
         for (int step : {-1, 1}) {
             connect(step < 0 ? field.down : field.up, &ui::ClickLabel::clicked, this,
@@ -206,6 +246,9 @@ void OptionPanel::buildNumbers() {
     arrows(tempo_, &LevelOptions::UpDown_Tempo_Change, &LevelOptions::tempo);
     // The duration arrows validate a typed duration first, as they take the focus.
     for (int step : {-1, 1}) {
+        if (!duration_.box) {
+            break;
+        }
         connect(step < 0 ? duration_.down : duration_.up, &ui::ClickLabel::clicked, this,
                 [this, step] {
                     act_([&] {
@@ -235,6 +278,8 @@ bool OptionPanel::eventFilter(QObject* watched, QEvent* event) {
             options_.setTempoText(tempo_.box->text());
             enter ? options_.EDIT_Tempo_KeyPress(kKeyEnter) : options_.EDIT_Tempo_LostFocus();
         });
+    } else if (!duration_.box) {
+        return false;
     } else if (watched == duration_.box && enter) {
         act_([&] {
             options_.setDurationText(duration_.box->text());
@@ -331,21 +376,187 @@ ui::ClickLabel* OptionPanel::preview(app::SoundTheme theme, Verdict verdict) con
                                               (verdict == Verdict::Right ? 0 : 1))];
 }
 
+QCheckBox* OptionPanel::soundBox2(app::SoundTheme theme, Verdict verdict) const {
+    return soundBoxes2_[static_cast<std::size_t>(2 * static_cast<int>(theme) +
+                                                 (verdict == Verdict::Right ? 0 : 1))];
+}
+
 void OptionPanel::show() {
     refresh();
-    for (QWidget* widget : widgets_) {
-        widget->show();
-        widget->raise();
+    std::vector<QRect> cards;
+    if (page_ == Page::Choices) {
+        cards.assign(kCards.begin(), kCards.end());
+    } else {
+        cards = {kPadCardFirst, kPadCardSecond};
+        if (twoPlayers_) {
+            cards.push_back(kSecondSoundsCard);
+        }
+    }
+    backdrop_->setCards(std::move(cards));
+    for (const Placed& placed : widgets_) {
+        const bool shown = placed.widget == backdrop_ || placed.widget == close_ ||
+                           placed.widget == pageSwitch_ ||
+                           (placed.page == page_ && (twoPlayers_ || !placed.secondOnly));
+        placed.widget->setVisible(shown);
+    }
+    // A one-player screen shows how to use a pad where player 2's would be.
+    if (help_) {
+        help_->setVisible(page_ == Page::Pads && !twoPlayers_);
+    }
+    backdrop_->raise();
+    for (const Placed& placed : widgets_) {
+        if (placed.widget != backdrop_) {
+            placed.widget->raise();
+        }
+    }
+    pageSwitch_->setText(page_ == Page::Choices ? QStringLiteral("🎮") : QStringLiteral("⚙"));
+    pageSwitch_->setToolTip(page_ == Page::Choices ? captions_.text(u"Label_joystick")
+                                                   : captions_.text(u"Label_options"));
+}
+
+void OptionPanel::showPage(Page page) {
+    page_ = page;
+    if (isVisible()) {
+        show();
     }
 }
 
 void OptionPanel::hide() {
-    for (QWidget* widget : widgets_) {
-        widget->hide();
+    for (const Placed& placed : widgets_) {
+        placed.widget->hide();
+    }
+    // The next opening starts on the choices.
+    page_ = Page::Choices;
+}
+
+void OptionPanel::setPlayers(QString first, std::optional<QString> second) {
+    // The screen's name labels end in " :"; the panel shows the names alone.
+    for (QString* name : {&first, second ? &*second : nullptr}) {
+        if (name && name->endsWith(QStringLiteral(" :"))) {
+            name->chop(2);
+        }
+    }
+    twoPlayers_ = second.has_value();
+    pads_[0].title->setText(QStringLiteral("🎮 ") + first);
+    if (pads_[1].title) {
+        pads_[1].title->setText(QStringLiteral("🎮 ") + second.value_or(QString()));
+    }
+    if (secondSoundsTitle_) {
+        secondSoundsTitle_->setText(
+            QStringLiteral("🔊 ") + captions_.text(u"sons_joueur2").arg(second.value_or(QString())));
+    }
+    if (isVisible()) {
+        show();
+    }
+}
+
+void OptionPanel::buildPads() {
+    onPage(Page::Pads);
+    pads_[0] = buildPadCard(0, kPadCardFirst);
+    help_ = add(new QLabel(captions_.text(u"aide_manette").arg(captions_.text(u"oui")), &form_),
+                px(kPadCardSecond.x() + 24), px(kPadCardSecond.y() + 24),
+                px(kPadCardSecond.width() - 48), px(kPadCardSecond.height() - 48), 13);
+    help_->setObjectName(QStringLiteral("Label_aide_manette"));
+    help_->setProperty("kind", "help");
+    help_->setWordWrap(true);
+    help_->setAlignment(Qt::AlignCenter);
+    if (options_.gameScreen()) {
+        onPage(Page::Pads, true);
+        pads_[1] = buildPadCard(1, kPadCardSecond);
+        buildSecondSounds(kSecondSoundsCard);
+    }
+}
+
+PadControls OptionPanel::buildPadCard(int player, QRect card) {
+    const QString b = player == 0 ? QString() : QStringLiteral("B");
+    const int x = card.x() + 12;
+    const int width = card.width() - 24;
+    PadControls pad;
+    pad.title = add(new QLabel(QStringLiteral("🎮"), &form_), px(x), px(card.y() + 10), px(width),
+                    px(32), 14);
+    pad.title->setProperty("kind", "padTitle");
+    pad.title->setProperty("second", player == 1);
+    auto* text = add(new QLabel(captions_.text(u"Label_joystick"), &form_), px(x),
+                     px(card.y() + 48), px(210), px(34), 10.5);
+    text->setProperty("kind", "optionText");
+    text->setWordWrap(true);
+    auto* group = new QButtonGroup(this);
+    pad.yes = add(new QRadioButton(captions_.text(u"oui"), &form_), px(x + 218), px(card.y() + 48),
+                  px(72), px(34), 10.5);
+    pad.no = add(new QRadioButton(captions_.text(u"non"), &form_), px(x + 290), px(card.y() + 48),
+                 px(72), px(34), 10.5);
+    pad.yes->setObjectName(player == 0 ? QStringLiteral("Option_joystick1")
+                                       : QStringLiteral("Option_joystick1b"));
+    pad.no->setObjectName(player == 0 ? QStringLiteral("Option_joystick2")
+                                      : QStringLiteral("Option_joystick2b"));
+    group->addButton(pad.yes);
+    group->addButton(pad.no);
+    pad.no->setChecked(true);
+    pad.devices = add(new QListWidget(&form_), px(x), px(card.y() + 90), px(width), px(76), 10.5);
+    pad.devices->setObjectName(QStringLiteral("lstJoySticks") + b);
+    pad.devices->setEnabled(false);
+    auto* test = add(new QLabel(captions_.text(u"Label_test"), &form_), px(x), px(card.y() + 176),
+                     px(90), px(30), 10.5);
+    test->setProperty("kind", "optionText");
+    test->setObjectName(player == 0 ? QStringLiteral("Label_test") : QStringLiteral("Label_testb"));
+    pad.testSquare = add(new QLabel(&form_), px(x + 96), px(card.y() + 176), px(30), px(30));
+    pad.testSquare->setObjectName(player == 0 ? QStringLiteral("Label_test1")
+                                              : QStringLiteral("Label_test2"));
+    pad.testSquare->setProperty("kind", "testSquare");
+    pad.testSquare->setProperty("colour", "blue");
+    const int listWidth = (width - 16) / 3;
+    const std::array<QListWidget**, 3> lists{&pad.axes, &pad.buttons, &pad.hats};
+    const std::array<const char*, 3> names{"lstJoyAxis", "lstButton", "lstHat"};
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        *lists[i] = add(new QListWidget(&form_), px(x + static_cast<int>(i) * (listWidth + 8)),
+                        px(card.y() + 216), px(listWidth), px(card.height() - 228), 9);
+        (*lists[i])->setObjectName(QString::fromLatin1(names[i]) + b);
+        (*lists[i])->setSelectionMode(QAbstractItemView::NoSelection);
+        (*lists[i])->setFocusPolicy(Qt::NoFocus);
+    }
+    return pad;
+}
+
+void OptionPanel::buildSecondSounds(QRect area) {
+    secondSoundsTitle_ = add(new QLabel(&form_), px(area.x() + 12), px(area.y() + 6),
+                             px(area.width() - 24), px(28), 12);
+    secondSoundsTitle_->setProperty("kind", "padTitle");
+    secondSoundsTitle_->setProperty("second", true);
+    const int column = (area.width() - 24) / app::kSoundThemeCount;
+    for (int t = 0; t < app::kSoundThemeCount; ++t) {
+        const auto theme = static_cast<app::SoundTheme>(t);
+        const int left = area.x() + 12 + column * t;
+        auto* picture =
+            add(new QLabel(&form_), px(left + 4), px(area.y() + 36), px(column - 12), px(44));
+        picture->setProperty("kind", "theme");
+        picture->setPixmap(
+            pixmapOf(loadPicture(QStringLiteral("fond"), themeWord(theme)), QSize(132, 88)));
+        picture->setScaledContents(true);
+        for (const Verdict verdict : {Verdict::Right, Verdict::Wrong}) {
+            const int row = verdict == Verdict::Right ? 0 : 1;
+            const QString word =
+                theme == app::SoundTheme::Prof ? QStringLiteral("prof") : themeWord(theme);
+            auto* box = add(
+                new QCheckBox(verdict == Verdict::Right ? QStringLiteral("✔") : QStringLiteral("✘"),
+                              &form_),
+                px(left + 14), px(area.y() + 86 + 40 * row), px(column - 16), px(36), 13);
+            box->setObjectName(
+                QStringLiteral("Check_") + word +
+                (verdict == Verdict::Right ? QStringLiteral("_V2") : QStringLiteral("_F2")));
+            box->setStyleSheet(box->styleSheet() +
+                               (verdict == Verdict::Right
+                                    ? QStringLiteral("QCheckBox{color:#27ae60}")
+                                    : QStringLiteral("QCheckBox{color:#e74c3c}")));
+            soundBoxes2_[static_cast<std::size_t>(2 * t + row)] = box;
+            connect(box, &QCheckBox::clicked, this, [this, theme, verdict](bool ticked) {
+                act_([&] { options_.setSoundTick2(theme, verdict, ticked); });
+            });
+        }
     }
 }
 
 bool OptionPanel::isVisible() const {
+    // The backdrop shows whenever the panel does, on either page.
     return backdrop_->isVisible();
 }
 
@@ -375,7 +586,20 @@ void OptionPanel::refresh() {
     bands_->setCurrentIndex(options_.bandPosition());
     volume_.box->setText(options_.volume().text);
     tempo_.box->setText(options_.tempo().text);
-    duration_.box->setText(options_.duration().text);
+    if (duration_.box) {
+        duration_.box->setText(options_.duration().text);
+    }
+    if (bonus_[0]) {
+        bonus_[options_.bonusChoice() ? 0 : 1]->setChecked(true);
+    }
+    for (int t = 0; t < app::kSoundThemeCount; ++t) {
+        const auto theme = static_cast<app::SoundTheme>(t);
+        if (QCheckBox* right = soundBox2(theme, Verdict::Right)) {
+            right->setChecked(options_.sounds2().right[static_cast<std::size_t>(t)]);
+            soundBox2(theme, Verdict::Wrong)
+                ->setChecked(options_.sounds2().wrong[static_cast<std::size_t>(t)]);
+        }
+    }
 }
 
 } // namespace pulsadrome::play

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/level/TempoGroups.h"
 
+#include "catalogue/Games.h"
 #include "catalogue/Levels.h"
 
 namespace pulsadrome::play {
@@ -39,20 +40,28 @@ qint16 scaleTempo(TempoGroup group, int t) {
     return static_cast<qint16>(2 * t);
 }
 
-std::optional<qint16> scaledTempoFor(QStringView levelCode, int t) {
-    const auto group = tempoGroupOf(levelCode);
-    if (!group) {
-        return std::nullopt;
+std::optional<TempoGroup> tempoGroupOfGameCode(QStringView gameCode) {
+    for (const catalogue::GameEntry& game : catalogue::games()) {
+        if (game.code == gameCode) {
+            switch (game.series) {
+            case catalogue::Series::Main:
+                return TempoGroup::Crotchet;
+            case catalogue::Series::Compound:
+                return TempoGroup::DottedCrotchet;
+            case catalogue::Series::MinimBeat:
+                return TempoGroup::Minim;
+            }
+        }
     }
-    return scaleTempo(*group, t);
+    return std::nullopt;
 }
 
-std::optional<int> beatMotifFor(QStringView levelCode) {
-    const auto group = tempoGroupOf(levelCode);
-    if (!group) {
-        return std::nullopt;
-    }
-    switch (*group) {
+std::optional<TempoGroup> tempoGroupOf(CodeKind kind, QStringView code) {
+    return kind == CodeKind::Level ? tempoGroupOf(code) : tempoGroupOfGameCode(code);
+}
+
+int beatMotif(TempoGroup group) {
+    switch (group) {
     case TempoGroup::Crotchet:
         return 0;
     case TempoGroup::DottedCrotchet:

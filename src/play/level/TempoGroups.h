@@ -22,11 +22,17 @@ std::optional<TempoGroup> tempoGroupOf(QStringView levelCode);
 // neighbour: 101 gives 152 (151.5), 103 gives 154 (154.5).
 qint16 scaleTempo(TempoGroup group, int t);
 
-// The tempo to send for `levelCode`, none for a code outside the three groups.
-std::optional<qint16> scaledTempoFor(QStringView levelCode, int t);
+// The tempo group of a game code ("score1" ... "score14", "1", "2", "3"): that of the game's
+// series. Exact texts; none for any other.
+std::optional<TempoGroup> tempoGroupOfGameCode(QStringView gameCode);
 
-// The motif that sounds the beat of `levelCode`'s group: 0 (rhythm 1) for crotchets, 368
-// (rhythm 369) for dotted crotchets, 464 (rhythm 465) for minims; none outside the groups.
-std::optional<int> beatMotifFor(QStringView levelCode);
+// Which codes a screen's Label_NN holds: level codes on the level screen, game codes on the
+// games screen ("1" is a level and a game of another meaning).
+enum class CodeKind { Level, Game };
+std::optional<TempoGroup> tempoGroupOf(CodeKind kind, QStringView code);
+
+// The motif that sounds the beat of `group`: 0 (rhythm 1) for crotchets, 368 (rhythm 369) for
+// dotted crotchets, 464 (rhythm 465) for minims.
+int beatMotif(TempoGroup group);
 
 } // namespace pulsadrome::play

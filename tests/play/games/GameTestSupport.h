@@ -18,7 +18,13 @@ namespace pulsadrome::play::testing {
 // Every call, as text: "PlayRhythm 48", "SetTempo 152", "StopAll", "PlayFeedback prof_vrai".
 class RecordingSound final : public RhythmPort {
 public:
-    QStringList FillBandList() const override { return {}; }
+    QStringList FillBandList() const override {
+        QStringList bands;
+        for (int n = 0; n < 44; ++n) {
+            bands << QStringLiteral("Band %1").arg(n);
+        }
+        return bands;
+    }
     bool SelectBand(const QString&) override { return true; }
     bool StopAll() override { return log("StopAll"); }
     bool PlayRhythm(int k) override { return log(QStringLiteral("PlayRhythm %1").arg(k)); }
@@ -26,6 +32,7 @@ public:
     bool SetTempo(qint16 t) override { return log(QStringLiteral("SetTempo %1").arg(t)); }
     bool ChangeVolume(int) override { return true; }
     bool SetVolumeFromEdit(int) override { return true; }
+    bool PlayBeatSample(int k) override { return log(QStringLiteral("PlayBeatSample %1").arg(k)); }
     bool PlayFeedback(const QString& theme, const QString& verdict, bool) override {
         return log(QStringLiteral("PlayFeedback %1_%2").arg(theme, verdict));
     }
@@ -54,19 +61,33 @@ public:
         record_.tictac = QStringLiteral("0");
     }
     app::PlayerRecord& current() override { return record_; }
-    app::StoreStatus storeCurrent() override { return {}; }
+    app::StoreStatus storeCurrent() override {
+        ++stored;
+        stored_ = record_;
+        return {};
+    }
+    // The record as last stored.
+    const app::PlayerRecord& storedRecord() const { return stored_; }
+    int stored = 0;
 
 private:
     app::PlayerRecord record_;
+    app::PlayerRecord stored_;
 };
 
 class RecordingScreen final : public GameScreenEvents {
 public:
     void applyStoredInstrument() override { ++instrumentsApplied; }
     void gameEnded(const GameResult& result) override { ended.push_back(result); }
+    void showMessage(LevelMessage message) override { messages.push_back(message); }
+    void applyTheme(const QString& word) override { themes << word; }
+    void recordNotStored(const app::StoreStatus&) override { ++notStored; }
 
     int instrumentsApplied = 0;
     std::vector<GameResult> ended;
+    std::vector<LevelMessage> messages;
+    QStringList themes;
+    int notStored = 0;
 };
 
 // Draws given by the test, in order; a draw the test did not foresee fails it.
@@ -137,7 +158,7 @@ struct GameFixture {
     RecordingScreen screen;
     ScriptedRandom random;
     catalogue::MenuHolders holders;
-    GameRun run{GameContext{sound, record, random, screen}};
+    GameRun run{GameContext{sound, record, random, holders, screen}};
 };
 
 inline void GameFixture::walkTo(int cell, bool second) {

@@ -8,15 +8,19 @@
 #include "play/games/GameWindow.h"
 #include "play/games/ScoreWindows.h"
 #include "play/level/LevelPictures.h"
+#include "play/level/OptionPanel.h"
 #include "ui/ClickLabel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -300,6 +304,60 @@ TEST_F(GameWindowTest, twoPlayersShareTheKeyboardAndTheWinnerIsNamed) {
     EXPECT_EQ(end.caption, QStringLiteral("Le vainqueur est"));
     // No table is written for two players.
     EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("Score*")}, QDir::Files).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GameWindowTest, theOptionsPanelPausesTheGameAndStoresTheBonusAndPlayerTwosSounds) {
+    flow->menu()->nameBox(2)->setText(QStringLiteral("Ana"));
+    flow->menu()->nameBox(3)->setText(QStringLiteral("Bob"));
+    QTest::mouseClick(menuLabel("Label15b"), Qt::LeftButton);
+    GameWindow* game = flow->game();
+    ASSERT_NE(game, nullptr);
+    QTest::mouseClick(game->playLabel(), Qt::LeftButton);
+    game->Timer2_Timer();
+
+    QTest::mouseClick(game->optionLabel(), Qt::LeftButton);
+    OptionPanel* panel = game->optionPanel();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_FALSE(game->clockTimer().isActive());
+    // The games screen asks about bonuses; its length is the screen's own box.
+    ASSERT_NE(panel->bonusNo(), nullptr);
+    EXPECT_TRUE(panel->bonusNo()->isVisible());
+    EXPECT_EQ(panel->durationField().box, nullptr);
+    QTest::mouseClick(panel->bonusNo(), Qt::LeftButton);
+
+    // The pads' page shows both players, and player 2's sounds under his name.
+    QTest::mouseClick(panel->pageLabel(), Qt::LeftButton);
+    EXPECT_EQ(panel->page(), OptionPanel::Page::Pads);
+    EXPECT_FALSE(panel->bonusNo()->isVisible());
+    EXPECT_TRUE(panel->pad(1).devices->isVisible());
+    EXPECT_EQ(panel->pad(1).title->text(), QStringLiteral("🎮 Bob"));
+    QCheckBox* trainRight = panel->soundBox2(app::SoundTheme::Train, Verdict::Right);
+    ASSERT_TRUE(trainRight->isVisible());
+    QTest::mouseClick(trainRight, Qt::LeftButton);
+
+    QTest::mouseClick(panel->closeLabel(), Qt::LeftButton);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(game->clockTimer().isActive());
+    const app::PlayerRecord& record = flow->players().current();
+    EXPECT_EQ(record.bonus, QStringLiteral("0"));
+    EXPECT_EQ(record.ticks2(app::SoundTheme::Train).right, QStringLiteral("1"));
+    // Stored, not only remembered: the store reads it back.
+    const auto stored = flow->players().read(*flow->players().currentId());
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->bonus, QStringLiteral("0"));
+
+    // A one-player game shows no player-2 controls on the pads' page, but the help.
+    QTest::mouseClick(game->backLabel(), Qt::LeftButton);
+    QTest::mouseClick(menuLabel("Label15a"), Qt::LeftButton);
+    QTest::mouseClick(game->optionLabel(), Qt::LeftButton);
+    QTest::mouseClick(panel->pageLabel(), Qt::LeftButton);
+    EXPECT_TRUE(panel->pad(0).devices->isVisible());
+    EXPECT_FALSE(panel->pad(1).devices->isVisible());
+    EXPECT_FALSE(trainRight->isVisible());
 }
 
 } // namespace
