@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace pulsadrome::input {
 
@@ -39,8 +40,8 @@ std::unique_ptr<GamepadHub> GamepadHub::open(QString* error) {
     }
     // The hub reads states and the device list itself; SDL's joystick events would only pile up
     // in a queue that nobody drains.
-    const int previous = SDL_JoystickEventState(SDL_IGNORE);
-    if (previous < 0) {
+    const int previous = SDL_JoystickEventState(SDL_QUERY);
+    if (previous < 0 || SDL_JoystickEventState(SDL_IGNORE) < 0) {
         if (error) {
             *error = sdlError();
         }
@@ -122,7 +123,8 @@ std::unique_ptr<GamepadDevice> GamepadHub::openDevice(int index, qint32 axisMaxi
     std::unique_ptr<GamepadDevice> device(new GamepadDevice(this, joystick, axisMaximum));
     devices_.push_back(device.get());
     adjustInterval();
-    device->update(true);
+    device->state_ = device->read();
+    device->firstPending_ = true;
     return device;
 }
 
@@ -156,6 +158,7 @@ void GamepadHub::poll() {
         }
         for (const QPointer<GamepadDevice>& device : devices) {
             if (device && !device->attached() && device->retake(ids)) {
+                device->firstPending_ = false;
                 device->update(true);
                 if (!self) {
                     return;
@@ -165,7 +168,7 @@ void GamepadHub::poll() {
     }
     for (const QPointer<GamepadDevice>& device : devices) {
         if (device && device->attached()) {
-            device->update(false);
+            device->update(std::exchange(device->firstPending_, false));
             if (!self) {
                 return;
             }

@@ -39,7 +39,8 @@ public:
 
     // Set-up of the pad at list position `index` for one player: opened, read once at once (one
     // notification), then polled. Returns nullptr when the position is not (or no more) attached
-    // or SDL cannot open it.
+    // or SDL cannot open it. The first reading is in state() on return; its notification comes
+    // with the next poll, so that slots connected on return see it.
     std::unique_ptr<GamepadDevice> openDevice(int index, qint32 axisMaximum);
 
     // One poll: hot-plug, then every open device (tests call it instead of waiting).
@@ -104,6 +105,7 @@ private:
     QString name_;
     QByteArray guid_; // SDL's GUID bytes, to recognise the pad when plugged in again
     play::PadState state_;
+    bool firstPending_ = false; // the set-up's reading is notified at the next poll
 };
 
 } // namespace pulsadrome::input
