@@ -47,6 +47,8 @@ struct IdlePad {
         if (device) {
             QObject::connect(device.get(), &input::GamepadDevice::notified,
                              [this] { ++notifications; });
+            hub->poll(); // the set-up's notification
+            notifications = 0;
         }
     }
     ~IdlePad() {
@@ -63,34 +65,61 @@ struct IdlePad {
     int notifications = 0;
 };
 
-// The hub's own timer for three seconds of an idle pad: the process's CPU time over the wall
-// time, in percent.
+// Process CPU time over wall time, in percent, while the event loop runs for three seconds.
+double cpuPercentOverThreeSeconds() {
+    const double cpuStart = processCpuSeconds();
+    const double wallStart = wallSeconds();
+    QTimer::singleShot(3000, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    const double wall = wallSeconds() - wallStart;
+    return wall > 0 ? 100.0 * (processCpuSeconds() - cpuStart) / wall : 0.0;
+}
+
+// The hub's own timer polling an idle pad.
 void idleHubCpu(benchmark::State& state) {
     IdlePad pad;
     if (!pad.device) {
         state.SkipWithError("no virtual game-pad");
         return;
     }
-    int polls = 0;
-    QObject::connect(pad.device.get(), &input::GamepadDevice::notified, [] {});
-    double cpu = 0;
-    double wall = 0;
+    double percent = 0;
     for (auto _ : state) {
-        QTimer counter;
-        QObject::connect(&counter, &QTimer::timeout, [&] { ++polls; });
-        const double cpuStart = processCpuSeconds();
-        const double wallStart = wallSeconds();
-        QTimer::singleShot(3000, qApp, &QCoreApplication::quit);
-        QCoreApplication::exec();
-        cpu += processCpuSeconds() - cpuStart;
-        wall += wallSeconds() - wallStart;
+        percent = cpuPercentOverThreeSeconds();
     }
-    state.counters["cpu_percent"] = wall > 0 ? 100.0 * cpu / wall : 0.0;
+    state.counters["cpu_percent"] = percent;
     state.counters["poll_ms"] = pad.hub->pollInterval();
     state.counters["notifications"] = pad.notifications;
-    (void)polls;
 }
 BENCHMARK(idleHubCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// The hub with no pad open, only watching for pads plugged in.
+void watchingHubCpu(benchmark::State& state) {
+    auto hub = input::GamepadHub::open();
+    if (!hub) {
+        state.SkipWithError("no joystick subsystem");
+        return;
+    }
+    double percent = 0;
+    for (auto _ : state) {
+        percent = cpuPercentOverThreeSeconds();
+    }
+    state.counters["cpu_percent"] = percent;
+    state.counters["poll_ms"] = hub->pollInterval();
+}
+BENCHMARK(watchingHubCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// For comparison: an empty timer at the same interval, the cost of waking up alone.
+void bareTimerCpu(benchmark::State& state) {
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [] {});
+    timer.start(input::GamepadHub::kDevicePollMs);
+    double percent = 0;
+    for (auto _ : state) {
+        percent = cpuPercentOverThreeSeconds();
+    }
+    state.counters["cpu_percent"] = percent;
+}
+BENCHMARK(bareTimerCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 // One poll with one idle pad open: SDL's update, the device list and one reading.
 void onePoll(benchmark::State& state) {
