@@ -232,6 +232,14 @@ bool ProgramFlow::openSound() {
     return true;
 }
 
+input::GamepadHub* ProgramFlow::gamepads() {
+    if (!gamepadsTried_) {
+        gamepadsTried_ = true;
+        gamepads_ = input::GamepadHub::open(&gamepadsError_);
+    }
+    return gamepads_.get();
+}
+
 bool ProgramFlow::openLevelScreen() {
     if (level_) {
         return true;
@@ -241,6 +249,7 @@ bool ProgramFlow::openLevelScreen() {
     }
     level_ = new play::LevelWindow(*levelSound_, *store_, random_, menuModel_->holders,
                                    menuModel_->levels, captions_);
+    level_->attachPads(gamepads(), gamepadsError_);
     connect(level_, &play::LevelWindow::left, this, &ProgramFlow::leaveLevel);
     connect(level_, &play::LevelWindow::resultClosed, menu_, &MenuWindow::refreshLevels);
     return true;
@@ -272,6 +281,7 @@ bool ProgramFlow::openGameScreen() {
     }
     game_ = new play::GameWindow(*levelSound_, *store_, random_, menuModel_->holders,
                                  dataDirectory_, captions_);
+    game_->attachPads(gamepads(), gamepadsError_);
     connect(game_, &play::GameWindow::left, this, &ProgramFlow::leaveLevel);
     return true;
 }

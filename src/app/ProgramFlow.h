@@ -10,6 +10,7 @@
 #include "app/ResolutionWindow.h"
 #include "common/Random.h"
 #include "i18n/CaptionTable.h"
+#include "input/GamepadHub.h"
 #include "listening/ListeningWindow.h"
 #include "play/RhythmPort.h"
 #include "play/games/GameWindow.h"
@@ -53,6 +54,9 @@ public:
     MenuModel* menuModel() const { return menuModel_.get(); }
     play::LevelWindow* level() const { return level_; }
     play::GameWindow* game() const { return game_; }
+    // SDL's game-pads, opened with the first play screen and kept until the program ends; none
+    // when they cannot be read.
+    input::GamepadHub* gamepads();
 
     void showPlayerChoice();
     void goOn();
@@ -100,6 +104,9 @@ private:
     QPointer<NewPlayerWindow> newPlayer_;
     QPointer<BackdropWindow> backdrop_;
     QPointer<MenuWindow> menu_;
+    std::unique_ptr<input::GamepadHub> gamepads_;
+    QString gamepadsError_;
+    bool gamepadsTried_ = false;
     std::unique_ptr<play::RhythmPort> levelSound_; // the play screens', while they exist
     QPointer<play::LevelWindow> level_;
     QPointer<play::GameWindow> game_;

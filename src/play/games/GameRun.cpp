@@ -112,7 +112,7 @@ void GameRun::play(int cell) {
 }
 
 void GameRun::Form_KeyDown(int keyCode) {
-    if (rightShown_ || !clock_.running()) {
+    if (!acceptsAnswers()) {
         return;
     }
     switch (keyCode) {

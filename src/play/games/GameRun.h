@@ -71,6 +71,8 @@ public:
 
     // Keys act only while no right answer is shown and the clock runs.
     void Form_KeyDown(int keyCode);
+    // The keys' and game-pads' condition.
+    bool acceptsAnswers() const { return !rightShown_ && clock_.running(); }
     void MoveCursorRight() { cursor_.move(CursorMove::Right); }
     void MoveCursorLeft() { cursor_.move(CursorMove::Left); }
     void MoveCursorUp() { cursor_.move(CursorMove::Up); }

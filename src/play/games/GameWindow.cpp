@@ -6,6 +6,7 @@
 #include "play/games/ScoreWindows.h"
 #include "play/level/LevelPictures.h"
 #include "play/level/OptionPanel.h"
+#include "play/level/PadSlot.h"
 #include "ui/ClickLabel.h"
 
 #include <QCloseEvent>
@@ -94,6 +95,40 @@ GameWindow::GameWindow(RhythmPort& sound, app::PlayerRecordStore& players, Rando
     });
     render();
     setScale(screenScale());
+}
+
+void GameWindow::attachPads(input::GamepadHub* hub, const QString& hubError) {
+    for (int player = 0; player < 2; ++player) {
+        const bool first = player == 0;
+        delete pads_[static_cast<std::size_t>(player)];
+        // Player 1's pad reports 0 ... 65535, player 2's 0 ... 10000.
+        pads_[static_cast<std::size_t>(player)] = new PadSlot(
+            hub, hubError, first ? kFirstPadMaximum : kSecondPadMaximum, panel_->pad(player),
+            captions_,
+            PadSlot::Run{[this] { return run_.acceptsAnswers(); },
+                         [this, first](PadAction action) {
+                             act([this, first, action] {
+                                 switch (action) {
+                                 case PadAction::Up:
+                                     first ? run_.MoveCursorUp() : run_.MoveCursorUpB();
+                                     break;
+                                 case PadAction::Down:
+                                     first ? run_.MoveCursorDown() : run_.MoveCursorDownB();
+                                     break;
+                                 case PadAction::Left:
+                                     first ? run_.MoveCursorLeft() : run_.MoveCursorLeftB();
+                                     break;
+                                 case PadAction::Right:
+                                     first ? run_.MoveCursorRight() : run_.MoveCursorRightB();
+                                     break;
+                                 case PadAction::Validate:
+                                     first ? run_.ValidateAnswer() : run_.ValidateAnswerB();
+                                     break;
+                                 }
+                             });
+                         }},
+            this);
+    }
 }
 
 void GameWindow::buildGrid() {

@@ -18,11 +18,15 @@ class QSpinBox;
 namespace pulsadrome::ui {
 class ClickLabel;
 }
+namespace pulsadrome::input {
+class GamepadHub;
+}
 
 namespace pulsadrome::play {
 
 class GridCell;
 class OptionPanel;
+class PadSlot;
 class PictureBox;
 
 // The games screen (Form_jeux): a view over one GameRun. It draws the run's state after every
@@ -38,6 +42,10 @@ public:
                const i18n::CaptionTable& captions, QWidget* parent = nullptr);
 
     GameRun& run() { return run_; }
+    // The two players' game-pads of the options panel; without a hub the panel says why pads
+    // cannot be read.
+    void attachPads(input::GamepadHub* hub, const QString& hubError);
+    PadSlot* pad(int player) const { return pads_[static_cast<std::size_t>(player)]; }
     // What the menu writes into the screen when it starts a game.
     void applyGameStart(const catalogue::GameStart& start);
 
@@ -114,6 +122,7 @@ private:
     ui::ClickLabel* back_ = nullptr;
     ui::ClickLabel* option_ = nullptr;
     OptionPanel* panel_ = nullptr;
+    std::array<PadSlot*, 2> pads_{};
     resources::Picture background_;
     QTimer timer1_;
     QTimer timer2_;

@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 #include "play/level/LevelPictures.h"
 #include "play/level/OptionPanel.h"
+#include "play/level/PadSlot.h"
 #include "play/level/ResultWindow.h"
 #include "ui/ClickLabel.h"
 
@@ -97,6 +98,34 @@ LevelWindow::LevelWindow(RhythmPort& sound, app::PlayerRecordStore& players, Ran
     });
     render();
     setScale(screenScale());
+}
+
+void LevelWindow::attachPads(input::GamepadHub* hub, const QString& hubError) {
+    delete pad_;
+    pad_ = new PadSlot(hub, hubError, kFirstPadMaximum, panel_->pad(0), captions_,
+                       PadSlot::Run{[this] { return run_.acceptsAnswers(); },
+                                    [this](PadAction action) {
+                                        act([this, action] {
+                                            switch (action) {
+                                            case PadAction::Up:
+                                                run_.MoveCursorUp();
+                                                break;
+                                            case PadAction::Down:
+                                                run_.MoveCursorDown();
+                                                break;
+                                            case PadAction::Left:
+                                                run_.MoveCursorLeft();
+                                                break;
+                                            case PadAction::Right:
+                                                run_.MoveCursorRight();
+                                                break;
+                                            case PadAction::Validate:
+                                                run_.ValidateAnswer();
+                                                break;
+                                            }
+                                        });
+                                    }},
+                       this);
 }
 
 void LevelWindow::buildGrid() {

@@ -16,11 +16,15 @@ class QLabel;
 namespace pulsadrome::ui {
 class ClickLabel;
 }
+namespace pulsadrome::input {
+class GamepadHub;
+}
 
 namespace pulsadrome::play {
 
 class GridCell;
 class OptionPanel;
+class PadSlot;
 class PictureBox;
 
 // The level screen (Form_rythme): a view over one LevelRun. It draws the run's state after every
@@ -35,6 +39,9 @@ public:
                 const i18n::CaptionTable& captions, QWidget* parent = nullptr);
 
     LevelRun& run() { return run_; }
+    // The game-pad of the options panel; without a hub the panel says why pads cannot be read.
+    void attachPads(input::GamepadHub* hub, const QString& hubError);
+    PadSlot* pad() const { return pad_; }
     // What the menu writes into the screen when it starts a level.
     void applyLevelStart(const catalogue::LevelStart& start);
 
@@ -99,6 +106,7 @@ private:
     ui::ClickLabel* back_ = nullptr;
     ui::ClickLabel* option_ = nullptr;
     OptionPanel* panel_ = nullptr;
+    PadSlot* pad_ = nullptr;
     resources::Picture background_; // the theme's, for the options panel too
     QTimer timer1_;
     QTimer timer2_;
