@@ -70,6 +70,9 @@ public:
     bool startGame(const QString& menuLabel);
     // A high-score label of the menu: the table of scored game `table` (1 ... 14), modally.
     void showScores(int table);
+    // The listening screen, over the menu, with a sound of its own (silent when there is none).
+    void openListening();
+    listening::ListeningWindow* listening() const { return listen_; }
 
 signals:
     void finished();
@@ -83,8 +86,6 @@ private:
     bool storePlayer();
     void openHelp();
     void openWebSite();
-    // The listening screen, over the menu, with a sound of its own (silent when there is none).
-    void openListening();
     void openInstructions();
     // The sound both play screens share, made once; false when there is none (said and ended).
     bool openSound();

@@ -8,6 +8,7 @@
 #include "app/ProgramFlow.h"
 #include "app/ResolutionWindow.h"
 #include "i18n/LanguageFile.h"
+#include "listening/SilentRhythm.h"
 #include "play/games/GameWindow.h"
 #include "play/games/ScoreWindows.h"
 #include "play/level/LevelWindow.h"
@@ -171,6 +172,24 @@ void shootGames(ProgramFlow& flow, Camera& camera, const DataDirectory& data,
     }
 }
 
+// The listening screen over the menu, with the player's band, then the same screen without sound.
+void shootListening(ProgramFlow& flow, Camera& camera, const QString& suffix) {
+    flow.openListening();
+    if (listening::ListeningWindow* listen = flow.listening()) {
+        listen->setScale(1.0);
+        camera.shoot(listen, QStringLiteral("listening") + suffix);
+        listen->close();
+    }
+    if (suffix.isEmpty() || suffix == u"-anglais") {
+        listening::SilentRhythm silent;
+        listening::ListeningWindow mute(flow.captions(), silent, flow.players(),
+                                        flow.players().current().fond);
+        mute.setScale(1.0);
+        camera.shoot(&mute, QStringLiteral("listening-no-sound") + suffix);
+        mute.close();
+    }
+}
+
 } // namespace
 
 QString takeTour(const QString& folder) {
@@ -229,6 +248,7 @@ QString takeTour(const QString& folder) {
     camera.shoot(flow.menu(), QStringLiteral("06-menu"));
     shootLevel(flow, camera, QString(), true);
     shootGames(flow, camera, *data, QString());
+    shootListening(flow, camera, QString());
     if (flow.startLevel(QStringLiteral("Label_1a"))) {
         flow.level()->setScale(1.0);
         camera.shoot(flow.level(), QStringLiteral("level-starter"));
@@ -249,9 +269,8 @@ QString takeTour(const QString& folder) {
         flow.menu()->setScale(1.0);
         camera.shoot(flow.menu(), QStringLiteral("menu-") + code);
         shootLevel(flow, camera, QStringLiteral("-") + code, code == QStringLiteral("allemand"));
-        if (code == QStringLiteral("francais") || code == QStringLiteral("allemand")) {
-            shootGames(flow, camera, *data, QStringLiteral("-") + code);
-        }
+        shootGames(flow, camera, *data, QStringLiteral("-") + code);
+        shootListening(flow, camera, QStringLiteral("-") + code);
         flow.changePlayer();
     }
     flow.quit();

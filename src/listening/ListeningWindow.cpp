@@ -184,6 +184,14 @@ ListeningWindow::ListeningWindow(const i18n::CaptionTable& captions, play::Rhyth
 
     session_.load();
     bands_->addItems(session_.bands());
+    if (session_.bands().isEmpty()) {
+        // No sound, no bands: the list says so rather than stand empty.
+        auto* item =
+            new QListWidgetItem(QStringLiteral("🔇 ") + captions_.text(u"Label_directx"), bands_);
+        item->setFlags(Qt::NoItemFlags);
+        bands_->setWordWrap(true);
+        bands_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
     if (session_.bandPosition() >= 0) {
         bands_->setCurrentRow(session_.bandPosition());
     }
