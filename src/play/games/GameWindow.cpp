@@ -37,26 +37,11 @@ constexpr int cellAt(int position) {
 }
 
 constexpr const char* kStyle = R"(
-QLabel[kind="value"] {
-  color: #23395d; font-weight: bold; background: rgba(255,255,255,205);
-  border: 2px solid rgba(255,255,255,230); border-radius: 14px;
-}
 QLabel#Label_scoreB { color: #2e4fb8; }
 QLabel#Label_bonus { background: #f1c40f; color: #7a4b00; }
-QLabel[kind="verdict"] { color: white; font-weight: bold; border-radius: 10px; }
-QLabel#Label_vrai { background: #27ae60; }
-QLabel#Label_faux { background: #e74c3c; }
 QLabel#Label_faux2 { background: #8080ff; }
 QSpinBox#Text_chrono { color: #23395d; font-weight: bold; background: #fffdf5; }
 QLabel#Label_joueur2 { color: #23395d; font-weight: bold; background: rgba(255,255,255,205); border-radius: 8px; }
-QLabel[kind="command"] {
-  border-radius: 10px; font-weight: bold; color: white; border: 2px solid rgba(0,0,0,40);
-}
-QLabel#question { background: #27ae60; }
-QLabel#Label_arret { background: #e67e22; }
-QLabel#Image_retour { background: #2e86de; }
-QLabel#Label_option { background: #8e44ad; }
-QLabel[kind="command"][pressed="true"] { border: 2px outset white; background: white; color: #23395d; }
 QWidget[kind="secondFrame"] { border: 5px solid #8080ff; border-radius: 6px; background: transparent; }
 )";
 
@@ -65,12 +50,10 @@ QWidget[kind="secondFrame"] { border: 5px solid #8080ff; border-radius: 6px; bac
 GameWindow::GameWindow(RhythmPort& sound, app::PlayerRecordStore& players, Random& random,
                        const catalogue::MenuHolders& menu, const app::DataDirectory& data,
                        const i18n::CaptionTable& captions, QWidget* parent)
-    : ui::Form(12000, 9000, parent), sound_(sound), players_(players), menu_(menu), data_(data),
-      captions_(captions), run_(GameContext{sound, players, random, menu, *this}) {
+    : PlayWindow(captions, parent), sound_(sound), players_(players), menu_(menu), data_(data),
+      run_(GameContext{sound, players, random, menu, *this}) {
     setObjectName(QStringLiteral("Form_jeux"));
-    setWindowTitle(QStringLiteral("Pulsadrome"));
-    setStyleSheet(QString::fromLatin1(kStyle));
-    setFocusPolicy(Qt::StrongFocus);
+    setStyleSheet(commonStyle() + QString::fromLatin1(kStyle));
     applyTheme(players_.current().fond);
     buildGrid();
     buildStatus();
@@ -86,48 +69,20 @@ GameWindow::GameWindow(RhythmPort& sound, app::PlayerRecordStore& players, Rando
     // stored choice into the options, whose panel lists the bands the load has read.
     run_.length().setStored(players_.current().chrono);
     run_.Form_Load();
-    panel_ = new OptionPanel(*this, run_.options(), captions_,
-                             [this](const std::function<void()>& operation) { act(operation); });
-    panel_->setBackground(background_);
-    connect(panel_->closeLabel(), &ui::ClickLabel::clicked, this, [this] {
-        act([this] { run_.Image_cacher_options_Click(); });
-        setFocus();
-    });
+    makePanel(
+        run_.options(), [this](const std::function<void()>& operation) { act(operation); },
+        [this] { act([this] { run_.Image_cacher_options_Click(); }); });
     render();
     setScale(screenScale());
 }
 
 void GameWindow::attachPads(input::GamepadHub* hub, const QString& hubError) {
     for (int player = 0; player < 2; ++player) {
-        const bool first = player == 0;
-        delete pads_[static_cast<std::size_t>(player)];
-        // Player 1's pad reports 0 ... 65535, player 2's 0 ... 10000.
-        pads_[static_cast<std::size_t>(player)] = new PadSlot(
-            hub, hubError, first ? kFirstPadMaximum : kSecondPadMaximum, panel_->pad(player),
-            captions_,
-            PadSlot::Run{[this] { return run_.acceptsAnswers(); },
-                         [this, first](PadAction action) {
-                             act([this, first, action] {
-                                 switch (action) {
-                                 case PadAction::Up:
-                                     first ? run_.MoveCursorUp() : run_.MoveCursorUpB();
-                                     break;
-                                 case PadAction::Down:
-                                     first ? run_.MoveCursorDown() : run_.MoveCursorDownB();
-                                     break;
-                                 case PadAction::Left:
-                                     first ? run_.MoveCursorLeft() : run_.MoveCursorLeftB();
-                                     break;
-                                 case PadAction::Right:
-                                     first ? run_.MoveCursorRight() : run_.MoveCursorRightB();
-                                     break;
-                                 case PadAction::Validate:
-                                     first ? run_.ValidateAnswer() : run_.ValidateAnswerB();
-                                     break;
-                                 }
-                             });
-                         }},
-            this);
+        PadSlot*& pad = pads_[static_cast<std::size_t>(player)];
+        delete pad;
+        pad = makePad(
+            hub, hubError, player, [this] { return run_.acceptsAnswers(); },
+            [this](int key) { act([this, key] { run_.Form_KeyDown(key); }); });
     }
 }
 
@@ -228,18 +183,14 @@ void GameWindow::buildCommands() {
         label->setProperty("kind", "command");
         label->setAlignment(Qt::AlignCenter);
     }
-    option_ = new ui::ClickLabel(QStringLiteral("⚙ ") + captions_.text(u"Label_options"), this);
-    option_->setObjectName(QStringLiteral("Label_option"));
-    option_->setProperty("kind", "command");
-    option_->setAlignment(Qt::AlignCenter);
+    ui::ClickLabel* option =
+        makeOptionLabel([this] { act([this] { run_.Label_option_Click(); }); });
     // "Spielen/Noch einmal" is long: the play label may take two lines.
     play_->setWordWrap(true);
     place(play_, px(112), px(494), px(196), px(60), 12);
     place(stop_, px(316), px(494), px(122), px(60), 12);
-    place(option_, px(446), px(494), px(122), px(60), 12);
+    place(option, px(446), px(494), px(122), px(60), 12);
     place(back_, px(706), px(494), px(62), px(60), 24);
-    connect(option_, &ui::ClickLabel::clicked, this,
-            [this] { act([this] { run_.Label_option_Click(); }); });
     // Two players share the keyboard: each is told his keys.
     pad_ = new QLabel(this);
     pad_->setObjectName(QStringLiteral("Label_joueur2"));
@@ -260,7 +211,7 @@ void GameWindow::buildCommands() {
 
 void GameWindow::applyGameStart(const catalogue::GameStart& start) {
     act([&] { run_.prepare(start); });
-    panel_->setPlayers(run_.name(), run_.twoPlayers() ? run_.nameB() : std::nullopt);
+    optionPanel()->setPlayers(run_.name(), run_.twoPlayers() ? run_.nameB() : std::nullopt);
     for (int cell = 1; cell <= kGameCellCount; ++cell) {
         cells_[static_cast<std::size_t>(cell)]->setPicture(
             100 + start.drawn[static_cast<std::size_t>(cell - 1)]);
@@ -282,11 +233,7 @@ void GameWindow::Timer_bonus_Timer() {
 template <typename Operation> void GameWindow::act(Operation operation) {
     operation();
     render();
-    if (panel_ && run_.panelOpen() != panel_->isVisible()) {
-        run_.panelOpen() ? panel_->show() : panel_->hide();
-    } else if (panel_ && run_.panelOpen()) {
-        panel_->refresh();
-    }
+    followPanel(run_.panelOpen());
 }
 
 void GameWindow::render() {
@@ -329,28 +276,13 @@ void GameWindow::render() {
     right_->setVisible(run_.rightShown());
     wrong_->setVisible(run_.wrongShown());
     wrongB_->setVisible(run_.wrongShownB());
-    // A running timer keeps its phase; only a change of state starts or stops it.
-    const auto follow = [](QTimer& timer, bool running) {
-        if (running != timer.isActive()) {
-            running ? timer.start() : timer.stop();
-        }
-    };
-    follow(timer1_, run_.feedbackRunning());
-    follow(timer2_, run_.clockRunning());
-    follow(timerBonus_, run_.bonus().running());
+    followTimer(timer1_, run_.feedbackRunning());
+    followTimer(timer2_, run_.clockRunning());
+    followTimer(timerBonus_, run_.bonus().running());
 }
 
-void GameWindow::leave() {
+void GameWindow::leaveRun() {
     act([this] { run_.Image_retour_Click(); });
-    hide();
-    emit left();
-}
-
-void GameWindow::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    if (isVisible()) {
-        leave();
-    }
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {
@@ -367,23 +299,15 @@ void GameWindow::applyStoredInstrument() {
 }
 
 void GameWindow::showMessage(LevelMessage message) {
-    QMessageBox::information(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
-                             messageText(message, captions_));
+    showLevelMessage(message);
 }
 
 void GameWindow::applyTheme(const QString& word) {
-    if (const auto known = app::themeBackground(word)) {
-        background_ = loadPicture(QStringLiteral("fond"), *known);
-        setBackgroundPicture(background_);
-        if (panel_) {
-            panel_->setBackground(background_);
-        }
-    }
+    putTheme(word);
 }
 
 void GameWindow::recordNotStored(const app::StoreStatus& status) {
-    QMessageBox::warning(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
-                         captions_.text(u"enregistrement_impossible").arg(status.message));
+    warnNotStored(status);
 }
 
 void GameWindow::gameEnded(const GameResult& result) {

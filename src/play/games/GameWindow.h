@@ -5,8 +5,8 @@
 #include "catalogue/GameStart.h"
 #include "i18n/CaptionTable.h"
 #include "play/games/GameRun.h"
+#include "play/level/PlayWindow.h"
 #include "resources/Picture.h"
-#include "ui/Form.h"
 
 #include <QTimer>
 
@@ -33,7 +33,7 @@ class PictureBox;
 // call it forwards (clicks, keys, the three one-second timers) and opens the score window or the
 // two players' result at the end of a game. It is made once per stay in the menu and only hidden
 // between games.
-class GameWindow : public ui::Form, public GameScreenEvents {
+class GameWindow : public PlayWindow, public GameScreenEvents {
     Q_OBJECT
 public:
     // Everything but the screen itself is the caller's and outlives the window.
@@ -49,14 +49,12 @@ public:
     // What the menu writes into the screen when it starts a game.
     void applyGameStart(const catalogue::GameStart& start);
 
-    ui::ClickLabel* playLabel() const { return play_; }     // question: "Jouer/Rejouer"
-    ui::ClickLabel* stopLabel() const { return stop_; }     // Label_arret
-    ui::ClickLabel* backLabel() const { return back_; }     // Image_retour
-    ui::ClickLabel* optionLabel() const { return option_; } // Label_option
-    OptionPanel* optionPanel() const { return panel_; }     // Picture_option
-    QLabel* scoreLabel() const { return score_; }           // Label_score with J1
-    QLabel* scoreLabelB() const { return scoreB_; }         // Label_scoreB with J2
-    QLabel* timeLabel() const { return time_; }             // Label_timer
+    ui::ClickLabel* playLabel() const { return play_; } // question: "Jouer/Rejouer"
+    ui::ClickLabel* stopLabel() const { return stop_; } // Label_arret
+    ui::ClickLabel* backLabel() const { return back_; } // Image_retour
+    QLabel* scoreLabel() const { return score_; }       // Label_score with J1
+    QLabel* scoreLabelB() const { return scoreB_; }     // Label_scoreB with J2
+    QLabel* timeLabel() const { return time_; }         // Label_timer
     // Text_chrono and UpDown_chrono: the length of a two-player game, shown only when it may
     // change.
     QSpinBox* lengthBox() const { return length_; }
@@ -83,13 +81,9 @@ public:
     void applyTheme(const QString& word) override;
     void recordNotStored(const app::StoreStatus& status) override;
 
-signals:
-    // The back picture was clicked: the screen is hidden, the menu takes over.
-    void left();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void leaveRun() override;
 
 private:
     void buildGrid();
@@ -97,13 +91,11 @@ private:
     void buildCommands();
     template <typename Operation> void act(Operation operation);
     void render();
-    void leave();
 
     RhythmPort& sound_;
     app::PlayerRecordStore& players_;
     const catalogue::MenuHolders& menu_;
     const app::DataDirectory& data_;
-    const i18n::CaptionTable& captions_;
     GameRun run_;
     std::array<GridCell*, 15> cells_{};
     std::array<QWidget*, 15> framesB_{};
@@ -120,10 +112,7 @@ private:
     ui::ClickLabel* play_ = nullptr;
     ui::ClickLabel* stop_ = nullptr;
     ui::ClickLabel* back_ = nullptr;
-    ui::ClickLabel* option_ = nullptr;
-    OptionPanel* panel_ = nullptr;
     std::array<PadSlot*, 2> pads_{};
-    resources::Picture background_;
     QTimer timer1_;
     QTimer timer2_;
     QTimer timerBonus_;

@@ -31,21 +31,6 @@ constexpr int px(int pixels) {
 
 constexpr const char* kStyle = R"(
 QLabel#Label_niveau { color: #c0392b; font-weight: bold; }
-QLabel[kind="value"] {
-  color: #23395d; font-weight: bold; background: rgba(255,255,255,205);
-  border: 2px solid rgba(255,255,255,230); border-radius: 14px;
-}
-QLabel[kind="verdict"] { color: white; font-weight: bold; border-radius: 10px; }
-QLabel#Label_vrai { background: #27ae60; }
-QLabel#Label_faux { background: #e74c3c; }
-QLabel[kind="command"] {
-  border-radius: 10px; font-weight: bold; color: white; border: 2px solid rgba(0,0,0,40);
-}
-QLabel#question { background: #27ae60; }
-QLabel#Label_arret { background: #e67e22; }
-QLabel#Image_retour { background: #2e86de; }
-QLabel#Label_option { background: #8e44ad; }
-QLabel[kind="command"][pressed="true"] { border: 2px outset white; background: white; color: #23395d; }
 )";
 
 constexpr int keyCodeOf(int qtKey) {
@@ -71,12 +56,10 @@ LevelWindow::LevelWindow(RhythmPort& sound, app::PlayerRecordStore& players, Ran
                          const catalogue::MenuHolders& menu,
                          catalogue::LevelLabelStates& menuLevels,
                          const i18n::CaptionTable& captions, QWidget* parent)
-    : ui::Form(12000, 9000, parent), captions_(captions),
+    : PlayWindow(captions, parent),
       run_(LevelContext{sound, players, random, menu, menuLevels, *this}) {
     setObjectName(QStringLiteral("Form_rythme"));
-    setWindowTitle(QStringLiteral("Pulsadrome"));
-    setStyleSheet(QString::fromLatin1(kStyle));
-    setFocusPolicy(Qt::StrongFocus);
+    setStyleSheet(commonStyle() + QString::fromLatin1(kStyle));
     buildGrid();
     buildStatus();
     buildCommands();
@@ -88,44 +71,19 @@ LevelWindow::LevelWindow(RhythmPort& sound, app::PlayerRecordStore& players, Ran
 
     run_.Form_Load();
     // The panel lists the bands the load has read, so it comes after the load.
-    panel_ = new OptionPanel(*this, run_.options(), captions_,
-                             [this](const std::function<void()>& operation) { act(operation); });
-    panel_->setBackground(background_);
-    panel_->setPlayers(players.current().nom, std::nullopt);
-    connect(panel_->closeLabel(), &ui::ClickLabel::clicked, this, [this] {
-        act([this] { run_.Image_cacher_options_Click(); });
-        setFocus();
-    });
+    makePanel(
+        run_.options(), [this](const std::function<void()>& operation) { act(operation); },
+        [this] { act([this] { run_.Image_cacher_options_Click(); }); });
+    optionPanel()->setPlayers(players.current().nom, std::nullopt);
     render();
     setScale(screenScale());
 }
 
 void LevelWindow::attachPads(input::GamepadHub* hub, const QString& hubError) {
     delete pad_;
-    pad_ = new PadSlot(hub, hubError, kFirstPadMaximum, panel_->pad(0), captions_,
-                       PadSlot::Run{[this] { return run_.acceptsAnswers(); },
-                                    [this](PadAction action) {
-                                        act([this, action] {
-                                            switch (action) {
-                                            case PadAction::Up:
-                                                run_.MoveCursorUp();
-                                                break;
-                                            case PadAction::Down:
-                                                run_.MoveCursorDown();
-                                                break;
-                                            case PadAction::Left:
-                                                run_.MoveCursorLeft();
-                                                break;
-                                            case PadAction::Right:
-                                                run_.MoveCursorRight();
-                                                break;
-                                            case PadAction::Validate:
-                                                run_.ValidateAnswer();
-                                                break;
-                                            }
-                                        });
-                                    }},
-                       this);
+    pad_ = makePad(
+        hub, hubError, 0, [this] { return run_.acceptsAnswers(); },
+        [this](int key) { act([this, key] { run_.Form_KeyDown(key); }); });
 }
 
 void LevelWindow::buildGrid() {
@@ -200,18 +158,16 @@ void LevelWindow::buildCommands() {
     stop_->setObjectName(QStringLiteral("Label_arret"));
     back_ = new ui::ClickLabel(QStringLiteral("🏠"), this);
     back_->setObjectName(QStringLiteral("Image_retour"));
-    option_ = new ui::ClickLabel(QStringLiteral("⚙ ") + captions_.text(u"Label_options"), this);
-    option_->setObjectName(QStringLiteral("Label_option"));
-    for (ui::ClickLabel* label : {play_, stop_, option_, back_}) {
+    ui::ClickLabel* option =
+        makeOptionLabel([this] { act([this] { run_.Label_option_Click(); }); });
+    for (ui::ClickLabel* label : {play_, stop_, back_}) {
         label->setProperty("kind", "command");
         label->setAlignment(Qt::AlignCenter);
     }
     place(play_, px(164), px(376), px(222), px(68), 13);
     place(stop_, px(396), px(376), px(150), px(68), 14);
-    place(option_, px(556), px(376), px(150), px(68), 14);
+    place(option, px(556), px(376), px(150), px(68), 14);
     place(back_, px(716), px(376), px(62), px(68), 24);
-    connect(option_, &ui::ClickLabel::clicked, this,
-            [this] { act([this] { run_.Label_option_Click(); }); });
     connect(play_, &ui::ClickLabel::clicked, this, [this] {
         act([this] { run_.question_Click(); });
         setFocus();
@@ -255,11 +211,7 @@ void LevelWindow::applyLevelStart(const catalogue::LevelStart& start) {
 template <typename Operation> void LevelWindow::act(Operation operation) {
     operation();
     render();
-    if (panel_ && run_.panelOpen() != panel_->isVisible()) {
-        run_.panelOpen() ? panel_->show() : panel_->hide();
-    } else if (panel_ && run_.panelOpen()) {
-        panel_->refresh();
-    }
+    followPanel(run_.panelOpen());
 }
 
 void LevelWindow::render() {
@@ -280,26 +232,12 @@ void LevelWindow::render() {
     }
     right_->setVisible(run_.feedback().rightShown());
     wrong_->setVisible(run_.feedback().wrongShown());
-    // A running timer keeps its phase; only a change of state starts or stops it.
-    if (run_.feedback().running() != timer1_.isActive()) {
-        run_.feedback().running() ? timer1_.start() : timer1_.stop();
-    }
-    if (run_.clock().running() != timer2_.isActive()) {
-        run_.clock().running() ? timer2_.start() : timer2_.stop();
-    }
+    followTimer(timer1_, run_.feedback().running());
+    followTimer(timer2_, run_.clock().running());
 }
 
-void LevelWindow::leave() {
+void LevelWindow::leaveRun() {
     act([this] { run_.Image_retour_Click(); });
-    hide();
-    emit left();
-}
-
-void LevelWindow::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    if (isVisible()) {
-        leave();
-    }
 }
 
 void LevelWindow::keyPressEvent(QKeyEvent* event) {
@@ -312,8 +250,7 @@ void LevelWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void LevelWindow::showMessage(LevelMessage message) {
-    QMessageBox::information(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
-                             messageText(message, captions_));
+    showLevelMessage(message);
 }
 
 void LevelWindow::showResult(const LevelVerdict& verdict) {
@@ -326,18 +263,11 @@ void LevelWindow::showResult(const LevelVerdict& verdict) {
 
 void LevelWindow::applyTheme(const QString& word) {
     theme_ = word;
-    if (const auto known = app::themeBackground(word)) {
-        background_ = loadPicture(QStringLiteral("fond"), *known);
-        setBackgroundPicture(background_);
-        if (panel_) {
-            panel_->setBackground(background_);
-        }
-    }
+    putTheme(word);
 }
 
 void LevelWindow::recordNotStored(const app::StoreStatus& status) {
-    QMessageBox::warning(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
-                         captions_.text(u"enregistrement_impossible").arg(status.message));
+    warnNotStored(status);
 }
 
 } // namespace pulsadrome::play

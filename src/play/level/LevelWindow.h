@@ -4,7 +4,7 @@
 #include "catalogue/LevelStart.h"
 #include "i18n/CaptionTable.h"
 #include "play/level/LevelRun.h"
-#include "ui/Form.h"
+#include "play/level/PlayWindow.h"
 
 #include <QTimer>
 
@@ -30,7 +30,7 @@ class PictureBox;
 // The level screen (Form_rythme): a view over one LevelRun. It draws the run's state after every
 // call it forwards (clicks, keys, the two one-second timers) and opens the windows the run asks
 // for. It is made once per stay in the menu and only hidden between levels.
-class LevelWindow : public ui::Form, public LevelScreenEvents {
+class LevelWindow : public PlayWindow, public LevelScreenEvents {
     Q_OBJECT
 public:
     // Everything but the screen itself is the caller's and outlives the window.
@@ -48,8 +48,6 @@ public:
     ui::ClickLabel* playLabel() const { return play_; }     // question: "Jouer/Rejouer"
     ui::ClickLabel* stopLabel() const { return stop_; }     // Label_arret
     ui::ClickLabel* backLabel() const { return back_; }     // Image_retour
-    ui::ClickLabel* optionLabel() const { return option_; } // Label_option
-    OptionPanel* optionPanel() const { return panel_; }     // Picture_option
     QLabel* scoreLabel() const { return score_; }           // Label_score
     QLabel* timeLabel() const { return time_; }             // Label_timer
     QLabel* titleLabel() const { return title_; }           // Label_niveau
@@ -71,15 +69,12 @@ public:
     void recordNotStored(const app::StoreStatus& status) override;
 
 signals:
-    // The back picture was clicked: the screen is hidden, the menu takes over.
-    void left();
     // A result window was closed: the menu may show newly opened levels.
     void resultClosed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    // Closing the window is leaving by the back picture: the screen stays loaded.
-    void closeEvent(QCloseEvent* event) override;
+    void leaveRun() override;
 
 private:
     void buildGrid();
@@ -88,9 +83,7 @@ private:
     // Forwards one operation to the run, then draws the run's state and sets the timers.
     template <typename Operation> void act(Operation operation);
     void render();
-    void leave();
 
-    const i18n::CaptionTable& captions_;
     LevelRun run_;
     std::array<GridCell*, 9> cells_{};
     QWidget* fullFrame_ = nullptr;    // Shape11 around the whole grid
@@ -104,10 +97,7 @@ private:
     ui::ClickLabel* play_ = nullptr;
     ui::ClickLabel* stop_ = nullptr;
     ui::ClickLabel* back_ = nullptr;
-    ui::ClickLabel* option_ = nullptr;
-    OptionPanel* panel_ = nullptr;
     PadSlot* pad_ = nullptr;
-    resources::Picture background_; // the theme's, for the options panel too
     QTimer timer1_;
     QTimer timer2_;
     QString theme_;

@@ -124,4 +124,20 @@ qint32 toggledTestColour(qint32 colour, int toggles) {
     return colour;
 }
 
+int padKeyCode(PadAction action, bool secondPlayer) {
+    switch (action) {
+    case PadAction::Up:
+        return secondPlayer ? 101 : 38;
+    case PadAction::Down:
+        return secondPlayer ? 98 : 40;
+    case PadAction::Left:
+        return secondPlayer ? 97 : 37;
+    case PadAction::Right:
+        return secondPlayer ? 99 : 39;
+    case PadAction::Validate:
+        break;
+    }
+    return secondPlayer ? 96 : 32;
+}
+
 } // namespace pulsadrome::play

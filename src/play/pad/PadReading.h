@@ -38,6 +38,10 @@ struct PadState {
 
 enum class PadAction { Up, Down, Left, Right, Validate };
 
+// The key a pad's action stands for on the play screens: the arrows and Space for player 1, the
+// numeric pad's 5, 2, 1, 3 and 0 for player 2.
+int padKeyCode(PadAction action, bool secondPlayer);
+
 // What one notification of a pad does: the diagnostic lines of the options panel, the cursor
 // moves and answers, and how often the test square swaps its colour.
 struct PadReading {
