@@ -2,6 +2,7 @@
 // The games screen inside the program: from the menu's game label, through a whole game played
 // with keys, to the high-score table or the winner, and back to the menu. The engine only
 // records.
+#include "../ProgramStart.h"
 #include "../level/LevelBench.h"
 
 #include "app/ProgramFlow.h"
@@ -104,18 +105,12 @@ protected:
         ASSERT_TRUE(dir.isValid());
         data = app::DataDirectory::open(dir.path());
         ASSERT_TRUE(data.has_value());
-        flow =
-            std::make_unique<app::ProgramFlow>(*data, [this](const i18n::CaptionTable&, QString*) {
-                auto recording = std::make_unique<play::testing::RecordingRhythm>();
-                sound = recording.get();
-                return std::unique_ptr<RhythmPort>(std::move(recording));
-            });
-        ASSERT_TRUE(flow->openPlayers());
-        ASSERT_TRUE(flow->players().add(app::newPlayerRecord(QStringLiteral("Zoé"))));
-        flow->showPlayerChoice();
-        flow->playerChoice()->pickName(flow->playerChoice()->list()->findText("Zoé"));
-        flow->goOn();
-        ASSERT_NE(flow->menu(), nullptr);
+        flow = play::testing::startAtMenu(*data, [this](const i18n::CaptionTable&, QString*) {
+            auto recording = std::make_unique<play::testing::RecordingRhythm>();
+            sound = recording.get();
+            return std::unique_ptr<RhythmPort>(std::move(recording));
+        });
+        ASSERT_NE(flow, nullptr);
     }
 
     void TearDown() override {

@@ -2,6 +2,7 @@
 // Game-pads on the play screens, through SDL's virtual pads and the program's own hub: chosen on
 // the options panel, they move the cursor and answer on the level screen and, one per player, on
 // the games screen. The engine only records.
+#include "../ProgramStart.h"
 #include "../level/LevelBench.h"
 #include "support/VirtualPad.h"
 
@@ -40,18 +41,12 @@ protected:
         ASSERT_TRUE(dir.isValid());
         data = app::DataDirectory::open(dir.path());
         ASSERT_TRUE(data.has_value());
-        flow =
-            std::make_unique<app::ProgramFlow>(*data, [this](const i18n::CaptionTable&, QString*) {
-                auto recording = std::make_unique<play::testing::RecordingRhythm>();
-                sound = recording.get();
-                return std::unique_ptr<RhythmPort>(std::move(recording));
-            });
-        ASSERT_TRUE(flow->openPlayers());
-        ASSERT_TRUE(flow->players().add(app::newPlayerRecord(QStringLiteral("Zoé"))));
-        flow->showPlayerChoice();
-        flow->playerChoice()->pickName(flow->playerChoice()->list()->findText("Zoé"));
-        flow->goOn();
-        ASSERT_NE(flow->menu(), nullptr);
+        flow = play::testing::startAtMenu(*data, [this](const i18n::CaptionTable&, QString*) {
+            auto recording = std::make_unique<play::testing::RecordingRhythm>();
+            sound = recording.get();
+            return std::unique_ptr<RhythmPort>(std::move(recording));
+        });
+        ASSERT_NE(flow, nullptr);
         hub = flow->gamepads();
         ASSERT_NE(hub, nullptr);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The level screen inside the program: from the menu's level label, through a whole run played
 // with keys, to the verdict window and back to the menu. The engine only records.
+#include "../ProgramStart.h"
 #include "LevelBench.h"
 
 #include "app/ProgramFlow.h"
@@ -85,7 +86,7 @@ protected:
         dirs.push_back(std::make_unique<QTemporaryDir>());
         data = app::DataDirectory::open(dirs.back()->path());
         ASSERT_TRUE(data.has_value());
-        flow = std::make_unique<app::ProgramFlow>(
+        flow = play::testing::startAtMenu(
             *data, [this, withSound](const i18n::CaptionTable&, QString* why) {
                 std::unique_ptr<RhythmPort> port;
                 if (withSound) {
@@ -98,12 +99,7 @@ protected:
                 }
                 return port;
             });
-        ASSERT_TRUE(flow->openPlayers());
-        ASSERT_TRUE(flow->players().add(app::newPlayerRecord(QStringLiteral("Zoé"))));
-        flow->showPlayerChoice();
-        flow->playerChoice()->pickName(flow->playerChoice()->list()->findText("Zoé"));
-        flow->goOn();
-        ASSERT_NE(flow->menu(), nullptr);
+        ASSERT_NE(flow, nullptr);
     }
 
     void TearDown() override {
