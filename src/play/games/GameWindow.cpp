@@ -173,24 +173,13 @@ void GameWindow::buildStatus() {
 
 void GameWindow::buildCommands() {
     addPanel(px(100), px(484), px(680), px(100));
-    play_ = new ui::ClickLabel(QStringLiteral("▶  ") + captions_.text(u"jouer_rejouer"), this);
-    play_->setObjectName(QStringLiteral("question"));
-    stop_ = new ui::ClickLabel(QStringLiteral("■  ") + captions_.text(u"arreter"), this);
-    stop_->setObjectName(QStringLiteral("Label_arret"));
-    back_ = new ui::ClickLabel(QStringLiteral("🏠"), this);
-    back_->setObjectName(QStringLiteral("Image_retour"));
-    for (ui::ClickLabel* label : {play_, stop_, back_}) {
-        label->setProperty("kind", "command");
-        label->setAlignment(Qt::AlignCenter);
-    }
-    ui::ClickLabel* option =
-        makeOptionLabel([this] { act([this] { run_.Label_option_Click(); }); });
-    // "Spielen/Noch einmal" is long: the play label may take two lines.
-    play_->setWordWrap(true);
-    place(play_, px(112), px(494), px(196), px(60), 12);
-    place(stop_, px(316), px(494), px(122), px(60), 12);
-    place(option, px(446), px(494), px(122), px(60), 12);
-    place(back_, px(706), px(494), px(62), px(60), 24);
+    makeCommands([this] { act([this] { run_.question_Click(); }); },
+                 [this] { act([this] { run_.Label_arret_Click(); }); },
+                 [this] { act([this] { run_.Label_option_Click(); }); });
+    place(playLabel(), px(112), px(494), px(196), px(60), 12);
+    place(stopLabel(), px(316), px(494), px(122), px(60), 12);
+    place(optionLabel(), px(446), px(494), px(122), px(60), 12);
+    place(backLabel(), px(706), px(494), px(62), px(60), 24);
     // Two players share the keyboard: each is told his keys.
     pad_ = new QLabel(this);
     pad_->setObjectName(QStringLiteral("Label_joueur2"));
@@ -198,15 +187,6 @@ void GameWindow::buildCommands() {
     pad_->setWordWrap(true);
     place(pad_, px(576), px(488), px(124), px(72), 11);
     pad_->hide();
-    connect(play_, &ui::ClickLabel::clicked, this, [this] {
-        act([this] { run_.question_Click(); });
-        setFocus();
-    });
-    connect(stop_, &ui::ClickLabel::clicked, this, [this] {
-        act([this] { run_.Label_arret_Click(); });
-        setFocus();
-    });
-    connect(back_, &ui::ClickLabel::clicked, this, &GameWindow::leave);
 }
 
 void GameWindow::applyGameStart(const catalogue::GameStart& start) {

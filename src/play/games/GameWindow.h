@@ -49,12 +49,9 @@ public:
     // What the menu writes into the screen when it starts a game.
     void applyGameStart(const catalogue::GameStart& start);
 
-    ui::ClickLabel* playLabel() const { return play_; } // question: "Jouer/Rejouer"
-    ui::ClickLabel* stopLabel() const { return stop_; } // Label_arret
-    ui::ClickLabel* backLabel() const { return back_; } // Image_retour
-    QLabel* scoreLabel() const { return score_; }       // Label_score with J1
-    QLabel* scoreLabelB() const { return scoreB_; }     // Label_scoreB with J2
-    QLabel* timeLabel() const { return time_; }         // Label_timer
+    QLabel* scoreLabel() const { return score_; }   // Label_score with J1
+    QLabel* scoreLabelB() const { return scoreB_; } // Label_scoreB with J2
+    QLabel* timeLabel() const { return time_; }     // Label_timer
     // Text_chrono and UpDown_chrono: the length of a two-player game, shown only when it may
     // change.
     QSpinBox* lengthBox() const { return length_; }
@@ -109,9 +106,6 @@ private:
     QLabel* wrongB_ = nullptr;
     QLabel* pad_ = nullptr; // the keys of each player, for two players
     QSpinBox* length_ = nullptr;
-    ui::ClickLabel* play_ = nullptr;
-    ui::ClickLabel* stop_ = nullptr;
-    ui::ClickLabel* back_ = nullptr;
     std::array<PadSlot*, 2> pads_{};
     QTimer timer1_;
     QTimer timer2_;

@@ -152,31 +152,13 @@ void LevelWindow::buildStatus() {
 
 void LevelWindow::buildCommands() {
     addPanel(px(150), px(360), px(640), px(100));
-    play_ = new ui::ClickLabel(QStringLiteral("▶  ") + captions_.text(u"jouer_rejouer"), this);
-    play_->setObjectName(QStringLiteral("question"));
-    stop_ = new ui::ClickLabel(QStringLiteral("■  ") + captions_.text(u"arreter"), this);
-    stop_->setObjectName(QStringLiteral("Label_arret"));
-    back_ = new ui::ClickLabel(QStringLiteral("🏠"), this);
-    back_->setObjectName(QStringLiteral("Image_retour"));
-    ui::ClickLabel* option =
-        makeOptionLabel([this] { act([this] { run_.Label_option_Click(); }); });
-    for (ui::ClickLabel* label : {play_, stop_, back_}) {
-        label->setProperty("kind", "command");
-        label->setAlignment(Qt::AlignCenter);
-    }
-    place(play_, px(164), px(376), px(222), px(68), 13);
-    place(stop_, px(396), px(376), px(150), px(68), 14);
-    place(option, px(556), px(376), px(150), px(68), 14);
-    place(back_, px(716), px(376), px(62), px(68), 24);
-    connect(play_, &ui::ClickLabel::clicked, this, [this] {
-        act([this] { run_.question_Click(); });
-        setFocus();
-    });
-    connect(stop_, &ui::ClickLabel::clicked, this, [this] {
-        act([this] { run_.Label_arret_Click(); });
-        setFocus();
-    });
-    connect(back_, &ui::ClickLabel::clicked, this, &LevelWindow::leave);
+    makeCommands([this] { act([this] { run_.question_Click(); }); },
+                 [this] { act([this] { run_.Label_arret_Click(); }); },
+                 [this] { act([this] { run_.Label_option_Click(); }); });
+    place(playLabel(), px(164), px(376), px(222), px(68), 13);
+    place(stopLabel(), px(396), px(376), px(150), px(68), 14);
+    place(optionLabel(), px(556), px(376), px(150), px(68), 14);
+    place(backLabel(), px(716), px(376), px(62), px(68), 24);
 }
 
 void LevelWindow::Timer1_Timer() {

@@ -45,9 +45,6 @@ public:
     // What the menu writes into the screen when it starts a level.
     void applyLevelStart(const catalogue::LevelStart& start);
 
-    ui::ClickLabel* playLabel() const { return play_; }     // question: "Jouer/Rejouer"
-    ui::ClickLabel* stopLabel() const { return stop_; }     // Label_arret
-    ui::ClickLabel* backLabel() const { return back_; }     // Image_retour
     QLabel* scoreLabel() const { return score_; }           // Label_score
     QLabel* timeLabel() const { return time_; }             // Label_timer
     QLabel* titleLabel() const { return title_; }           // Label_niveau
@@ -94,9 +91,6 @@ private:
     QLabel* time_ = nullptr;
     QLabel* right_ = nullptr;
     QLabel* wrong_ = nullptr;
-    ui::ClickLabel* play_ = nullptr;
-    ui::ClickLabel* stop_ = nullptr;
-    ui::ClickLabel* back_ = nullptr;
     PadSlot* pad_ = nullptr;
     QTimer timer1_;
     QTimer timer2_;

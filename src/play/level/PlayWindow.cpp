@@ -39,13 +39,30 @@ QLabel[kind="command"][pressed="true"] { border: 2px outset white; background: w
 )");
 }
 
-ui::ClickLabel* PlayWindow::makeOptionLabel(std::function<void()> open) {
+void PlayWindow::makeCommands(std::function<void()> play, std::function<void()> stop,
+                              std::function<void()> options) {
+    play_ = new ui::ClickLabel(QStringLiteral("▶  ") + captions_.text(u"jouer_rejouer"), this);
+    play_->setObjectName(QStringLiteral("question"));
+    stop_ = new ui::ClickLabel(QStringLiteral("■  ") + captions_.text(u"arreter"), this);
+    stop_->setObjectName(QStringLiteral("Label_arret"));
     option_ = new ui::ClickLabel(QStringLiteral("⚙ ") + captions_.text(u"Label_options"), this);
     option_->setObjectName(QStringLiteral("Label_option"));
-    option_->setProperty("kind", "command");
-    option_->setAlignment(Qt::AlignCenter);
-    connect(option_, &ui::ClickLabel::clicked, this, std::move(open));
-    return option_;
+    back_ = new ui::ClickLabel(QStringLiteral("🏠"), this);
+    back_->setObjectName(QStringLiteral("Image_retour"));
+    for (ui::ClickLabel* label : {play_, stop_, option_, back_}) {
+        label->setProperty("kind", "command");
+        label->setAlignment(Qt::AlignCenter);
+    }
+    // "Spielen/Noch einmal" is long: the play label may take two lines.
+    play_->setWordWrap(true);
+    for (auto [label, operation] : {std::pair{play_, std::move(play)}, {stop_, std::move(stop)}}) {
+        connect(label, &ui::ClickLabel::clicked, this, [this, operation] {
+            operation();
+            setFocus();
+        });
+    }
+    connect(option_, &ui::ClickLabel::clicked, this, std::move(options));
+    connect(back_, &ui::ClickLabel::clicked, this, &PlayWindow::leave);
 }
 
 void PlayWindow::makePanel(LevelOptions& options, Act act, std::function<void()> close) {

@@ -35,6 +35,9 @@ class PlayWindow : public ui::Form {
 public:
     PlayWindow(const i18n::CaptionTable& captions, QWidget* parent = nullptr);
 
+    ui::ClickLabel* playLabel() const { return play_; }     // question: "Jouer/Rejouer"
+    ui::ClickLabel* stopLabel() const { return stop_; }     // Label_arret
+    ui::ClickLabel* backLabel() const { return back_; }     // Image_retour
     ui::ClickLabel* optionLabel() const { return option_; } // Label_option
     OptionPanel* optionPanel() const { return panel_; }     // Picture_option
 
@@ -45,8 +48,10 @@ signals:
 protected:
     // The style both screens share: value cards, verdicts and the command labels.
     static QString commonStyle();
-    // The "Options" label, placed by the screen; a click runs `open`.
-    ui::ClickLabel* makeOptionLabel(std::function<void()> open);
+    // The command labels, placed by the screen: play, stop and options run their operation
+    // (the first two give the keys back to the screen); the back picture leaves.
+    void makeCommands(std::function<void()> play, std::function<void()> stop,
+                      std::function<void()> options);
     // The options panel over the screen, made once the run's options are loaded. Its controls
     // go through `act`; its close picture runs `close`.
     using Act = std::function<void(const std::function<void()>&)>;
@@ -76,6 +81,9 @@ protected:
     resources::Picture background_; // the theme's, for the options panel too
 
 private:
+    ui::ClickLabel* play_ = nullptr;
+    ui::ClickLabel* stop_ = nullptr;
+    ui::ClickLabel* back_ = nullptr;
     ui::ClickLabel* option_ = nullptr;
     OptionPanel* panel_ = nullptr;
 };
