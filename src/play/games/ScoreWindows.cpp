@@ -31,11 +31,6 @@ QLabel[kind="value"] {
 }
 QLabel#vainqueur { color: #c0392b; font-weight: bold; }
 QTreeWidget { background: #fffdf5; color: #23395d; border: 2px solid #f2a541; border-radius: 8px; }
-QLabel#Image_cacher_options {
-  background: #27ae60; color: white; font-weight: bold; border-radius: 10px;
-  border: 2px solid rgba(0,0,0,40);
-}
-QLabel#Image_cacher_options[pressed="true"] { border: 2px outset white; background: white; color: #23395d; }
 )";
 
 } // namespace
@@ -44,52 +39,11 @@ int WidgetTextMeasure::widthOf(const QString& text) const {
     return QFontMetrics(widget_.font()).horizontalAdvance(text);
 }
 
-ModalForm::ModalForm(int width, int height, const QString& objectName, const QString& theme,
-                     QWidget* parent)
-    : ui::Form(width, height, parent) {
-    setObjectName(objectName);
-    setWindowFlag(Qt::Window);
-    setWindowFlag(Qt::WindowCloseButtonHint);
-    setWindowModality(Qt::ApplicationModal);
-    setWindowTitle(QStringLiteral("Pulsadrome"));
-    setStyleSheet(QString::fromLatin1(kStyle));
-    if (const auto word = app::themeBackground(theme)) {
-        setBackgroundPicture(loadPicture(QStringLiteral("fond"), *word));
-    }
-}
-
-void ModalForm::placeClose(int left, int top) {
-    close_ = new ui::ClickLabel(QStringLiteral("✔"), this);
-    close_->setObjectName(QStringLiteral("Image_cacher_options"));
-    close_->setAlignment(Qt::AlignCenter);
-    close_->setKeyboardFocusable(true);
-    place(close_, left, top, px(100), px(50), 22);
-    connect(close_, &ui::ClickLabel::clicked, this, &QWidget::close);
-}
-
-void ModalForm::finish(QWidget* parent) {
-    auto* form = dynamic_cast<ui::Form*>(parent);
-    setScale(form ? form->scale() : screenScale());
-}
-
-void ModalForm::exec() {
-    centreOnScreen();
-    ui::Form::show();
-    raise();
-    activateWindow();
-    close_->setFocus();
-    loop_.exec();
-}
-
-void ModalForm::closeEvent(QCloseEvent* event) {
-    loop_.quit();
-    ui::Form::closeEvent(event);
-}
-
 HighScoreWindow::HighScoreWindow(const app::DataDirectory& data, const QString& gameCode,
                                  const i18n::CaptionTable& captions, const QString& theme,
                                  QWidget* parent)
-    : ModalForm(px(420), px(560), QStringLiteral("Form_score"), theme, parent) {
+    : ModalForm(px(420), px(560), QStringLiteral("Form_score"), theme, QString::fromLatin1(kStyle),
+                parent) {
     addPanel(px(20), px(14), px(380), px(532));
     title_ = new QLabel(QStringLiteral("🏆 ") + captions.text(u"Label_scores"), this);
     title_->setObjectName(QStringLiteral("Label_score"));
@@ -140,7 +94,8 @@ void HighScoreWindow::display(const ScoreFileStatus& status) {
 WinnerWindow::WinnerWindow(const QString& j1, const QString& j2, const QString& score,
                            const QString& scoreB, const WinnerLine& line, const QString& theme,
                            QWidget* parent)
-    : ModalForm(px(480), px(300), QStringLiteral("Form_score2"), theme, parent) {
+    : ModalForm(px(480), px(300), QStringLiteral("Form_score2"), theme, QString::fromLatin1(kStyle),
+                parent) {
     addPanel(px(20), px(16), px(440), px(268));
     const auto row = [this](const QString& name, const QString& value, const QString& object,
                             int top) {

@@ -4,7 +4,7 @@
 #include "app/DataDirectory.h"
 #include "i18n/CaptionTable.h"
 #include "play/games/GameResults.h"
-#include "ui/Form.h"
+#include "play/level/ModalForm.h"
 
 #include <QEventLoop>
 
@@ -27,26 +27,6 @@ public:
 
 private:
     const QWidget& widget_;
-};
-
-// A small modal window on the player's theme, closed by its close picture.
-class ModalForm : public ui::Form {
-    Q_OBJECT
-public:
-    // Shows the window centred on the screen and returns once it has been closed.
-    void exec();
-    ui::ClickLabel* closeLabel() const { return close_; } // Image_cacher_options
-
-protected:
-    ModalForm(int width, int height, const QString& objectName, const QString& theme,
-              QWidget* parent);
-    void placeClose(int left, int top);
-    void finish(QWidget* parent);
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    ui::ClickLabel* close_ = nullptr;
-    QEventLoop loop_;
 };
 
 // Form_score: the high-score table of one scored game. A file that cannot be read as it should
