@@ -25,7 +25,7 @@ class GamepadHub : public QObject {
     Q_OBJECT
 public:
     // Quick enough for a child's fingers while a pad is open; only hot-plug is watched otherwise.
-    static constexpr int kDevicePollMs = 10;
+    static constexpr int kDevicePollMs = 16;
     static constexpr int kWatchPollMs = 250;
 
     // Nothing when SDL's joystick subsystem cannot start; `error` then says why.
