@@ -108,6 +108,16 @@ QStringList GamepadHub::names() const {
     return names;
 }
 
+int GamepadDevice::listIndex() const {
+    if (!joystick_) {
+        return -1;
+    }
+    const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
+    const std::vector<qint32> ids = GamepadHub::attachedIds();
+    const auto at = std::find(ids.begin(), ids.end(), id);
+    return at == ids.end() ? -1 : static_cast<int>(at - ids.begin());
+}
+
 std::unique_ptr<GamepadDevice> GamepadHub::openDevice(int index, qint32 axisMaximum) {
     // The list may have changed since names() was read: look at it as it is now.
     SDL_JoystickUpdate();

@@ -78,6 +78,9 @@ public:
 
     QString name() const { return name_; }
     bool attached() const { return joystick_ != nullptr; } // false while the pad is unplugged
+    // Its position in the hub's names() now; -1 while unplugged. Two pads of one make have the
+    // same name: this tells which of them it is.
+    int listIndex() const;
     const play::PadState& state() const { return state_; }
     qint32 axisMaximum() const { return axisMaximum_; }
 

@@ -77,8 +77,7 @@ void PadSlot::fillList() {
     const bool inUse = controls_.yes->isChecked();
     controls_.devices->setEnabled(inUse && !names.isEmpty());
     if (device_ && inUse) {
-        const int row = static_cast<int>(names.indexOf(device_->name()));
-        controls_.devices->setCurrentRow(row);
+        controls_.devices->setCurrentRow(device_->listIndex());
     }
 }
 

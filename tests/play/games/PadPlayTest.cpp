@@ -235,6 +235,12 @@ TEST_F(PadPlayTest, twoPlayersEachPlayWithTheirOwnPad) {
     hub->poll();
     EXPECT_EQ(run.scoreB(), right ? 100 + run.bonus().points() : -100);
     EXPECT_EQ(run.score(), 0);
+
+    // Two pads of one make bear one name: a pad plugged in keeps each list on its own pad.
+    VirtualPad third;
+    hub->poll();
+    EXPECT_EQ(panel->pad(0).devices->currentRow(), 0);
+    EXPECT_EQ(panel->pad(1).devices->currentRow(), 1);
 }
 
 } // namespace
