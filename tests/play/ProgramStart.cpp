@@ -24,4 +24,22 @@ std::unique_ptr<app::ProgramFlow> startAtMenu(const app::DataDirectory& data,
     return flow;
 }
 
+void ProgramAtMenuTest::SetUp() {
+    ASSERT_TRUE(dir.isValid());
+    data = app::DataDirectory::open(dir.path());
+    ASSERT_TRUE(data.has_value());
+    flow = startAtMenu(*data, [this](const i18n::CaptionTable&, QString*) {
+        auto recording = std::make_unique<RecordingRhythm>();
+        sound = recording.get();
+        return std::unique_ptr<RhythmPort>(std::move(recording));
+    });
+    ASSERT_NE(flow, nullptr);
+}
+
+void ProgramAtMenuTest::TearDown() {
+    if (flow && flow->menu()) {
+        flow->quit();
+    }
+}
+
 } // namespace pulsadrome::play::testing

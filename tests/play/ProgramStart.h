@@ -4,13 +4,36 @@
 #pragma once
 
 #include "app/ProgramFlow.h"
+#include "level/LevelBench.h"
+#include "ui/ClickLabel.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace pulsadrome::play::testing {
 
 // Null (and the test failed) when a step does not go through.
 std::unique_ptr<app::ProgramFlow> startAtMenu(const app::DataDirectory& data,
                                               app::ProgramFlow::SoundMaker makeSound);
+
+// A test of the program at its menu, in a data directory of its own, with a recording engine.
+class ProgramAtMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    ui::ClickLabel* menuLabel(const char* name) const {
+        return flow->menu()->label(QString::fromLatin1(name));
+    }
+
+    QTemporaryDir dir;
+    std::optional<app::DataDirectory> data;
+    std::unique_ptr<app::ProgramFlow> flow;
+    RecordingRhythm* sound = nullptr;
+};
 
 } // namespace pulsadrome::play::testing

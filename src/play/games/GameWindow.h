@@ -15,18 +15,9 @@
 class QLabel;
 class QSpinBox;
 
-namespace pulsadrome::ui {
-class ClickLabel;
-}
-namespace pulsadrome::input {
-class GamepadHub;
-}
-
 namespace pulsadrome::play {
 
 class GridCell;
-class OptionPanel;
-class PadSlot;
 class PictureBox;
 
 // The games screen (Form_jeux): a view over one GameRun. It draws the run's state after every

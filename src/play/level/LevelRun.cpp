@@ -84,19 +84,19 @@ void LevelRun::Form_KeyDown(int keyCode) {
         return;
     }
     switch (keyCode) {
-    case kKeyRight:
+    case KeyRight:
         MoveCursorRight();
         break;
-    case kKeyLeft:
+    case KeyLeft:
         MoveCursorLeft();
         break;
-    case kKeyDown:
+    case KeyDown:
         MoveCursorDown();
         break;
-    case kKeyUp:
+    case KeyUp:
         MoveCursorUp();
         break;
-    case kKeySpace:
+    case KeySpace:
         ValidateAnswer();
         break;
     default:

@@ -8,20 +8,13 @@
 #include "play/level/LevelContext.h"
 #include "play/level/LevelOptions.h"
 
+#include "play/KeyCodes.h"
+
 #include <QString>
 
 #include <array>
 
 namespace pulsadrome::play {
-
-// Key codes the level screen acts on.
-enum LevelKey : int {
-    kKeySpace = 32,
-    kKeyLeft = 37,
-    kKeyUp = 38,
-    kKeyRight = 39,
-    kKeyDown = 40,
-};
 
 // One progressive level on the level screen, from the menu's start to the verdict: the
 // questions, the answer grid and its cursor, judging and scoring, the feedback cycle, the clock

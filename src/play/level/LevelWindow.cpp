@@ -36,15 +36,15 @@ QLabel#Label_niveau { color: #c0392b; font-weight: bold; }
 constexpr int keyCodeOf(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Left:
-        return kKeyLeft;
+        return KeyLeft;
     case Qt::Key_Right:
-        return kKeyRight;
+        return KeyRight;
     case Qt::Key_Up:
-        return kKeyUp;
+        return KeyUp;
     case Qt::Key_Down:
-        return kKeyDown;
+        return KeyDown;
     case Qt::Key_Space:
-        return kKeySpace;
+        return KeySpace;
     default:
         return 0;
     }

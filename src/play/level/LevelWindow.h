@@ -9,22 +9,12 @@
 #include <QTimer>
 
 #include <array>
-#include <functional>
 
 class QLabel;
-
-namespace pulsadrome::ui {
-class ClickLabel;
-}
-namespace pulsadrome::input {
-class GamepadHub;
-}
 
 namespace pulsadrome::play {
 
 class GridCell;
-class OptionPanel;
-class PadSlot;
 class PictureBox;
 
 // The level screen (Form_rythme): a view over one LevelRun. It draws the run's state after every

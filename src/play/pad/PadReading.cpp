@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/pad/PadReading.h"
 
+#include "play/KeyCodes.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -127,17 +129,17 @@ qint32 toggledTestColour(qint32 colour, int toggles) {
 int padKeyCode(PadAction action, bool secondPlayer) {
     switch (action) {
     case PadAction::Up:
-        return secondPlayer ? 101 : 38;
+        return secondPlayer ? KeyPad5 : KeyUp;
     case PadAction::Down:
-        return secondPlayer ? 98 : 40;
+        return secondPlayer ? KeyPad2 : KeyDown;
     case PadAction::Left:
-        return secondPlayer ? 97 : 37;
+        return secondPlayer ? KeyPad1 : KeyLeft;
     case PadAction::Right:
-        return secondPlayer ? 99 : 39;
+        return secondPlayer ? KeyPad3 : KeyRight;
     case PadAction::Validate:
         break;
     }
-    return secondPlayer ? 96 : 32;
+    return secondPlayer ? KeyPad0 : KeySpace;
 }
 
 } // namespace pulsadrome::play

@@ -99,30 +99,8 @@ const PlayerKeys kFirst{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
                         Qt::Key_Down, Qt::Key_Space, Qt::NoModifier};
 const PlayerKeys kSecond{Qt::Key_1, Qt::Key_3, Qt::Key_5, Qt::Key_2, Qt::Key_0, Qt::KeypadModifier};
 
-class GameWindowTest : public ::testing::Test {
+class GameWindowTest : public play::testing::ProgramAtMenuTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        data = app::DataDirectory::open(dir.path());
-        ASSERT_TRUE(data.has_value());
-        flow = play::testing::startAtMenu(*data, [this](const i18n::CaptionTable&, QString*) {
-            auto recording = std::make_unique<play::testing::RecordingRhythm>();
-            sound = recording.get();
-            return std::unique_ptr<RhythmPort>(std::move(recording));
-        });
-        ASSERT_NE(flow, nullptr);
-    }
-
-    void TearDown() override {
-        if (flow && flow->menu()) {
-            flow->quit();
-        }
-    }
-
-    ui::ClickLabel* menuLabel(const char* name) const {
-        return flow->menu()->label(QString::fromLatin1(name));
-    }
-
     // Walks one player's cursor to `cell` with that player's keys and confirms.
     static void confirmCell(GameWindow* game, const PlayerKeys& keys, int cell) {
         const auto at = [&] {
@@ -159,11 +137,6 @@ protected:
         }
         return reader.seen;
     }
-
-    QTemporaryDir dir;
-    std::optional<app::DataDirectory> data;
-    std::unique_ptr<app::ProgramFlow> flow;
-    play::testing::RecordingRhythm* sound = nullptr;
 };
 
 TEST_F(GameWindowTest, aScoredGamePlayedWithKeysEntersItsScoreInTheTableKeptOnDisk) {

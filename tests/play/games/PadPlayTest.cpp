@@ -35,30 +35,13 @@ constexpr Sint16 kFullRight = 32767;
 constexpr Sint16 kFullLeft = -32768;
 constexpr Uint8 kHatCentred = SDL_HAT_CENTERED;
 
-class PadPlayTest : public ::testing::Test {
+class PadPlayTest : public play::testing::ProgramAtMenuTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        data = app::DataDirectory::open(dir.path());
-        ASSERT_TRUE(data.has_value());
-        flow = play::testing::startAtMenu(*data, [this](const i18n::CaptionTable&, QString*) {
-            auto recording = std::make_unique<play::testing::RecordingRhythm>();
-            sound = recording.get();
-            return std::unique_ptr<RhythmPort>(std::move(recording));
-        });
+        ProgramAtMenuTest::SetUp();
         ASSERT_NE(flow, nullptr);
         hub = flow->gamepads();
         ASSERT_NE(hub, nullptr);
-    }
-
-    void TearDown() override {
-        if (flow && flow->menu()) {
-            flow->quit();
-        }
-    }
-
-    ui::ClickLabel* menuLabel(const char* name) const {
-        return flow->menu()->label(QString::fromLatin1(name));
     }
 
     // "Yes" on the pads' page of an open panel, for `player`'s controls.
@@ -79,10 +62,6 @@ protected:
         hub->poll();
     }
 
-    QTemporaryDir dir;
-    std::optional<app::DataDirectory> data;
-    std::unique_ptr<app::ProgramFlow> flow;
-    play::testing::RecordingRhythm* sound = nullptr;
     input::GamepadHub* hub = nullptr;
 };
 

@@ -59,19 +59,19 @@ void LevelBench::keys(const char* letters) {
     for (const char* c = letters; *c; ++c) {
         switch (*c) {
         case 'R':
-            run.Form_KeyDown(kKeyRight);
+            run.Form_KeyDown(KeyRight);
             break;
         case 'L':
-            run.Form_KeyDown(kKeyLeft);
+            run.Form_KeyDown(KeyLeft);
             break;
         case 'U':
-            run.Form_KeyDown(kKeyUp);
+            run.Form_KeyDown(KeyUp);
             break;
         case 'D':
-            run.Form_KeyDown(kKeyDown);
+            run.Form_KeyDown(KeyDown);
             break;
         case ' ':
-            run.Form_KeyDown(kKeySpace);
+            run.Form_KeyDown(KeySpace);
             break;
         default:
             throw std::invalid_argument(letters);
