@@ -159,6 +159,14 @@ void GameRun::ValidateAnswer() {
     restartFeedbackCountdown();
 }
 
+void GameRun::answerCell(int cell) {
+    if (!acceptsAnswers() || cell < kListenCell || cell > kGameCellCount) {
+        return;
+    }
+    cursor_.place(cell);
+    ValidateAnswer();
+}
+
 void GameRun::ValidateAnswerB() {
     if (wrongShownB_) {
         return;

@@ -83,6 +83,9 @@ public:
     void MoveCursorDownB() { cursorB_.move(CursorMove::Down); }
     void ValidateAnswer();
     void ValidateAnswerB();
+    // A click or a touch on `cell` (kListenCell or 1 ... 14) is player 1's: his cursor goes
+    // there and the cell is judged as with Space, under the keys' condition.
+    void answerCell(int cell);
 
     void Timer1_Timer();
     void Timer2_Timer();

@@ -111,6 +111,8 @@ void GameWindow::buildGrid() {
             view->setListenSign();
         }
         place(view, left, top, kCellWidth, kCellHeight);
+        connect(view, &GridCell::chosen, this,
+                [this, cell] { act([this, cell] { run_.answerCell(cell); }); });
         cells_[static_cast<std::size_t>(cell)] = view;
     }
 }

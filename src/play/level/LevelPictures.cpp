@@ -4,8 +4,10 @@
 #include "resources/ResPicture.h"
 
 #include <QDebug>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTouchEvent>
 
 namespace pulsadrome::play {
 
@@ -41,7 +43,57 @@ void PictureBox::paintEvent(QPaintEvent*) {
     picture_.paint(painter, QRectF(corner, size));
 }
 
-GridCell::GridCell(QWidget* parent) : QWidget(parent) {}
+GridCell::GridCell(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    setCursor(Qt::PointingHandCursor);
+}
+
+bool GridCell::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+        // Taking the touch here keeps Qt from making mouse events of it as well.
+        event->accept();
+        return true;
+    case QEvent::TouchUpdate:
+        event->accept();
+        return true;
+    case QEvent::TouchEnd: {
+        event->accept();
+        const auto* touch = static_cast<QTouchEvent*>(event);
+        if (!touch->points().isEmpty() &&
+            rect().contains(touch->points().first().position().toPoint())) {
+            emit chosen();
+        }
+        return true;
+    }
+    case QEvent::Enter:
+        hovered_ = true;
+        update();
+        break;
+    case QEvent::Leave:
+        hovered_ = false;
+        update();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void GridCell::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void GridCell::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) {
+        emit chosen();
+    }
+}
 
 void GridCell::setPicture(int number) {
     if (number != number_ || listen_) {
@@ -74,7 +126,8 @@ void GridCell::paintEvent(QPaintEvent*) {
     const QRectF card = outline.adjusted(line / 2, line / 2, -line / 2, -line / 2);
     const double radius = height() / 10.0;
     painter.setPen(QPen(QColor(0x23, 0x39, 0x5d, 60), 1));
-    painter.setBrush(QColor(255, 255, 255, 240));
+    // The mouse's hover tint; touch has no hover, and the cell works the same without it.
+    painter.setBrush(hovered_ ? QColor(0xff, 0xf4, 0xc8, 250) : QColor(255, 255, 255, 240));
     painter.drawRoundedRect(card, radius, radius);
     if (listen_) {
         // Image_ecoute: 480 x 480 twips in the middle of its 3495 x 855 cell.

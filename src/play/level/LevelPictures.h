@@ -40,14 +40,23 @@ public:
     void setFrameColour(catalogue::FrameColour colour);
     catalogue::FrameColour frameColour() const { return colour_; }
 
+signals:
+    // A left click or a touch was released over the cell.
+    void chosen();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     resources::Picture picture_;
     int number_ = 0;
     bool listen_ = false;
     catalogue::FrameColour colour_ = catalogue::FrameColour::White;
+    bool pressed_ = false;
+    bool hovered_ = false;
 };
 
 // Loads resource (type, name), or a null picture when it is missing (logged).

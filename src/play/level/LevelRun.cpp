@@ -104,6 +104,17 @@ void LevelRun::Form_KeyDown(int keyCode) {
     }
 }
 
+void LevelRun::answerCell(int cell) {
+    if (!acceptsAnswers() || cell < 1 || cell > AnswerGrid::kCellCount) {
+        return;
+    }
+    if (cell != AnswerGrid::kReplayCell && !answerNumberOf(cell, gridKindOf(levelCode()))) {
+        return;
+    }
+    grid_.place(cell);
+    ValidateAnswer();
+}
+
 void LevelRun::moveCursor(CursorMove move) {
     grid_.move(move, gridKindOf(levelCode()));
 }

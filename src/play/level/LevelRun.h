@@ -51,6 +51,10 @@ public:
     // Judges the cell under the cursor, or replays on the centre cell; ignored while a wrong
     // answer is shown.
     void ValidateAnswer();
+    // A click or a touch on `cell` (1 <= cell <= 9): the cursor goes there and the cell is
+    // judged as with Space, under the keys' condition. Cells a starter level leaves without a
+    // rhythm take neither the cursor nor the answer.
+    void answerCell(int cell);
 
     // Feedback countdown tick; after a right answer's two seconds the next question plays.
     void Timer1_Timer();

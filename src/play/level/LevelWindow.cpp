@@ -111,6 +111,8 @@ void LevelWindow::buildGrid() {
         const int column = (cell - 1) % 3;
         place(view, kColumnLefts[static_cast<std::size_t>(column)],
               kRowTops[static_cast<std::size_t>(row)], kCellWidth, kCellHeight);
+        connect(view, &GridCell::chosen, this,
+                [this, cell] { act([this, cell] { run_.answerCell(cell); }); });
         cells_[static_cast<std::size_t>(cell - 1)] = view;
     }
 

@@ -206,6 +206,41 @@ TEST_F(GameWindowTest, aScoredGamePlayedWithKeysEntersItsScoreInTheTableKeptOnDi
     EXPECT_TRUE(reader.seen.caption.contains(QStringLiteral("SCORES")));
 }
 
+TEST_F(GameWindowTest, aClickOnACellIsPlayerOnesAnswerAndIsIgnoredWhileTheRightAnswerShows) {
+    QTest::mouseClick(menuLabel("Label15a"), Qt::LeftButton);
+    GameWindow* game = flow->game();
+    ASSERT_NE(game, nullptr);
+    QTest::mouseClick(game->playLabel(), Qt::LeftButton);
+
+    // The listen-again cell plays the rhythm again and judges nothing.
+    game->run().MoveCursorUp();
+    const qsizetype played = sound->argsOf("PlayRhythm").size();
+    QTest::mouseClick(game->cell(kListenCell), Qt::LeftButton);
+    EXPECT_EQ(game->run().cursor().cell(), kListenCell);
+    EXPECT_EQ(sound->argsOf("PlayRhythm").size(), played + 1);
+    EXPECT_EQ(game->run().score(), 0);
+
+    // Every answer cell: player 1's frame goes there and the cell is judged; player 2's stays.
+    for (int cell = 1; cell <= kGameCellCount; ++cell) {
+        const bool right = game->run().questions().isRight(cell);
+        const qint64 before = game->run().score();
+        const qint64 bonus = game->run().bonus().points();
+        QTest::mouseClick(game->cell(cell), Qt::LeftButton);
+        EXPECT_EQ(game->run().cursor().cell(), cell);
+        EXPECT_EQ(game->cell(cell)->frameColour(), catalogue::FrameColour::Red);
+        EXPECT_EQ(game->run().cursorB().cell(), kListenCell);
+        EXPECT_EQ(game->rightLabel()->isVisible(), right) << "cell " << cell;
+        EXPECT_EQ(game->run().score(), before + (right ? 100 + bonus : -100)) << "cell " << cell;
+        if (right) {
+            const int other = cell == 1 ? 2 : 1;
+            QTest::mouseClick(game->cell(other), Qt::LeftButton);
+            EXPECT_EQ(game->run().cursor().cell(), cell);
+            EXPECT_EQ(game->run().score(), before + 100 + bonus);
+        }
+        feedbackOver(game);
+    }
+}
+
 TEST_F(GameWindowTest, aDamagedTableIsReportedAndKeptAside) {
     const QString file = QDir(dir.path()).filePath(QStringLiteral("Score2.kdt"));
     {

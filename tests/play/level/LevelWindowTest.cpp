@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointingDevice>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -24,6 +25,8 @@
 #include <QTimer>
 
 #include <gmock/gmock.h>
+
+#include <functional>
 
 using namespace pulsadrome;
 using namespace pulsadrome::play;
@@ -135,6 +138,46 @@ protected:
         QTest::keyClick(level, Qt::Key_Space);
     }
 
+    // The cell holding the rhythm last asked.
+    static int rightCell(LevelWindow* level) {
+        const GridKind kind = gridKindOf(level->run().levelCode());
+        for (int cell = 1; cell <= AnswerGrid::kCellCount; ++cell) {
+            if (answerNumberOf(cell, kind) == level->run().question().toInt()) {
+                return cell;
+            }
+        }
+        return 0;
+    }
+
+    static void click(LevelWindow* level, int cell) {
+        QTest::mouseClick(level->cell(cell), Qt::LeftButton);
+    }
+
+    void touch(LevelWindow* level, int cell) {
+        if (!touchScreen) {
+            touchScreen = QTest::createTouchDevice();
+        }
+        const QPoint at = level->cell(cell)->geometry().center();
+        QTest::touchEvent(level, touchScreen).press(0, at, level);
+        QTest::touchEvent(level, touchScreen).release(0, at, level);
+    }
+
+    // Twelve right answers, each followed by its two seconds of feedback, then the clock tick
+    // that gives the verdict; the verdict's text.
+    QString winWith(LevelWindow* level, const std::function<void(int)>& answer) {
+        for (int i = 0; i < 12; ++i) {
+            answer(rightCell(level));
+            EXPECT_TRUE(level->rightLabel()->isVisible()) << "answer " << i;
+            level->Timer1_Timer();
+            level->Timer1_Timer();
+        }
+        ModalReader verdict;
+        level->Timer2_Timer();
+        return verdict.text();
+    }
+
+    QPointingDevice* touchScreen = nullptr;
+
     // The cell of answer 6, 7 or 8: the bottom row.
     static int cellOfAnswer(int answer) { return answer + 1; }
 
@@ -207,6 +250,86 @@ TEST_F(LevelWindowTest, aLevelPlayedWithKeysEndsInItsVerdictAndOpensTheNextLevel
     EXPECT_EQ(openLevel("Label_1b"), level);
     EXPECT_TRUE(level->cell(4)->isVisible());
     EXPECT_FALSE(level->cell(2)->isVisible());
+}
+
+TEST_F(LevelWindowTest, aClickOnACellMovesTheFrameThereAndAnswersItAsSpaceWould) {
+    LevelWindow* level = openLevel("Label_1a");
+    ASSERT_NE(level, nullptr);
+    // Before the run starts a click does nothing.
+    click(level, 7);
+    EXPECT_EQ(level->run().grid().cursor(), AnswerGrid::kReplayCell);
+    QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+
+    // The cells the starter level leaves without a rhythm (its top row, and the middle row's
+    // sides) take neither the frame nor an answer.
+    const GridKind kind = gridKindOf(level->run().levelCode());
+    for (const int cell : {1, 2, 3, 4, 6}) {
+        ASSERT_FALSE(answerNumberOf(cell, kind).has_value()) << "cell " << cell;
+        click(level, cell);
+        EXPECT_EQ(level->run().grid().cursor(), AnswerGrid::kReplayCell) << "cell " << cell;
+    }
+    EXPECT_EQ(level->run().score(), QStringLiteral("0"));
+
+    // The listen-again cell plays the rhythm again and judges nothing.
+    qsizetype played = sound->argsOf("PlayRhythm").size();
+    click(level, AnswerGrid::kReplayCell);
+    EXPECT_EQ(sound->argsOf("PlayRhythm").size(), played + 1);
+    EXPECT_FALSE(level->wrongLabel()->isVisible());
+    EXPECT_FALSE(level->rightLabel()->isVisible());
+
+    // Every rhythm cell: the frame goes there and the answer is judged.
+    int score = 0;
+    for (const int cell : {7, 8, 9}) {
+        const bool right = cell == rightCell(level);
+        click(level, cell);
+        EXPECT_EQ(level->run().grid().cursor(), cell);
+        EXPECT_EQ(level->rightLabel()->isVisible(), right) << "cell " << cell;
+        EXPECT_EQ(level->wrongLabel()->isVisible(), !right) << "cell " << cell;
+        score += right ? 100 : -100;
+        EXPECT_EQ(level->run().score(), QString::number(score)) << "cell " << cell;
+        if (right) {
+            // While the right answer shows, clicks are ignored.
+            const int other = cell == 7 ? 8 : 7;
+            click(level, other);
+            EXPECT_EQ(level->run().grid().cursor(), cell);
+            EXPECT_EQ(level->run().score(), QString::number(score));
+        } else {
+            // While the wrong answer shows, the frame moves but nothing more is judged.
+            click(level, cell);
+            EXPECT_EQ(level->run().score(), QString::number(score));
+        }
+        level->Timer1_Timer();
+        level->Timer1_Timer();
+    }
+}
+
+TEST_F(LevelWindowTest, aChildPlaysALevelToItsVerdictWithTheMouseAlone) {
+    LevelWindow* level = openLevel("Label_1a");
+    ASSERT_NE(level, nullptr);
+    QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+    const int asked = rightCell(level);
+    click(level, asked == 9 ? 8 : 9);
+    EXPECT_TRUE(level->wrongLabel()->isVisible());
+    level->Timer1_Timer();
+    level->Timer1_Timer();
+    EXPECT_EQ(winWith(level, [&](int cell) { click(level, cell); }),
+              flow->captions().text(u"Label_resultat2"));
+    QTest::mouseClick(level->backLabel(), Qt::LeftButton);
+    EXPECT_TRUE(menuLabel("Label_1b")->isEnabled());
+}
+
+TEST_F(LevelWindowTest, aChildPlaysALevelToItsVerdictWithTouchAlone) {
+    LevelWindow* level = openLevel("Label_1a");
+    ASSERT_NE(level, nullptr);
+    QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+    const int asked = rightCell(level);
+    touch(level, asked == 9 ? 8 : 9);
+    EXPECT_EQ(level->run().grid().cursor(), asked == 9 ? 8 : 9);
+    EXPECT_TRUE(level->wrongLabel()->isVisible());
+    level->Timer1_Timer();
+    level->Timer1_Timer();
+    EXPECT_EQ(winWith(level, [&](int cell) { touch(level, cell); }),
+              flow->captions().text(u"Label_resultat2"));
 }
 
 TEST_F(LevelWindowTest, timeRunningOutFailsTheLevelAndOpensNothing) {
