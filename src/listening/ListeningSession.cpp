@@ -44,14 +44,11 @@ void ListeningSession::load() {
     group_ = 1;
     const app::PlayerRecord& record = players_.current();
     const int volume = storedValue(record.volume, volume_);
-    if (volume != volume_.value) {
-        setVolumeArrows(volume);
-    }
+    // Always sent: the performance starts at its own defaults, not at the arrows' values.
+    setVolumeArrows(volume);
     volume_.text = record.volume;
     const int tempo = storedValue(record.tempo, tempo_);
-    if (tempo != tempo_.value) {
-        setTempoArrows(tempo);
-    }
+    setTempoArrows(tempo);
     tempo_.text = record.tempo;
     selectBand(static_cast<qint16>(play::leadingNumber(record.instruments)));
 }

@@ -72,7 +72,8 @@ TEST_F(ListeningSessionTest, LoadAppliesStoredSettingsAndStartsAtGroupOne) {
     EXPECT_EQ(session.bandPosition(), 2);
     EXPECT_FALSE(session.soundUnavailable());
 
-    // Settings equal to the design values send nothing; the boxes keep the stored texts.
+    // Settings equal to the arrows' starting values are still sent, since the engine starts
+    // at its own tempo of 120; the boxes keep the stored texts.
     RecordingRhythm other;
     MemoryPlayers same;
     same.record.volume = "050";
@@ -80,7 +81,7 @@ TEST_F(ListeningSessionTest, LoadAppliesStoredSettingsAndStartsAtGroupOne) {
     same.record.instruments = "9";
     ListeningSession again(other, same);
     again.load();
-    EXPECT_TRUE(other.calls.isEmpty()) << other.calls.join(", ").toStdString();
+    EXPECT_EQ(other.calls, QStringList({"ChangeVolume 50", "SetTempo 100"}));
     EXPECT_EQ(again.volume().text, "050");
     EXPECT_EQ(again.volume().value, 50);
     EXPECT_EQ(again.bandPosition(), -1);
