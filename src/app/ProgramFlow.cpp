@@ -280,7 +280,7 @@ bool ProgramFlow::openGameScreen() {
         return false;
     }
     game_ = new play::GameWindow(*levelSound_, *store_, random_, menuModel_->holders,
-                                 dataDirectory_, captions_);
+                                 dataDirectory_, captions_, *clock_);
     game_->attachPads(gamepads(), gamepadsError_);
     connect(game_, &play::GameWindow::left, this, &ProgramFlow::leaveLevel);
     return true;
@@ -304,7 +304,7 @@ bool ProgramFlow::startGame(const QString& menuLabel) {
 
 void ProgramFlow::showScores(int table) {
     play::HighScoreWindow window(dataDirectory_, QStringLiteral("score%1").arg(table), captions_,
-                                 store_->current().fond, menu_);
+                                 store_->current().fond, *clock_, menu_);
     window.load();
     window.exec();
 }

@@ -8,6 +8,7 @@
 #include "app/PlayerStore.h"
 #include "app/PlayerWindows.h"
 #include "app/ResolutionWindow.h"
+#include "common/Clock.h"
 #include "common/Random.h"
 #include "i18n/CaptionTable.h"
 #include "input/GamepadHub.h"
@@ -57,6 +58,10 @@ public:
     // SDL's game-pads, opened with the first play screen and kept until the program ends; none
     // when they cannot be read.
     input::GamepadHub* gamepads();
+    // The clock of the windows that end a game; the steady clock unless a test sets its own
+    // before the first game. It outlives the flow.
+    void setClock(const Clock& clock) { clock_ = &clock; }
+    const Clock& clock() const { return *clock_; }
 
     void showPlayerChoice();
     void goOn();
@@ -96,6 +101,8 @@ private:
     DataDirectory dataDirectory_;
     SoundMaker makeSound_;
     SeededRandom random_{freshSeed()};
+    SteadyClock steadyClock_;
+    const Clock* clock_ = &steadyClock_;
     QString languageFile_;
     i18n::CaptionTable captions_;
     std::unique_ptr<PlayerStore> store_;

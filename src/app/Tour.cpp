@@ -152,7 +152,7 @@ void shootGames(ProgramFlow& flow, Camera& camera, const DataDirectory& data,
     game->backLabel()->clicked();
 
     play::HighScoreWindow table(data, QStringLiteral("score1"), flow.captions(),
-                                flow.players().current().fond, flow.menu());
+                                flow.players().current().fond, flow.clock(), flow.menu());
     table.load();
     table.enter(QStringLiteral("Lina :"), QStringLiteral("1250"));
     table.setScale(1.0);
@@ -164,7 +164,7 @@ void shootGames(ProgramFlow& flow, Camera& camera, const DataDirectory& data,
                                   QStringLiteral("800"), scoreB,
                                   play::winnerLine(QStringLiteral("Lina"), QStringLiteral("Tom"),
                                                    u"800", scoreB, flow.captions()),
-                                  flow.players().current().fond, flow.menu());
+                                  flow.players().current().fond, flow.clock(), flow.menu());
         winner.setScale(1.0);
         camera.shoot(&winner,
                      (tie ? QStringLiteral("games-tie") : QStringLiteral("games-winner")) + suffix);

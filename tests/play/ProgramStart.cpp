@@ -34,6 +34,7 @@ void ProgramAtMenuTest::SetUp() {
         return std::unique_ptr<RhythmPort>(std::move(recording));
     });
     ASSERT_NE(flow, nullptr);
+    flow->setClock(clock);
 }
 
 void ProgramAtMenuTest::TearDown() {

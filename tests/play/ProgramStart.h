@@ -5,6 +5,7 @@
 
 #include "app/ProgramFlow.h"
 #include "level/LevelBench.h"
+#include "support/ManualClock.h"
 #include "ui/ClickLabel.h"
 
 #include <QTemporaryDir>
@@ -20,7 +21,8 @@ namespace pulsadrome::play::testing {
 std::unique_ptr<app::ProgramFlow> startAtMenu(const app::DataDirectory& data,
                                               app::ProgramFlow::SoundMaker makeSound);
 
-// A test of the program at its menu, in a data directory of its own, with a recording engine.
+// A test of the program at its menu, in a data directory of its own, with a recording engine and
+// a clock of the test's.
 class ProgramAtMenuTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -30,6 +32,7 @@ protected:
         return flow->menu()->label(QString::fromLatin1(name));
     }
 
+    pulsadrome::testing::ManualClock clock;
     QTemporaryDir dir;
     std::optional<app::DataDirectory> data;
     std::unique_ptr<app::ProgramFlow> flow;

@@ -49,9 +49,9 @@ QWidget[kind="secondFrame"] { border: 5px solid #8080ff; border-radius: 6px; bac
 
 GameWindow::GameWindow(RhythmPort& sound, app::PlayerRecordStore& players, Random& random,
                        const catalogue::MenuHolders& menu, const app::DataDirectory& data,
-                       const i18n::CaptionTable& captions, QWidget* parent)
+                       const i18n::CaptionTable& captions, const Clock& clock, QWidget* parent)
     : PlayWindow(captions, parent), sound_(sound), players_(players), menu_(menu), data_(data),
-      run_(GameContext{sound, players, random, menu, *this}) {
+      clock_(clock), run_(GameContext{sound, players, random, menu, *this}) {
     setObjectName(QStringLiteral("Form_jeux"));
     setStyleSheet(commonStyle() + QString::fromLatin1(kStyle));
     applyTheme(players_.current().fond);
@@ -300,11 +300,11 @@ void GameWindow::gameEnded(const GameResult& result) {
         WinnerWindow window(
             menu_.nom2, menu_.nom3, result.score, result.scoreB,
             winnerLine(menu_.nom2, menu_.nom3, result.score, result.scoreB, captions_), theme,
-            this);
+            clock_, this);
         window.exec();
         return;
     }
-    HighScoreWindow window(data_, result.gameCode, captions_, theme, this);
+    HighScoreWindow window(data_, result.gameCode, captions_, theme, clock_, this);
     window.load();
     window.enter(result.txtName, result.score);
     window.exec();

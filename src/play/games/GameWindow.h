@@ -3,6 +3,7 @@
 
 #include "app/DataDirectory.h"
 #include "catalogue/GameStart.h"
+#include "common/Clock.h"
 #include "i18n/CaptionTable.h"
 #include "play/games/GameRun.h"
 #include "play/level/PlayWindow.h"
@@ -27,10 +28,11 @@ class PictureBox;
 class GameWindow : public PlayWindow, public GameScreenEvents {
     Q_OBJECT
 public:
-    // Everything but the screen itself is the caller's and outlives the window.
+    // Everything but the screen itself is the caller's and outlives the window; the clock times
+    // the windows that end a game.
     GameWindow(RhythmPort& sound, app::PlayerRecordStore& players, Random& random,
                const catalogue::MenuHolders& menu, const app::DataDirectory& data,
-               const i18n::CaptionTable& captions, QWidget* parent = nullptr);
+               const i18n::CaptionTable& captions, const Clock& clock, QWidget* parent = nullptr);
 
     GameRun& run() { return run_; }
     // The two players' game-pads of the options panel; without a hub the panel says why pads
@@ -84,6 +86,7 @@ private:
     app::PlayerRecordStore& players_;
     const catalogue::MenuHolders& menu_;
     const app::DataDirectory& data_;
+    const Clock& clock_;
     GameRun run_;
     std::array<GridCell*, 15> cells_{};
     std::array<QWidget*, 15> framesB_{};

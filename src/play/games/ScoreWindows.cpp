@@ -8,8 +8,10 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QShowEvent>
 #include <QTreeWidget>
 
 namespace pulsadrome::play {
@@ -39,11 +41,43 @@ int WidgetTextMeasure::widthOf(const QString& text) const {
     return QFontMetrics(widget_.font()).horizontalAdvance(text);
 }
 
+EndWindow::EndWindow(int width, int height, const QString& objectName, const QString& theme,
+                     const QString& style, const Clock& clock, QWidget* parent)
+    : ModalForm(width, height, objectName, theme, style, parent), keys_(clock) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void EndWindow::placeEndClose(int left, int top) {
+    placeClose(left, top);
+    closeLabel()->setKeyboardFocusable(false);
+}
+
+void EndWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        keys_.opened();
+    }
+    ModalForm::showEvent(event);
+}
+
+void EndWindow::keyPressEvent(QKeyEvent* event) {
+    // Every key stays here: none reaches the screen under the window.
+    event->accept();
+    if (keys_.closesOnKey(event->key(), event->isAutoRepeat())) {
+        close();
+    }
+}
+
+void EndWindow::closeClicked() {
+    if (keys_.closesOnClick()) {
+        close();
+    }
+}
+
 HighScoreWindow::HighScoreWindow(const app::DataDirectory& data, const QString& gameCode,
                                  const i18n::CaptionTable& captions, const QString& theme,
-                                 QWidget* parent)
-    : ModalForm(px(420), px(560), QStringLiteral("Form_score"), theme, QString::fromLatin1(kStyle),
-                parent) {
+                                 const Clock& clock, QWidget* parent)
+    : EndWindow(px(420), px(560), QStringLiteral("Form_score"), theme, QString::fromLatin1(kStyle),
+                clock, parent) {
     addPanel(px(20), px(14), px(380), px(532));
     title_ = new QLabel(QStringLiteral("🏆 ") + captions.text(u"Label_scores"), this);
     title_->setObjectName(QStringLiteral("Label_score"));
@@ -61,7 +95,7 @@ HighScoreWindow::HighScoreWindow(const app::DataDirectory& data, const QString& 
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setFocusPolicy(Qt::NoFocus);
     place(list_, px(36), px(66), px(348), px(404), 11);
-    placeClose(px(160), px(482));
+    placeEndClose(px(160), px(482));
     finish(parent);
     measure_ = std::make_unique<WidgetTextMeasure>(*list_);
     table_ = std::make_unique<ScoreWindow>(data, gameCode, *measure_);
@@ -93,9 +127,9 @@ void HighScoreWindow::display(const ScoreFileStatus& status) {
 
 WinnerWindow::WinnerWindow(const QString& j1, const QString& j2, const QString& score,
                            const QString& scoreB, const WinnerLine& line, const QString& theme,
-                           QWidget* parent)
-    : ModalForm(px(480), px(300), QStringLiteral("Form_score2"), theme, QString::fromLatin1(kStyle),
-                parent) {
+                           const Clock& clock, QWidget* parent)
+    : EndWindow(px(480), px(300), QStringLiteral("Form_score2"), theme, QString::fromLatin1(kStyle),
+                clock, parent) {
     addPanel(px(20), px(16), px(440), px(268));
     const auto row = [this](const QString& name, const QString& value, const QString& object,
                             int top) {
@@ -123,7 +157,7 @@ WinnerWindow::WinnerWindow(const QString& j1, const QString& j2, const QString& 
     winner_->setObjectName(QStringLiteral("vainqueur"));
     winner_->setAlignment(Qt::AlignCenter);
     place(winner_, px(40), px(180), px(400), px(36), 18);
-    placeClose(px(190), px(224));
+    placeEndClose(px(190), px(224));
     finish(parent);
 }
 

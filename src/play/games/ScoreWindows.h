@@ -2,7 +2,9 @@
 #pragma once
 
 #include "app/DataDirectory.h"
+#include "common/Clock.h"
 #include "i18n/CaptionTable.h"
+#include "play/games/EndWindowKeys.h"
 #include "play/games/GameResults.h"
 #include "play/level/ModalForm.h"
 
@@ -29,13 +31,30 @@ private:
     const QWidget& widget_;
 };
 
+// A window that ends a game or shows its table: the game's keys and a key held down never close
+// it, nor anything in its first second; its close mark never takes the keyboard.
+class EndWindow : public ModalForm {
+    Q_OBJECT
+protected:
+    EndWindow(int width, int height, const QString& objectName, const QString& theme,
+              const QString& style, const Clock& clock, QWidget* parent);
+    // The close mark at (left, top).
+    void placeEndClose(int left, int top);
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeClicked() override;
+
+private:
+    EndWindowKeys keys_;
+};
+
 // Form_score: the high-score table of one scored game. A file that cannot be read as it should
 // is reported to the adult in the sentence the table gives; nothing in it is lost.
-class HighScoreWindow final : public ModalForm {
+class HighScoreWindow final : public EndWindow {
     Q_OBJECT
 public:
     HighScoreWindow(const app::DataDirectory& data, const QString& gameCode,
-                    const i18n::CaptionTable& captions, const QString& theme,
+                    const i18n::CaptionTable& captions, const QString& theme, const Clock& clock,
                     QWidget* parent = nullptr);
 
     // Form_Load: the table from the file.
@@ -59,11 +78,12 @@ private:
 };
 
 // Form_score2: the two players' scores and the winner, or the tie sentence.
-class WinnerWindow final : public ModalForm {
+class WinnerWindow final : public EndWindow {
     Q_OBJECT
 public:
     WinnerWindow(const QString& j1, const QString& j2, const QString& score, const QString& scoreB,
-                 const WinnerLine& line, const QString& theme, QWidget* parent = nullptr);
+                 const WinnerLine& line, const QString& theme, const Clock& clock,
+                 QWidget* parent = nullptr);
 
     QLabel* winnerCaption() const { return caption_; } // Label_vainqueur
     QLabel* winner() const { return winner_; }         // vainqueur

@@ -45,7 +45,7 @@ void ModalForm::placeClose(int left, int top, int height, double points) {
     close_->setAlignment(Qt::AlignCenter);
     close_->setKeyboardFocusable(true);
     place(close_, left, top, px(100), px(height), points);
-    connect(close_, &ui::ClickLabel::clicked, this, &QWidget::close);
+    connect(close_, &ui::ClickLabel::clicked, this, [this] { closeClicked(); });
 }
 
 void ModalForm::finish(QWidget* parent) {
@@ -58,7 +58,12 @@ void ModalForm::exec() {
     ui::Form::show();
     raise();
     activateWindow();
-    close_->setFocus();
+    // The keys go to the close picture when it takes them, else to the window itself.
+    if (close_->focusPolicy() != Qt::NoFocus) {
+        close_->setFocus();
+    } else {
+        setFocus();
+    }
     loop_.exec();
 }
 

@@ -31,6 +31,8 @@ protected:
     // The last step of making the window: the scale of the screen it covers.
     void finish(QWidget* parent);
     void closeEvent(QCloseEvent* event) override;
+    // A click on the close picture; it closes the window.
+    virtual void closeClicked() { close(); }
 
 private:
     ui::ClickLabel* close_ = nullptr;

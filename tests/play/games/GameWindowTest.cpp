@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,6 +30,8 @@
 #include <QTreeWidget>
 
 #include <gmock/gmock.h>
+
+#include <functional>
 
 using namespace pulsadrome;
 using namespace pulsadrome::play;
@@ -45,10 +48,11 @@ struct ModalText {
     bool closed = false;
 };
 
-// Reads every window that opens while it lives and closes it, message boxes first.
+// Reads every window that opens while it lives and closes it, message boxes first. An end
+// window is clicked shut once its quiet second has gone on `clock`.
 class ModalReader {
 public:
-    ModalReader() {
+    explicit ModalReader(pulsadrome::testing::ManualClock& clock) : clock_(clock) {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { read(); });
         timer_.start();
@@ -70,6 +74,7 @@ private:
                 seen.shown = table->list()->topLevelItemCount();
                 seen.caption = table->title()->text();
                 seen.closed = true;
+                clock_.advance(EndWindowKeys::kQuietMilliseconds);
                 QTest::mouseClick(table->closeLabel(), Qt::LeftButton);
                 return;
             }
@@ -77,11 +82,13 @@ private:
                 seen.caption = result->winnerCaption()->text();
                 seen.winner = result->winner()->text();
                 seen.closed = true;
+                clock_.advance(EndWindowKeys::kQuietMilliseconds);
                 QTest::mouseClick(result->closeLabel(), Qt::LeftButton);
                 return;
             }
         }
     }
+    pulsadrome::testing::ManualClock& clock_;
     QTimer timer_;
 };
 
@@ -130,8 +137,8 @@ protected:
     }
 
     // Runs the clock out; what the end window showed.
-    static ModalText endGame(GameWindow* game) {
-        ModalReader reader;
+    ModalText endGame(GameWindow* game) {
+        ModalReader reader(clock);
         for (int guard = 0; game->clockTimer().isActive() && guard < 1000; ++guard) {
             game->Timer2_Timer();
         }
@@ -199,7 +206,7 @@ TEST_F(GameWindowTest, aScoredGamePlayedWithKeysEntersItsScoreInTheTableKeptOnDi
     // Back on the menu, the table's label shows the same table read from the file.
     QTest::mouseClick(game->backLabel(), Qt::LeftButton);
     EXPECT_TRUE(flow->menu()->isVisible());
-    ModalReader reader;
+    ModalReader reader(clock);
     QTest::mouseClick(menuLabel("Label_score1"), Qt::LeftButton);
     ASSERT_TRUE(reader.seen.closed);
     EXPECT_EQ(reader.seen.items, end.items);
@@ -248,7 +255,7 @@ TEST_F(GameWindowTest, aDamagedTableIsReportedAndKeptAside) {
         ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
         damaged.write("not a table\r\n");
     }
-    ModalReader reader;
+    ModalReader reader(clock);
     QTest::mouseClick(menuLabel("Label_score2"), Qt::LeftButton);
     ASSERT_TRUE(reader.seen.closed);
     ASSERT_EQ(reader.seen.messages.size(), 1);
@@ -361,6 +368,128 @@ TEST_F(GameWindowTest, theOptionsPanelPausesTheGameAndStoresTheBonusAndPlayerTwo
     EXPECT_TRUE(panel->pad(0).devices->isVisible());
     EXPECT_FALSE(panel->pad(1).devices->isVisible());
     EXPECT_FALSE(trainRight->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// Runs `script` once on the first end window that opens while it lives; a window the script
+// left open is closed (and the test fails) so that the game can go on.
+class EndWindowScript {
+public:
+    explicit EndWindowScript(std::function<void(EndWindow*)> script) : script_(std::move(script)) {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start();
+    }
+    bool ran = false;
+
+private:
+    void look() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* end = qobject_cast<EndWindow*>(window);
+            if (!end || !end->isVisible() || ran) {
+                continue;
+            }
+            ran = true;
+            script_(end);
+            if (end->isVisible()) {
+                ADD_FAILURE() << "the script left the window open";
+                end->close();
+            }
+            return;
+        }
+    }
+    std::function<void(EndWindow*)> script_;
+    QTimer timer_;
+};
+
+// A key as the keyboard sends it, to whatever has the window's keyboard focus.
+void press(EndWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+           bool autoRepeat = false) {
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    QKeyEvent down(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
+    QApplication::sendEvent(target, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers, QString(), autoRepeat);
+    QApplication::sendEvent(target, &up);
+}
+
+TEST_F(GameWindowTest, theScoreTableOutlastsTheGameKeysAndItsFirstSecond) {
+    QTest::mouseClick(menuLabel("Label15a"), Qt::LeftButton);
+    GameWindow* game = flow->game();
+    ASSERT_NE(game, nullptr);
+    QTest::mouseClick(game->playLabel(), Qt::LeftButton);
+
+    EndWindowScript script([this](EndWindow* window) {
+        EXPECT_NE(qobject_cast<HighScoreWindow*>(window), nullptr);
+        // The close mark never holds the keyboard: Space cannot press it.
+        EXPECT_EQ(window->closeLabel()->focusPolicy(), Qt::NoFocus);
+        EXPECT_FALSE(window->closeLabel()->hasFocus());
+        // In its first second nothing closes it, not even Enter, Escape or a click.
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            press(window, key);
+            EXPECT_TRUE(window->isVisible()) << "key " << key;
+        }
+        clock.advance(EndWindowKeys::kQuietMilliseconds - 1);
+        QTest::mouseClick(window->closeLabel(), Qt::LeftButton);
+        press(window, Qt::Key_Return);
+        EXPECT_TRUE(window->isVisible());
+        // After it, the game's keys still do nothing, nor Enter held down since before.
+        clock.advance(1);
+        for (const Qt::Key key :
+             {Qt::Key_Space, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) {
+            press(window, key);
+            press(window, key, Qt::NoModifier, true);
+            EXPECT_TRUE(window->isVisible()) << "key " << key;
+        }
+        press(window, Qt::Key_0, Qt::KeypadModifier);
+        press(window, Qt::Key_Return, Qt::NoModifier, true);
+        press(window, Qt::Key_Escape, Qt::NoModifier, true);
+        EXPECT_TRUE(window->isVisible());
+        // A fresh Enter closes it.
+        press(window, Qt::Key_Return);
+        EXPECT_FALSE(window->isVisible());
+    });
+    for (int guard = 0; game->clockTimer().isActive() && guard < 1000; ++guard) {
+        game->Timer2_Timer();
+    }
+    EXPECT_TRUE(script.ran);
+}
+
+TEST_F(GameWindowTest, theWinnerStaysUntilEscapeOrAClickAfterItsFirstSecond) {
+    flow->menu()->nameBox(2)->setText(QStringLiteral("Ana"));
+    flow->menu()->nameBox(3)->setText(QStringLiteral("Bob"));
+    QTest::mouseClick(menuLabel("Label15b"), Qt::LeftButton);
+    GameWindow* game = flow->game();
+    ASSERT_NE(game, nullptr);
+    for (const bool byClick : {false, true}) {
+        QTest::mouseClick(game->playLabel(), Qt::LeftButton);
+        EndWindowScript script([this, byClick](EndWindow* window) {
+            EXPECT_NE(qobject_cast<WinnerWindow*>(window), nullptr);
+            EXPECT_FALSE(window->closeLabel()->hasFocus());
+            // Player 2's keys, with and without Num Lock.
+            for (const Qt::Key key : {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_5,
+                                      Qt::Key_Insert, Qt::Key_End, Qt::Key_Down}) {
+                press(window, key, Qt::KeypadModifier);
+            }
+            QTest::mouseClick(window->closeLabel(), Qt::LeftButton);
+            EXPECT_TRUE(window->isVisible());
+            clock.advance(EndWindowKeys::kQuietMilliseconds);
+            press(window, Qt::Key_Space);
+            EXPECT_TRUE(window->isVisible());
+            if (byClick) {
+                QTest::mouseClick(window->closeLabel(), Qt::LeftButton);
+            } else {
+                press(window, Qt::Key_Escape);
+            }
+            EXPECT_FALSE(window->isVisible());
+        });
+        for (int guard = 0; game->clockTimer().isActive() && guard < 1000; ++guard) {
+            game->Timer2_Timer();
+        }
+        EXPECT_TRUE(script.ran) << "by click " << byClick;
+    }
 }
 
 } // namespace
