@@ -3,6 +3,7 @@
 
 #include "catalogue/Games.h"
 #include "catalogue/Levels.h"
+#include "common/NameLength.h"
 #include "resources/ResPicture.h"
 #include "ui/ClickLabel.h"
 
@@ -160,6 +161,8 @@ void MenuWindow::addGames(int players, int top) {
     if (players == 1) {
         names_[0] = new QLineEdit(model_.holders.nom1, this);
         names_[0]->setObjectName(QStringLiteral("Text_nom1"));
+        names_[0]->setMaxLength(kMaxNameLength);
+        model_.holders.nom1 = names_[0]->text();
         place(names_[0], px(525), rowTop, px(255), px(24), 10);
         connect(names_[0], &QLineEdit::textChanged, this,
                 [this](const QString& text) { model_.holders.nom1 = text; });
@@ -168,6 +171,11 @@ void MenuWindow::addGames(int players, int top) {
         names_[1]->setObjectName(QStringLiteral("Text_nom2"));
         names_[2] = new QLineEdit(model_.holders.nom3, this);
         names_[2]->setObjectName(QStringLiteral("Text_nom3"));
+        for (QLineEdit* box : {names_[1], names_[2]}) {
+            box->setMaxLength(kMaxNameLength);
+        }
+        model_.holders.nom2 = names_[1]->text();
+        model_.holders.nom3 = names_[2]->text();
         place(names_[1], px(525), rowTop, px(125), px(24), 10);
         place(names_[2], px(655), rowTop, px(125), px(24), 10);
         connect(names_[1], &QLineEdit::textChanged, this,

@@ -3,6 +3,7 @@
 
 #include "app/PasswordHash.h"
 #include "app/PlayerChoice.h"
+#include "common/NameLength.h"
 #include "i18n/LanguageFile.h"
 #include "ui/ClickLabel.h"
 #include "ui/Flag.h"
@@ -216,7 +217,7 @@ NewPlayerWindow::NewPlayerWindow(PlayerStore& store, const i18n::CaptionTable& c
     setBackgroundColour(QColor(0xff, 0xfb, 0xec));
     nameCaption_->setObjectName(QStringLiteral("Label_nom"));
     name_->setObjectName(QStringLiteral("Text_nom"));
-    name_->setMaxLength(40);
+    name_->setMaxLength(kMaxNameLength);
     question_->setObjectName(QStringLiteral("Label_passe"));
     yes_->setObjectName(QStringLiteral("Option1"));
     no_->setObjectName(QStringLiteral("Option2"));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MenuWindow.h"
+#include "common/NameLength.h"
 #include "ui/ClickLabel.h"
 
 #include <QLineEdit>
@@ -53,6 +54,16 @@ TEST_F(MenuWindowTest, theNameBoxesFeedTheGameStarts) {
     EXPECT_EQ(menu.nameBox(3)->text(), QLatin1String("Nom du joueur 2"));
     menu.nameBox(3)->setText(QStringLiteral("Tom"));
     EXPECT_EQ(model.holders.nom3, QLatin1String("Tom"));
+    // Typed, each box takes as many letters as the new-player form, and no more.
+    for (int box = 1; box <= 3; ++box) {
+        QLineEdit* name = menu.nameBox(box);
+        name->clear();
+        name->setFocus();
+        QTest::keyClicks(name, QString(kMaxNameLength + 25, u'W'));
+        EXPECT_EQ(name->text(), QString(kMaxNameLength, u'W')) << box;
+    }
+    EXPECT_EQ(model.holders.nom1.size(), kMaxNameLength);
+    EXPECT_EQ(model.holders.nom2.size(), kMaxNameLength);
 }
 
 TEST_F(MenuWindowTest, commandsAskTheProgramToActAndDisabledLabelsIgnoreClicks) {

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -125,14 +126,37 @@ ScoreFileContents readScoreFile(const QString& path, int listCount, const QStrin
     return contents;
 }
 
-QString writeScoreFile(const QString& path, const QStringList& plainLines) {
+ScoreEntry storableEntry(const ScoreEntry& entry, const QString& separator) {
+    QString name = storableName(entry.name);
+    while (!separator.isEmpty() && name.contains(separator)) {
+        name.remove(separator);
+    }
+    const qsizetype room =
+        kMaxScoreLineLength - separator.size() - QString::number(entry.score).size();
+    name.truncate(std::max<qsizetype>(room, 0));
+    // The name's end and the separator must not make an earlier separator.
+    while (!name.isEmpty() && (name + separator).indexOf(separator) != name.size()) {
+        name.chop(1);
+    }
+    return {name, entry.score};
+}
+
+QString writeScoreFile(const QString& path, const std::vector<ScoreEntry>& entries,
+                       const QString& separator) {
     QByteArray bytes;
-    for (const QString& line : plainLines) {
-        const std::optional<QByteArray> encoded = encodeWindows1252(scrambleLine(line));
-        if (!encoded) {
-            return QStringLiteral("The high-score table %1 cannot be written: a line is not "
-                                  "Windows-1252 text.")
-                .arg(path);
+    int number = 0;
+    for (const ScoreEntry& entry : entries) {
+        ++number;
+        const ScoreEntry stored = storableEntry(entry, separator);
+        const std::optional<QByteArray> encoded = encodeWindows1252(
+            scrambleLine(stored.name + separator + QString::number(stored.score)));
+        const LineResult back =
+            encoded ? readLine(*encoded, number, separator) : LineResult{std::nullopt, {}};
+        if (!back.entry || back.entry->name != stored.name || back.entry->score != stored.score) {
+            return QStringLiteral("The high-score table %1 cannot be written: line %2 could not "
+                                  "be read back.")
+                .arg(path)
+                .arg(number);
         }
         bytes += *encoded + "\r\n";
     }

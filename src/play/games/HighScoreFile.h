@@ -38,9 +38,17 @@ inline constexpr int kMaxScoreLineLength = 256;
 // score. Empty lines after the last entry are allowed.
 ScoreFileContents readScoreFile(const QString& path, int listCount, const QString& separator);
 
-// Writes `plainLines`, each scrambled and ended by CR LF, atomically. Empty when it went well,
-// otherwise a sentence naming the file.
-QString writeScoreFile(const QString& path, const QStringList& plainLines);
+// `entry` as a table stores it behind `separator`: the name in the characters a table holds
+// (storableName), without the separator, and cut so that its line stays within
+// kMaxScoreLineLength; the score unchanged.
+ScoreEntry storableEntry(const ScoreEntry& entry, const QString& separator);
+
+// Writes the storable form of `entries` as lines "name<separator>score", each scrambled and ended
+// by CR LF, atomically. Every line is read back before the file is written: a table that
+// readScoreFile would not take in full is never written. Empty when it went well, otherwise a
+// sentence naming the file.
+QString writeScoreFile(const QString& path, const std::vector<ScoreEntry>& entries,
+                       const QString& separator);
 
 // Renames the file to "<path>.damaged-YYYYMMDD-HHMMSS" (a free name). The new path, or an empty
 // string when the file could not be renamed.

@@ -104,13 +104,6 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
             theList.append(item(i, entries[i].name, QString::number(entries[i].score)));
         }
     };
-    const auto plainLines = [&](const std::vector<ScoreEntry>& entries) {
-        QStringList lines;
-        for (const ScoreEntry& entry : entries) {
-            lines.append(entry.name + separator_ + QString::number(entry.score));
-        }
-        return lines;
-    };
 
     if (fileName_.isEmpty()) {
         show(rebuiltTable({}, count));
@@ -125,7 +118,7 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
     case ScoreFileContents::State::Missing: {
         const std::vector<ScoreEntry> table = rebuiltTable({}, count);
         show(table);
-        const QString error = writeScoreFile(fileName_, plainLines(table));
+        const QString error = writeScoreFile(fileName_, table, separator_);
         return error.isEmpty() ? ScoreFileStatus{} : failure(error);
     }
     case ScoreFileContents::State::Unreadable:
@@ -149,7 +142,7 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
                                       "aside; it is left as it is and no score is stored.")
                            .arg(fileName_, contents.problem));
     }
-    const QString error = writeScoreFile(fileName_, plainLines(table));
+    const QString error = writeScoreFile(fileName_, table, separator_);
     const QString kept = QStringLiteral("The high-score table %1 was damaged (%2). %3 of its "
                                         "entries were kept; the damaged file is kept as %4.")
                              .arg(name, contents.problem)
@@ -178,7 +171,10 @@ ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString&
     for (qsizetype i = theList.size() - 1; i > position; --i) {
         theList[i] = QString::number(i + 1) + QStringLiteral(". ") + itemBody(theList[i - 1]);
     }
-    theList[position] = item(position, storableName(pName), QString::number(pScore));
+    // The item shows the name as the file keeps it.
+    const ScoreEntry entered = storableEntry({padded(storableName(pName)), pScore}, sep);
+    theList[position] = QString::number(position + 1) + QStringLiteral(". ") + entered.name + sep +
+                        QString::number(entered.score);
 
     if (fileName_.isEmpty()) {
         fileName_ = fileOfGameCode();
@@ -188,11 +184,14 @@ ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString&
                                       "%1 cannot be written.")
                            .arg(fileName_.isEmpty() ? gameCode_ : fileName_));
     }
-    QStringList lines;
+    std::vector<ScoreEntry> entries;
     for (int i = 0; i < count; ++i) {
-        lines.append(itemBody(theList[i]));
+        const QString body = itemBody(theList[i]);
+        const std::optional<qint64> score = scoreOfBody(body, sep);
+        entries.push_back(
+            {body.left(body.indexOf(sep)), static_cast<qint32>(score.value_or(kDefaultScore))});
     }
-    const QString error = writeScoreFile(fileName_, lines);
+    const QString error = writeScoreFile(fileName_, entries, sep);
     return error.isEmpty() ? ScoreFileStatus{} : failure(error);
 }
 

@@ -62,6 +62,8 @@ QString storableName(QStringView name) {
             out.append(c == u'\u0152' ? u"OE" : u"AE");
         } else if (c == u'\u0153' || c == u'\u00E6') { // œ, æ
             out.append(c == u'\u0153' ? u"oe" : u"ae");
+        } else if (c == u'\u1E9E') { // the capital sharp s
+            out.append(u"SS");
         } else {
             // The letter of a canonical decomposition comes first, its accents after it.
             const QString decomposed = QString(c).normalized(QString::NormalizationForm_D);

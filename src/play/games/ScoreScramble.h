@@ -20,8 +20,8 @@ QString scrambleLine(QStringView line);
 bool isInScoreAlphabet(QChar c);
 
 // `name` in the characters a table can hold: a character outside the alphabet is replaced by
-// its letter without accent ("Ò" by "O", "Œ" by "OE"), a tab or a typographic apostrophe by
-// its plain form, and dropped when it has none.
+// its letter without accent ("Ò" by "O", "Œ" by "OE", "ẞ" by "SS"), a tab or a typographic
+// apostrophe by its plain form, and dropped when it has none.
 QString storableName(QStringView name);
 
 } // namespace pulsadrome::play
