@@ -82,6 +82,7 @@ const std::array<Column, kColumnCount> kColumns = {
     tick("train_f2", kSecond, Train, kWrong),
     tick("cog_v2", kSecond, Coq, kRight), // spelled so in every stored database
     tick("coq_f2", kSecond, Coq, kWrong),
+    plain("ecoute_choix", &PlayerRecord::ecouteChoix),
 };
 
 } // namespace
@@ -134,6 +135,7 @@ PlayerRecord newPlayerRecord(const QString& name) {
     record.compteur = QStringLiteral("1");
     record.reponse = QStringLiteral("1");
     record.bonus = QStringLiteral("1");
+    record.ecouteChoix = QStringLiteral("0");
     for (SoundTicks& ticks : record.sounds) {
         ticks = {QStringLiteral("0"), QStringLiteral("0")};
     }

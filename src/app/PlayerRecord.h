@@ -36,12 +36,14 @@ struct PlayerRecord {
     QString chrono;      // play duration in seconds
     QString volume;
     QString tempo;
-    QString instruments;                             // position of the chosen band in the band list
-    QString tictac;                                  // "1" shows the metronome mascot
-    QString compteur;                                // "1" shows the remaining time
-    QString reponse;                                 // "1" shows the score
-    QString bonus;                                   // "1" turns the games' bonuses on
-    std::array<SoundTicks, kSoundThemeCount> sounds; // first player
+    QString instruments; // position of the chosen band in the band list
+    QString tictac;      // "1" shows the metronome mascot
+    QString compteur;    // "1" shows the remaining time
+    QString reponse;     // "1" shows the score
+    QString bonus;       // "1" turns the games' bonuses on
+    QString
+        ecouteChoix; // "1": after a wrong answer in a level, the chosen rhythm, then the asked one
+    std::array<SoundTicks, kSoundThemeCount> sounds;  // first player
     std::array<SoundTicks, kSoundThemeCount> sounds2; // second player of a two-player game
 
     SoundTicks& ticks(SoundTheme theme) { return sounds[static_cast<int>(theme)]; }
@@ -61,16 +63,17 @@ struct PlayerRecord {
 
 // The record's columns, in table order. The names are those of the player table and never
 // change: stored databases use them, including "cog_v2" for the second player's right-answer
-// tick of the "coq" theme (its partner is "coq_f2").
-inline constexpr int kColumnCount = 46;
+// tick of the "coq" theme (its partner is "coq_f2"). "ecoute_choix" came last, after the
+// second player's ticks: a database made before it lacks it, and opening adds it empty.
+inline constexpr int kColumnCount = 47;
 QString columnName(int column); // 0 <= column < kColumnCount
 // The column of a name, ignoring ASCII case as SQL does ("NOM" is "Nom").
 std::optional<int> columnIndex(const QString& name);
 
 // A new player's row: the name as typed, no password, the first level of each series open, the
 // "jaune" theme with its two sounds ticked and every other first-player tick "0", 300 seconds,
-// volume and tempo 100, band position 23, mascot, clock, score and bonuses shown. The second
-// player's ticks are left empty.
+// volume and tempo 100, band position 23, mascot, clock, score and bonuses shown, the chosen
+// rhythm not played back after a wrong answer. The second player's ticks are left empty.
 PlayerRecord newPlayerRecord(const QString& name);
 
 } // namespace pulsadrome::app

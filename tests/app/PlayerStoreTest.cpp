@@ -32,7 +32,7 @@ const ColumnCase kTable[] = {
     {"espace_v2", ""},     {"espace_f2", ""},     {"cowboy_v2", ""},     {"cowboy_f2", ""},
     {"voiture_v2", ""},    {"voiture_f2", ""},    {"ordinateur_v2", ""}, {"ordinateur_f2", ""},
     {"cheval_v2", ""},     {"cheval_f2", ""},     {"train_v2", ""},      {"train_f2", ""},
-    {"cog_v2", ""},        {"coq_f2", ""},
+    {"cog_v2", ""},        {"coq_f2", ""},        {"ecoute_choix", "0"},
 };
 
 QString name(const ColumnCase& c) {
@@ -64,6 +64,7 @@ PlayerRecord everyFieldNamedAfterItsColumn() {
         r.ticks2(SoundTheme(i)) = {theme + "_v2*", theme + "_f2*"};
     }
     r.ticks2(SoundTheme::Coq).right = "cog_v2*";
+    r.ecouteChoix = "ecoute_choix*";
     return r;
 }
 
@@ -284,12 +285,13 @@ TEST_F(PlayerStoreTest, aStoreWritesTheWholeRecordOrNothing) {
     {
         // A refusal on the row's last column, after every other column has its new value.
         RawDatabase raw(file());
-        raw.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Pulsadrome WHEN NEW.\"coq_f2\" = 'no' "
-                 "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        raw.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Pulsadrome WHEN NEW.\"ecoute_choix\" = "
+                 "'no' BEGIN SELECT RAISE(ABORT, 'refused'); END");
     }
     store->current().fond = "train";
     store->current().jeuBinaire = "46";
-    store->current().ticks2(SoundTheme::Coq).wrong = "no";
+    store->current().ticks2(SoundTheme::Coq).wrong = "1";
+    store->current().ecouteChoix = "no";
     const StoreStatus refused = store->storeCurrent();
     EXPECT_EQ(refused.problem, StoreProblem::Failed);
     EXPECT_TRUE(refused.message.contains("refused")) << refused.message.toStdString();
@@ -297,6 +299,41 @@ TEST_F(PlayerStoreTest, aStoreWritesTheWholeRecordOrNothing) {
     EXPECT_EQ(store->current().fond, "train");
     auto other = opened();
     EXPECT_EQ(other->current(), newPlayerRecord("Zoé"));
+}
+
+TEST_F(PlayerStoreTest, aDatabaseMadeBeforeTheLastColumnGetsItEmptyAndKeepsEveryStoredText) {
+    // The table as the program made it while "ecoute_choix" did not exist.
+    QStringList definitions{"\"id\" INTEGER PRIMARY KEY"};
+    QStringList columns;
+    QStringList values;
+    for (const auto& c : kTable) {
+        if (name(c) != "ecoute_choix") {
+            definitions << QStringLiteral("\"%1\" TEXT NOT NULL DEFAULT ''").arg(name(c));
+            columns << QStringLiteral("\"%1\"").arg(name(c));
+            values << QStringLiteral("'%1'").arg(name(c) + "*");
+        }
+    }
+    ASSERT_EQ(columns.size(), kColumnCount - 1);
+    {
+        RawDatabase raw(file());
+        raw.exec(QStringLiteral("CREATE TABLE Pulsadrome (%1)").arg(definitions.join(", ")));
+        raw.exec(QStringLiteral("INSERT INTO Pulsadrome (%1) VALUES (%2)")
+                     .arg(columns.join(", "), values.join(", ")));
+    }
+
+    PlayerRecord expected = everyFieldNamedAfterItsColumn();
+    expected.ecouteChoix = "";
+    {
+        auto store = opened();
+        EXPECT_EQ(store->current(), expected);
+        store->current().ecouteChoix = "1";
+        ASSERT_TRUE(store->storeCurrent());
+    }
+    RawDatabase raw(file());
+    EXPECT_EQ(raw.value("SELECT type FROM pragma_table_info('Pulsadrome') "
+                        "WHERE name = 'ecoute_choix'"),
+              "TEXT");
+    EXPECT_EQ(raw.value("SELECT \"ecoute_choix\", \"cog_v2\" FROM Pulsadrome"), "1|cog_v2*");
 }
 
 } // namespace
