@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace pulsadrome::play {
 
 // What the play screens' rules need of a screen's sound engine (sound::RhythmEngine is the real
@@ -27,6 +29,12 @@ public:
     virtual bool PlayBeatSample(int k) {
         (void)k;
         return false;
+    }
+    // How long motif k (0 ... 559) lasts, count-in included, when played at the tempo last set,
+    // in milliseconds. An engine that cannot tell says nothing.
+    virtual std::optional<int> RhythmMilliseconds(int k) const {
+        (void)k;
+        return std::nullopt;
     }
     // Quarter notes per minute, already scaled for the rhythm group by the caller.
     virtual bool SetTempo(qint16 quartersPerMinute) = 0;

@@ -3,6 +3,8 @@
 
 #include <QDebug>
 
+#include <cmath>
+
 namespace pulsadrome::sound {
 
 namespace {
@@ -132,7 +134,17 @@ bool RhythmEngine::SetTempo(qint16 quartersPerMinute) {
         return false;
     }
     performance_->sendTempo(performance_->musicTime(), static_cast<double>(quartersPerMinute));
+    tempo_ = static_cast<double>(quartersPerMinute);
     return true;
+}
+
+std::optional<int> RhythmEngine::RhythmMilliseconds(int k) const {
+    if (!performance_ || k < 0 || k >= kPreviewSlot || !hasSlot(k) || tempo_ <= 0) {
+        return std::nullopt;
+    }
+    const double quarters = static_cast<double>(slots_[static_cast<std::size_t>(k)]->lengthTicks) /
+                            catalogue::kTicksPerQuarter;
+    return static_cast<int>(std::lround(quarters * 60000.0 / tempo_));
 }
 
 int RhythmEngine::changeVolumeLevel(int setting) {

@@ -47,6 +47,8 @@ public:
     bool PlayBandPreview() override;
     // Plays rhythm slot `k` (0 ... 559) over whatever sounds.
     bool PlayBeatSample(int k) override;
+    // The length of rhythm slot `k` (0 ... 559) at the tempo last sent.
+    std::optional<int> RhythmMilliseconds(int k) const override;
     // The tempo in quarter notes per minute, from the current music time on.
     bool SetTempo(qint16 quartersPerMinute) override;
     // Volume setting 0 ... 100 from the arrows: (v - 50) x 50 hundredths of a dB, 0 is silence.
@@ -80,6 +82,7 @@ private:
     std::array<const Segment*, kSlotCount> slots_{};
     int motifCount_ = 0;
     std::optional<int> currentBand_;
+    double tempo_ = 120; // a performance's tempo until the first SetTempo
     QString styleFile_;
     QString styleWarning_;
 };

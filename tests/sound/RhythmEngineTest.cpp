@@ -239,6 +239,22 @@ TEST_F(EngineTest, aVerdictDuringPlayLeavesLaterFeedbackTenDecibelsSofter) {
     EXPECT_FALSE(listening.PlayFeedback("coq", "vrai", true));
 }
 
+TEST_F(EngineTest, aRhythmsLengthCountsItsCountInAtTheTempoLastSent) {
+    StyleFolder folder(QStringList{"band A percussion 76 76"} + motifs(561));
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(folder.path(), false));
+    // Motif 0 is 4 quarter notes in all, motif 1 eight; a performance starts at 120.
+    EXPECT_EQ(engine.RhythmMilliseconds(0), 2000);
+    EXPECT_EQ(engine.RhythmMilliseconds(1), 4000);
+    ASSERT_TRUE(engine.SetTempo(100));
+    EXPECT_EQ(engine.RhythmMilliseconds(1), 4800);
+    ASSERT_TRUE(engine.SetTempo(7));
+    EXPECT_EQ(engine.RhythmMilliseconds(0), 34286);
+    // The band preview is no rhythm.
+    EXPECT_EQ(engine.RhythmMilliseconds(560), std::nullopt);
+    EXPECT_EQ(engine.RhythmMilliseconds(-1), std::nullopt);
+}
+
 TEST_F(EngineTest, withoutSoundTheBandListStillFillsAndNothingElseActs) {
     platform.canPlay = false;
     RhythmEngine engine(platform, captions);
@@ -249,6 +265,7 @@ TEST_F(EngineTest, withoutSoundTheBandListStillFillsAndNothingElseActs) {
     EXPECT_FALSE(engine.SelectBand(engine.FillBandList().first()));
     EXPECT_FALSE(engine.PlayRhythm(0));
     EXPECT_FALSE(engine.SetTempo(100));
+    EXPECT_EQ(engine.RhythmMilliseconds(0), std::nullopt);
     EXPECT_FALSE(engine.ChangeVolume(50));
     EXPECT_FALSE(engine.PlayFeedback("coq", "vrai", false));
     EXPECT_TRUE(platform.recorder.calls.empty());
