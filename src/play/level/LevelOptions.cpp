@@ -50,6 +50,8 @@ void LevelOptions::loadStoredChoices() {
     showMetronome_ = metronomeShown_ = isYes(record.tictac);
     showClock_ = clockShown_ = isYes(record.compteur);
     showScore_ = scoreShown_ = isYes(record.reponse);
+    // A player stored before the choice existed has an empty text: off.
+    echo_ = !gameScreen() && isYes(record.ecouteChoix);
     ApplyStoredInstrument();
     Command_tempo_Click();
     sounds_ = storedSoundChoice(record, SoundPlayer::First);
@@ -86,6 +88,7 @@ void LevelOptions::writeChoices() {
         // The games screen keeps its length in its own box; a scored game's fixed 300 seconds
         // must not become the player's level duration.
         record.chrono = duration_.text;
+        record.ecouteChoix = flagText(echo_);
     }
     // With no band chosen (no sound, or a stored position that failed) the stored choice stays,
     // so that it works again once the sound does.

@@ -84,6 +84,9 @@ public:
     void chooseMetronome(bool shown) { showMetronome_ = shown; }
     void chooseClock(bool shown) { showClock_ = shown; }
     void chooseScore(bool shown) { showScore_ = shown; }
+    // "Hear my choice", the level screen's only: after a wrong answer, the chosen rhythm and then
+    // the asked one. In force at once.
+    void chooseEcho(bool on) { echo_ = on; }
     void setSoundTick(app::SoundTheme theme, Verdict verdict, bool ticked);
     // The games screen's additions: Option_bonus1/2 and player 2's sixteen boxes.
     void chooseBonus(bool used) { useBonus_ = used; }
@@ -111,6 +114,7 @@ public:
     bool metronomeChoice() const { return showMetronome_; }
     bool clockChoice() const { return showClock_; }
     bool scoreChoice() const { return showScore_; }
+    bool echoChoice() const { return echo_; }
     bool metronomeShown() const { return metronomeShown_; } // Metronome_stop visible
     bool clockShown() const { return clockShown_; }         // Label_timer and Shape_chrono
     bool scoreShown() const { return scoreShown_; }         // Label_score and Label_scoreB
@@ -135,6 +139,7 @@ private:
     bool showMetronome_ = true;
     bool showClock_ = true;
     bool showScore_ = true;
+    bool echo_ = false;
     bool metronomeShown_ = true;
     bool clockShown_ = true;
     bool scoreShown_ = true;

@@ -65,8 +65,13 @@ void LevelRun::NextQuestion() {
     Jouer_rythmes();
 }
 
-void LevelRun::Jouer_rythmes() {
+void LevelRun::stopSound() {
+    echo_.cancel();
     context_.sound.StopAll();
+}
+
+void LevelRun::Jouer_rythmes() {
+    stopSound();
     if (questionIndex_ < 1 || questionIndex_ > kQuestionCount) {
         return;
     }
@@ -127,18 +132,36 @@ void LevelRun::ValidateAnswer() {
     if (cell == AnswerGrid::kReplayCell) {
         Jouer_rythmes();
     } else if (const auto answer = answerNumberOf(cell, gridKindOf(levelCode()))) {
-        // The answer is compared as text with the question last played.
-        if (QString::number(*answer) == question_) {
-            score_ = addToNumberText(score_, kRightPoints);
-            options_.playVerdictSound(Verdict::Right);
-            feedback_.showRight();
-        } else {
-            score_ = addToNumberText(score_, kWrongPoints);
-            options_.playVerdictSound(Verdict::Wrong);
-            feedback_.showWrong();
-        }
+        judge(*answer);
     }
     feedback_.startCountdown();
+}
+
+void LevelRun::judge(int answer) {
+    // A new answer silences a comparison still going; the question's own rhythm sounds on.
+    if (echo_.cancel()) {
+        context_.sound.StopAll();
+    }
+    // The answer is compared as text with the question last played.
+    if (QString::number(answer) == question_) {
+        score_ = addToNumberText(score_, kRightPoints);
+        options_.playVerdictSound(Verdict::Right);
+        feedback_.showRight();
+        return;
+    }
+    score_ = addToNumberText(score_, kWrongPoints);
+    options_.playVerdictSound(Verdict::Wrong);
+    feedback_.showWrong();
+    const qint64 chosen = leadingNumber(nb_[static_cast<std::size_t>(answer - 1)]);
+    if (options_.echoChoice() && catalogue::isRhythm(static_cast<int>(chosen))) {
+        echo_.start(context_.sound, catalogue::motifOf(static_cast<int>(chosen)));
+    }
+}
+
+void LevelRun::Timer_echo() {
+    if (echo_.Timer_echo()) {
+        Jouer_rythmes();
+    }
 }
 
 void LevelRun::Timer1_Timer() {
@@ -164,7 +187,7 @@ void LevelRun::endLevel() {
     // Nothing of the run is reset: its score, time, cursor and labels stay on view.
     clock_.stop();
     feedback_.stop();
-    context_.sound.StopAll();
+    stopSound();
     const LevelVerdict verdict =
         decideVerdict(levelCode(), score_, context_.menuLevels, context_.players);
     if (verdict.stored && !verdict.stored->ok()) {
@@ -179,19 +202,19 @@ void LevelRun::Label_arret_Click() {
     score_ = QStringLiteral("0");
     clock_.stop();
     feedback_.stop();
-    context_.sound.StopAll();
+    stopSound();
 }
 
 void LevelRun::Image_retour_Click() {
     feedback_.stop();
     clock_.stop();
-    context_.sound.StopAll();
+    stopSound();
 }
 
 void LevelRun::Label_option_Click() {
     options_.ApplyStoredInstrument();
     options_.reloadVolumeAndTempo();
-    context_.sound.StopAll();
+    stopSound();
     panelOpen_ = true;
     // A started run has used some of its time: its clock pauses while the panel is open.
     if (leadingNumber(clock_.remaining()) < leadingNumber(options_.duration().text)) {

@@ -3,6 +3,7 @@
 
 #include "catalogue/LevelStart.h"
 #include "play/level/AnswerGrid.h"
+#include "play/level/ChoiceEcho.h"
 #include "play/level/FeedbackCycle.h"
 #include "play/level/LevelClock.h"
 #include "play/level/LevelContext.h"
@@ -49,7 +50,8 @@ public:
     void MoveCursorUp() { moveCursor(CursorMove::Up); }
     void MoveCursorDown() { moveCursor(CursorMove::Down); }
     // Judges the cell under the cursor, or replays on the centre cell; ignored while a wrong
-    // answer is shown.
+    // answer is shown. With "hear my choice", a wrong answer plays the chosen rhythm, then
+    // echo() waits for the asked one.
     void ValidateAnswer();
     // A click or a touch on `cell` (1 <= cell <= 9): the cursor goes there and the cell is
     // judged as with Space, under the keys' condition. Cells a starter level leaves without a
@@ -58,6 +60,10 @@ public:
 
     // Feedback countdown tick; after a right answer's two seconds the next question plays.
     void Timer1_Timer();
+    // The echo's tick (every ChoiceEcho::kTickMs while echo().running()): once the chosen rhythm
+    // and the pause are over, the asked rhythm plays again. Anything else the run plays or
+    // stops, and every later answer, ends the wait first.
+    void Timer_echo();
     // Clock tick: the mascot swings, a second goes, the shown mascot costs a point, and the
     // level ends when, after those changes, the score is at least 1000 or the time reads 0.
     void Timer2_Timer();
@@ -85,9 +91,13 @@ public:
     const AnswerGrid& grid() const { return grid_; }
     const FeedbackCycle& feedback() const { return feedback_; }
     const LevelClock& clock() const { return clock_; }
+    const ChoiceEcho& echo() const { return echo_; }
 
 private:
     void moveCursor(CursorMove move);
+    // Ends the echo's wait, then cuts everything that sounds.
+    void stopSound();
+    void judge(int answer);
     void endLevel();
 
     LevelContext context_;
@@ -95,6 +105,7 @@ private:
     AnswerGrid grid_;
     FeedbackCycle feedback_;
     LevelClock clock_;
+    ChoiceEcho echo_;
     QString title_;
     QString score_ = QStringLiteral("0");
     QString question_;

@@ -68,6 +68,9 @@ LevelWindow::LevelWindow(RhythmPort& sound, app::PlayerRecordStore& players, Ran
     timer2_.setInterval(1000);
     connect(&timer1_, &QTimer::timeout, this, &LevelWindow::Timer1_Timer);
     connect(&timer2_, &QTimer::timeout, this, &LevelWindow::Timer2_Timer);
+    echoTimer_.setInterval(ChoiceEcho::kTickMs);
+    echoTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&echoTimer_, &QTimer::timeout, this, &LevelWindow::Timer_echo);
 
     run_.Form_Load();
     // The panel lists the bands the load has read, so it comes after the load.
@@ -171,6 +174,10 @@ void LevelWindow::Timer2_Timer() {
     act([this] { run_.Timer2_Timer(); });
 }
 
+void LevelWindow::Timer_echo() {
+    act([this] { run_.Timer_echo(); });
+}
+
 QWidget* LevelWindow::cell(int n) const {
     return cells_[static_cast<std::size_t>(n - 1)];
 }
@@ -218,6 +225,7 @@ void LevelWindow::render() {
     wrong_->setVisible(run_.feedback().wrongShown());
     followTimer(timer1_, run_.feedback().running());
     followTimer(timer2_, run_.clock().running());
+    followTimer(echoTimer_, run_.echo().running());
 }
 
 void LevelWindow::leaveRun() {

@@ -44,10 +44,12 @@ public:
     QLabel* wrongLabel() const { return wrong_; }           // Label_faux
     const QTimer& feedbackTimer() const { return timer1_; } // Timer1
     const QTimer& clockTimer() const { return timer2_; }    // Timer2
+    const QTimer& echoTimer() const { return echoTimer_; }  // "hear my choice"
 
-    // What each timer does every second (tests call them in place of waiting).
+    // What each timer does at each of its ticks (tests call them in place of waiting).
     void Timer1_Timer();
     void Timer2_Timer();
+    void Timer_echo();
 
     // LevelScreenEvents
     void showMessage(LevelMessage message) override;
@@ -84,6 +86,7 @@ private:
     PadSlot* pad_ = nullptr;
     QTimer timer1_;
     QTimer timer2_;
+    QTimer echoTimer_;
     QString theme_;
 };
 

@@ -172,13 +172,18 @@ void OptionPanel::buildDisplayChoices() {
         {u"Label_montrer_compteur", "Option_CO", "Option_CN", &clock_, &LevelOptions::chooseClock},
         {u"Label_montrer_reponses", "Option_RO", "Option_RN", &score_, &LevelOptions::chooseScore},
     };
+    // The games' bonuses, or on the level screen "hear my choice": the games are races, where
+    // two more rhythms after a wrong answer would eat the clock (and player 2's turn).
     if (options_.gameScreen()) {
         rows.push_back({u"Label_bonus", "Option_bonus1", "Option_bonus2", &bonus_,
                         &LevelOptions::chooseBonus});
+    } else {
+        rows.push_back(
+            {u"Label_entendre_choix", "Option_EO", "Option_EN", &echo_, &LevelOptions::chooseEcho});
     }
-    // Three rows, or four more closely on the games screen.
-    const int step = rows.size() > 3 ? 34 : 44;
-    int top = rows.size() > 3 ? 16 : 22;
+    // Four rows of 32 pixels, each a target a finger finds.
+    const int step = 34;
+    int top = 16;
     for (const Row& row : rows) {
         auto* text = add(new QLabel(captions_.text(QStringView(row.caption)), &form_), px(22),
                          px(top), px(210), px(step - 2), 10.5);
@@ -591,6 +596,9 @@ void OptionPanel::refresh() {
     }
     if (bonus_[0]) {
         bonus_[options_.bonusChoice() ? 0 : 1]->setChecked(true);
+    }
+    if (echo_[0]) {
+        echo_[options_.echoChoice() ? 0 : 1]->setChecked(true);
     }
     for (int t = 0; t < app::kSoundThemeCount; ++t) {
         const auto theme = static_cast<app::SoundTheme>(t);

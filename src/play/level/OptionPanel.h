@@ -88,6 +88,8 @@ public:
     QRadioButton* clockNo() const { return clock_[1]; }          // Option_CN
     QRadioButton* scoreNo() const { return score_[1]; }          // Option_RN
     QRadioButton* bonusNo() const { return bonus_[1]; }          // Option_bonus2 (games)
+    QRadioButton* echoYes() const { return echo_[0]; }           // Option_EO (levels)
+    QRadioButton* echoNo() const { return echo_[1]; }            // Option_EN (levels)
     ui::ClickLabel* themePicture(app::SoundTheme theme) const {
         return themes_[static_cast<std::size_t>(theme)];
     }
@@ -140,6 +142,7 @@ private:
     std::array<QRadioButton*, 2> clock_{};
     std::array<QRadioButton*, 2> score_{};
     std::array<QRadioButton*, 2> bonus_{};
+    std::array<QRadioButton*, 2> echo_{};
     std::array<PadControls, 2> pads_{};
     std::array<QCheckBox*, 2 * app::kSoundThemeCount> soundBoxes2_{};
     ui::ClickLabel* pageSwitch_ = nullptr;

@@ -27,6 +27,8 @@ public:
     bool PlayBeatSample(int k) override {
         return record("PlayBeatSample", QString::number(k), true);
     }
+    // Every rhythm lasts rhythmMilliseconds, whatever its tempo.
+    std::optional<int> RhythmMilliseconds(int) const override { return rhythmMilliseconds; }
     bool SetTempo(qint16 t) override { return record("SetTempo", QString::number(t), !failTempo); }
     bool ChangeVolume(int v) override {
         return record("ChangeVolume", QString::number(v), !failVolume);
@@ -47,6 +49,7 @@ public:
     bool failBands = false;
     bool failTempo = false;
     bool failVolume = false;
+    std::optional<int> rhythmMilliseconds = 2400;
 
 private:
     bool record(const char* operation, const QString& argument, bool result);
