@@ -10,6 +10,7 @@
 #include "play/games/ScoreWindows.h"
 #include "play/level/LevelPictures.h"
 #include "play/level/OptionPanel.h"
+#include "support/Touch.h"
 #include "ui/ClickLabel.h"
 
 #include <QApplication>
@@ -248,6 +249,47 @@ TEST_F(GameWindowTest, aClickOnACellIsPlayerOnesAnswerAndIsIgnoredWhileTheRightA
     }
 }
 
+TEST_F(GameWindowTest, aTouchSequenceStartsAGameAndAnswersAsPlayerOne) {
+    using pulsadrome::testing::tap;
+    // A player who chose "hear my choice" in the levels: the games leave the choice alone.
+    flow->players().current().ecouteChoix = QStringLiteral("1");
+    tap(menuLabel("Label15a"));
+    GameWindow* game = flow->game();
+    ASSERT_NE(game, nullptr);
+    ASSERT_TRUE(game->isVisible());
+    tap(game->playLabel());
+    ASSERT_TRUE(game->run().clockRunning());
+
+    int rightCell = 0;
+    int wrongCell = 0;
+    for (int cell = 1; cell <= kGameCellCount; ++cell) {
+        (game->run().questions().isRight(cell) ? rightCell : wrongCell) = cell;
+    }
+    ASSERT_NE(rightCell, 0);
+    ASSERT_NE(wrongCell, 0);
+    const qsizetype played = sound->argsOf("PlayRhythm").size();
+    tap(game->cell(wrongCell));
+    EXPECT_EQ(game->run().cursor().cell(), wrongCell);
+    EXPECT_TRUE(game->run().wrongShown());
+    EXPECT_EQ(game->run().score(), -100);
+    EXPECT_EQ(sound->argsOf("PlayRhythm").size(), played);
+    feedbackOver(game);
+    const qint64 bonus = game->run().bonus().points();
+    tap(game->cell(rightCell));
+    EXPECT_EQ(game->run().cursor().cell(), rightCell);
+    EXPECT_TRUE(game->rightLabel()->isVisible());
+    EXPECT_EQ(game->run().score(), bonus);
+    EXPECT_EQ(game->run().cursorB().cell(), kListenCell);
+
+    tap(game->optionLabel());
+    ASSERT_TRUE(game->optionPanel()->isVisible());
+    tap(game->optionPanel()->closeLabel());
+    EXPECT_FALSE(game->optionPanel()->isVisible());
+    EXPECT_EQ(flow->players().read(*flow->players().currentId())->ecouteChoix, QStringLiteral("1"));
+    tap(game->backLabel());
+    EXPECT_TRUE(flow->menu()->isVisible());
+}
+
 TEST_F(GameWindowTest, aDamagedTableIsReportedAndKeptAside) {
     const QString file = QDir(dir.path()).filePath(QStringLiteral("Score2.kdt"));
     {
@@ -336,6 +378,8 @@ TEST_F(GameWindowTest, theOptionsPanelPausesTheGameAndStoresTheBonusAndPlayerTwo
     // The games screen asks about bonuses; its length is the screen's own box.
     ASSERT_NE(panel->bonusNo(), nullptr);
     EXPECT_TRUE(panel->bonusNo()->isVisible());
+    // "Hear my choice" is the levels' alone.
+    EXPECT_EQ(panel->echoYes(), nullptr);
     EXPECT_EQ(panel->durationField().box, nullptr);
     QTest::mouseClick(panel->bonusNo(), Qt::LeftButton);
 

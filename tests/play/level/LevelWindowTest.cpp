@@ -6,9 +6,11 @@
 
 #include "app/ProgramFlow.h"
 #include "catalogue/Levels.h"
+#include "catalogue/Series.h"
 #include "play/level/LevelWindow.h"
 #include "play/level/OptionPanel.h"
 #include "play/level/ResultWindow.h"
+#include "support/Touch.h"
 #include "ui/ClickLabel.h"
 
 #include <QApplication>
@@ -17,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointingDevice>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -33,10 +34,11 @@ using namespace pulsadrome::play;
 
 namespace {
 
-// Reads the text of the next modal window (result window or message box) and closes it.
+// Reads the text of the next modal window (result window or message box) and closes it, the
+// result window with a click or, when told so, with a tap.
 class ModalReader {
 public:
-    ModalReader() {
+    explicit ModalReader(bool byTouch = false) : byTouch_(byTouch) {
         QTimer::singleShot(0, [this] { read(); });
     }
     const QString& text() const { return text_; }
@@ -46,7 +48,11 @@ private:
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (auto* result = qobject_cast<ResultWindow*>(window); result && result->isVisible()) {
                 text_ = result->message()->text();
-                QTest::mouseClick(result->closeLabel(), Qt::LeftButton);
+                if (byTouch_) {
+                    pulsadrome::testing::tap(result->closeLabel());
+                } else {
+                    QTest::mouseClick(result->closeLabel(), Qt::LeftButton);
+                }
                 return;
             }
             if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
@@ -57,6 +63,7 @@ private:
         }
         QTimer::singleShot(10, [this] { read(); });
     }
+    bool byTouch_;
     QString text_;
 };
 
@@ -153,30 +160,22 @@ protected:
         QTest::mouseClick(level->cell(cell), Qt::LeftButton);
     }
 
-    void touch(LevelWindow* level, int cell) {
-        if (!touchScreen) {
-            touchScreen = QTest::createTouchDevice();
-        }
-        const QPoint at = level->cell(cell)->geometry().center();
-        QTest::touchEvent(level, touchScreen).press(0, at, level);
-        QTest::touchEvent(level, touchScreen).release(0, at, level);
-    }
+    static void touch(LevelWindow* level, int cell) { pulsadrome::testing::tap(level->cell(cell)); }
 
     // Twelve right answers, each followed by its two seconds of feedback, then the clock tick
-    // that gives the verdict; the verdict's text.
-    QString winWith(LevelWindow* level, const std::function<void(int)>& answer) {
+    // that gives the verdict; the verdict's text, its window closed by a click or a tap.
+    QString winWith(LevelWindow* level, const std::function<void(int)>& answer,
+                    bool byTouch = false) {
         for (int i = 0; i < 12; ++i) {
             answer(rightCell(level));
             EXPECT_TRUE(level->rightLabel()->isVisible()) << "answer " << i;
             level->Timer1_Timer();
             level->Timer1_Timer();
         }
-        ModalReader verdict;
+        ModalReader verdict(byTouch);
         level->Timer2_Timer();
         return verdict.text();
     }
-
-    QPointingDevice* touchScreen = nullptr;
 
     // The cell of answer 6, 7 or 8: the bottom row.
     static int cellOfAnswer(int answer) { return answer + 1; }
@@ -319,17 +318,106 @@ TEST_F(LevelWindowTest, aChildPlaysALevelToItsVerdictWithTheMouseAlone) {
 }
 
 TEST_F(LevelWindowTest, aChildPlaysALevelToItsVerdictWithTouchAlone) {
-    LevelWindow* level = openLevel("Label_1a");
+    using pulsadrome::testing::tap;
+    tap(menuLabel("Label_1a"));
+    LevelWindow* level = flow->level();
     ASSERT_NE(level, nullptr);
-    QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+    ASSERT_TRUE(level->isVisible());
+    tap(level->playLabel());
+    ASSERT_TRUE(level->clockTimer().isActive());
     const int asked = rightCell(level);
     touch(level, asked == 9 ? 8 : 9);
     EXPECT_EQ(level->run().grid().cursor(), asked == 9 ? 8 : 9);
     EXPECT_TRUE(level->wrongLabel()->isVisible());
     level->Timer1_Timer();
     level->Timer1_Timer();
-    EXPECT_EQ(winWith(level, [&](int cell) { touch(level, cell); }),
+    EXPECT_EQ(winWith(
+                  level, [&](int cell) { touch(level, cell); }, true),
               flow->captions().text(u"Label_resultat2"));
+    tap(level->backLabel());
+    EXPECT_FALSE(level->isVisible());
+    EXPECT_TRUE(flow->menu()->isVisible());
+    EXPECT_TRUE(menuLabel("Label_1b")->isEnabled());
+}
+
+TEST_F(LevelWindowTest, aClickOnEachCellOfAFullGridOfEightPicturesAnswersThatCell) {
+    LevelWindow* level = openLevel("Niveau01T");
+    ASSERT_NE(level, nullptr);
+    QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+    int score = 0;
+    for (const int cell : {1, 2, 3, 4, 6, 7, 8, 9}) {
+        ASSERT_TRUE(level->cell(cell)->isVisible()) << "cell " << cell;
+        const bool right = cell == rightCell(level);
+        const qsizetype played = sound->argsOf("PlayRhythm").size();
+        click(level, cell);
+        EXPECT_EQ(level->run().grid().cursor(), cell);
+        EXPECT_EQ(level->rightLabel()->isVisible(), right) << "cell " << cell;
+        EXPECT_EQ(level->wrongLabel()->isVisible(), !right) << "cell " << cell;
+        score += right ? 100 : -100;
+        EXPECT_EQ(level->run().score(), QString::number(score)) << "cell " << cell;
+        level->Timer1_Timer();
+        level->Timer1_Timer();
+        // After a right answer the next rhythm plays; after a wrong one the question stays.
+        EXPECT_EQ(sound->argsOf("PlayRhythm").size(), played + (right ? 1 : 0)) << "cell " << cell;
+    }
+}
+
+TEST_F(LevelWindowTest, hearMyChoiceIsOffForANewPlayerAndOnceChosenPlaysTheChosenThenTheAsked) {
+    LevelWindow* level = openLevel("Niveau01T");
+    ASSERT_NE(level, nullptr);
+    OptionPanel* panel = level->optionPanel();
+    const app::RowId id = *flow->players().currentId();
+    EXPECT_EQ(flow->players().read(id)->ecouteChoix, QStringLiteral("0"));
+    QTest::mouseClick(level->optionLabel(), Qt::LeftButton);
+    EXPECT_TRUE(panel->echoNo()->isChecked());
+    EXPECT_TRUE(panel->echoYes()->isVisible());
+    QTest::mouseClick(panel->closeLabel(), Qt::LeftButton);
+
+    // Off: a wrong answer plays no rhythm.
+    QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+    const auto motifOfCell = [&](int cell) {
+        const int answer = *answerNumberOf(cell, gridKindOf(level->run().levelCode()));
+        return QString::number(catalogue::motifOf(
+            level->run().rhythms()[static_cast<std::size_t>(answer - 1)].toInt()));
+    };
+    const auto wrongCell = [&] { return rightCell(level) == 1 ? 2 : 1; };
+    qsizetype mark = sound->calls.size();
+    click(level, wrongCell());
+    EXPECT_TRUE(level->wrongLabel()->isVisible());
+    EXPECT_TRUE(sound->calls.mid(mark).filter(QStringLiteral("PlayRhythm")).isEmpty());
+    EXPECT_FALSE(level->echoTimer().isActive());
+    level->Timer1_Timer();
+    level->Timer1_Timer();
+
+    // Chosen on the panel, it is stored at the close.
+    QTest::mouseClick(level->optionLabel(), Qt::LeftButton);
+    QTest::mouseClick(panel->echoYes(), Qt::LeftButton);
+    QTest::mouseClick(panel->closeLabel(), Qt::LeftButton);
+    EXPECT_EQ(flow->players().read(id)->ecouteChoix, QStringLiteral("1"));
+
+    const QString asked = motifOfCell(rightCell(level));
+    const int chosen = wrongCell();
+    const QString clockBefore = level->run().clock().remaining();
+    mark = sound->calls.size();
+    click(level, chosen);
+    EXPECT_THAT(sound->calls.mid(mark),
+                ::testing::ElementsAre(QStringLiteral("PlayFeedback prof_faux"),
+                                       QStringLiteral("PlayRhythm ") + motifOfCell(chosen)));
+    ASSERT_TRUE(level->echoTimer().isActive());
+    EXPECT_EQ(level->echoTimer().interval(), ChoiceEcho::kTickMs);
+    EXPECT_TRUE(level->clockTimer().isActive());
+    mark = sound->calls.size();
+    int ticks = 0;
+    while (level->echoTimer().isActive() && ticks < 1000) {
+        level->Timer_echo();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, (2400 + ChoiceEcho::kPauseMs) / ChoiceEcho::kTickMs);
+    EXPECT_THAT(
+        sound->calls.mid(mark),
+        ::testing::ElementsAre(QStringLiteral("StopAll"), QStringLiteral("PlayRhythm ") + asked));
+    EXPECT_EQ(level->run().clock().remaining(), clockBefore);
+    EXPECT_EQ(level->run().score(), QStringLiteral("-200"));
 }
 
 TEST_F(LevelWindowTest, timeRunningOutFailsTheLevelAndOpensNothing) {
