@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace pulsadrome::sound {
 
@@ -100,6 +101,9 @@ const Style& defaultStyle() {
 
 StyleSource loadStyle(const QString& currentFolder) {
     StyleSource source{defaultStyle(), {}, {}};
+    // A file that is found but cannot be used does not stop the search: the next name is tried,
+    // then the program's own style.
+    QStringList problems;
     for (const QString& candidate : {currentFolder + QStringLiteral("/rythme.sty"),
                                      currentFolder + QStringLiteral("rythme.sty")}) {
         const QFileInfo info(candidate);
@@ -108,21 +112,24 @@ StyleSource loadStyle(const QString& currentFolder) {
         }
         QFile file(candidate);
         if (!file.open(QIODevice::ReadOnly) || info.size() > kMaxStyleFileSize) {
-            source.warning = QStringLiteral("The music style %1 cannot be read; the program's own "
-                                            "style is used.")
-                                 .arg(candidate);
-            return source;
+            problems << QStringLiteral("The music style %1 cannot be read.").arg(candidate);
+            continue;
         }
         const auto parsed = parseStyle(QString::fromUtf8(file.readAll()));
         if (!parsed.style) {
-            source.warning = QStringLiteral("The music style %1 is damaged (%2); the program's own "
-                                            "style is used.")
-                                 .arg(candidate, parsed.error);
-            return source;
+            problems << QStringLiteral("The music style %1 is damaged (%2).")
+                            .arg(candidate, parsed.error);
+            continue;
         }
         source.style = *parsed.style;
         source.file = candidate;
-        return source;
+        break;
+    }
+    if (!problems.isEmpty()) {
+        problems << (source.file.isEmpty()
+                         ? QStringLiteral("The program's own style is used.")
+                         : QStringLiteral("The music style %1 is used.").arg(source.file));
+        source.warning = problems.join(QLatin1Char(' '));
     }
     return source;
 }

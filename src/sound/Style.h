@@ -51,11 +51,12 @@ QString styleText(const Style& style);
 const Style& defaultStyle();
 
 // Where the style comes from: a "rythme.sty" in the current folder overrides the program's own.
-// The folder text is tried followed by "/rythme.sty", then followed directly by "rythme.sty".
+// The folder text is tried followed by "/rythme.sty", then followed directly by "rythme.sty"; a
+// file that cannot be read or is damaged is passed over for the next, then for the program's own.
 struct StyleSource {
     Style style;
     QString file;    // the file read, or empty for the program's own style
-    QString warning; // why a file that was found was not used
+    QString warning; // why a file that was found was not used, and what was used instead
 };
 StyleSource loadStyle(const QString& currentFolder);
 

@@ -192,6 +192,43 @@ TEST_F(EngineTest, theStyleIsFoundUnderEitherNameAndADamagedOneIsReported) {
     EXPECT_EQ(fallback.motifCount(), 561); // the program's own style
 }
 
+TEST_F(EngineTest, aDamagedStyleUnderTheFirstNameStillLetsTheSecondNameLoad) {
+    QTemporaryDir parent;
+    const QString folder = parent.filePath(QStringLiteral("class"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile damaged(folder + QStringLiteral("/rythme.sty"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("band A percussion 76 76\nmotif a 4/4 4 4 4\n");
+    damaged.close();
+    QFile glued(folder + QStringLiteral("rythme.sty"));
+    ASSERT_TRUE(glued.open(QIODevice::WriteOnly));
+    glued.write("band Solo melodic 0 60\nmotif a 4/4 1\n");
+    glued.close();
+
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(folder, false));
+    EXPECT_EQ(engine.styleFile(), glued.fileName());
+    EXPECT_THAT(engine.FillBandList(), ElementsAre("Solo"));
+    EXPECT_EQ(engine.motifCount(), 1);
+    // The damaged file is still reported, and the warning names the file that was used.
+    EXPECT_THAT(engine.styleWarning().toStdString(), ::testing::HasSubstr("line 2"));
+    EXPECT_THAT(engine.styleWarning().toStdString(),
+                ::testing::HasSubstr(glued.fileName().toStdString()));
+
+    // Both damaged: the program's own style, and both files named.
+    ASSERT_TRUE(glued.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    glued.write("tuba\n");
+    glued.close();
+    RhythmEngine fallback(platform, captions);
+    ASSERT_TRUE(fallback.Initialise(folder, false));
+    EXPECT_TRUE(fallback.styleFile().isEmpty());
+    EXPECT_EQ(fallback.motifCount(), 561);
+    EXPECT_THAT(fallback.styleWarning().toStdString(),
+                ::testing::HasSubstr(damaged.fileName().toStdString()));
+    EXPECT_THAT(fallback.styleWarning().toStdString(),
+                ::testing::HasSubstr(glued.fileName().toStdString()));
+}
+
 TEST_F(EngineTest, tempoIsSentAsGivenFromTheCurrentMusicTime) {
     StyleFolder folder(QStringList{"band A percussion 76 76"} + motifs(1));
     RhythmEngine engine(platform, captions);
