@@ -170,6 +170,7 @@ void ProgramFlow::closeMenu() {
     delete listen_;
     listenSound_.reset();
     delete game_;
+    gameSound_.reset();
     delete level_;
     levelSound_.reset();
     delete menu_;
@@ -214,13 +215,13 @@ void ProgramFlow::openListening() {
     listen_->show();
 }
 
-bool ProgramFlow::openSound() {
-    if (levelSound_) {
+bool ProgramFlow::openSound(std::unique_ptr<play::RhythmPort>& sound) {
+    if (sound) {
         return true;
     }
     QString why;
-    levelSound_ = makeSound_ ? makeSound_(captions_, &why) : nullptr;
-    if (!levelSound_) {
+    sound = makeSound_ ? makeSound_(captions_, &why) : nullptr;
+    if (!sound) {
         // Without sound nothing can be played: say so, then the program ends.
         qWarning().noquote() << "The play screens cannot sound:" << why;
         QMessageBox::critical(menu_, QStringLiteral("Pulsadrome"),
@@ -244,7 +245,7 @@ bool ProgramFlow::openLevelScreen() {
     if (level_) {
         return true;
     }
-    if (!openSound()) {
+    if (!openSound(levelSound_)) {
         return false;
     }
     level_ = new play::LevelWindow(*levelSound_, *store_, random_, menuModel_->holders,
@@ -276,10 +277,10 @@ bool ProgramFlow::openGameScreen() {
     if (game_) {
         return true;
     }
-    if (!openSound()) {
+    if (!openSound(gameSound_)) {
         return false;
     }
-    game_ = new play::GameWindow(*levelSound_, *store_, random_, menuModel_->holders,
+    game_ = new play::GameWindow(*gameSound_, *store_, random_, menuModel_->holders,
                                  dataDirectory_, captions_, *clock_);
     game_->attachPads(gamepads(), gamepadsError_);
     connect(game_, &play::GameWindow::left, this, &ProgramFlow::leaveLevel);

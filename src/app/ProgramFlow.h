@@ -28,7 +28,9 @@ namespace pulsadrome::app {
 // The program's windows and the ways between them: the screen-size check, the player choice
 // and new-player form, then the backdrop and the menu; back to the player choice, or the end.
 // It owns the caption table and the player database for the whole run. The level screen is made
-// the first time the menu starts a level and stays, hidden between levels, until the menu goes.
+// the first time the menu starts a level and stays, hidden between levels, until the menu goes;
+// the games screen likewise. Each sounding screen has a sound of its own, made with it and gone
+// with it, so that nothing one screen sets (volume, tempo, feedback level) reaches another.
 class ProgramFlow : public QObject {
     Q_OBJECT
 public:
@@ -92,8 +94,9 @@ private:
     void openHelp();
     void openWebSite();
     void openInstructions();
-    // The sound both play screens share, made once; false when there is none (said and ended).
-    bool openSound();
+    // A play screen's own sound, into `sound`; false when there is none (said, and the program
+    // ends).
+    bool openSound(std::unique_ptr<play::RhythmPort>& sound);
     bool openLevelScreen();
     bool openGameScreen();
     void leaveLevel();
@@ -115,8 +118,9 @@ private:
     std::unique_ptr<input::GamepadHub> gamepads_;
     QString gamepadsError_;
     bool gamepadsTried_ = false;
-    std::unique_ptr<play::RhythmPort> levelSound_; // the play screens', while they exist
+    std::unique_ptr<play::RhythmPort> levelSound_; // the level screen's, while it exists
     QPointer<play::LevelWindow> level_;
+    std::unique_ptr<play::RhythmPort> gameSound_; // the games screen's, while it exists
     QPointer<play::GameWindow> game_;
     std::unique_ptr<play::RhythmPort> listenSound_; // the listening screen's, while it exists
     QPointer<listening::ListeningWindow> listen_;

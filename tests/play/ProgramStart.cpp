@@ -31,6 +31,7 @@ void ProgramAtMenuTest::SetUp() {
     flow = startAtMenu(*data, [this](const i18n::CaptionTable&, QString*) {
         auto recording = std::make_unique<RecordingRhythm>();
         sound = recording.get();
+        made.push_back(sound);
         return std::unique_ptr<RhythmPort>(std::move(recording));
     });
     ASSERT_NE(flow, nullptr);

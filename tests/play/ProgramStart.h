@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace pulsadrome::play::testing {
 
@@ -36,7 +37,8 @@ protected:
     QTemporaryDir dir;
     std::optional<app::DataDirectory> data;
     std::unique_ptr<app::ProgramFlow> flow;
-    RecordingRhythm* sound = nullptr;
+    RecordingRhythm* sound = nullptr;   // the sound made last
+    std::vector<RecordingRhythm*> made; // every sound made, in order, while its screen lives
 };
 
 } // namespace pulsadrome::play::testing

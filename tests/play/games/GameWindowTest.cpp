@@ -414,6 +414,44 @@ TEST_F(GameWindowTest, theOptionsPanelPausesTheGameAndStoresTheBonusAndPlayerTwo
     EXPECT_FALSE(trainRight->isVisible());
 }
 
+TEST_F(GameWindowTest, theLevelAndGamesScreensEachHaveASoundOfTheirOwn) {
+    QTest::mouseClick(menuLabel("Label_1a"), Qt::LeftButton);
+    ASSERT_NE(flow->level(), nullptr);
+    ASSERT_EQ(made.size(), 1u);
+    play::testing::RecordingRhythm* levelSound = made.back();
+    QTest::mouseClick(flow->level()->backLabel(), Qt::LeftButton);
+
+    QTest::mouseClick(menuLabel("Label15a"), Qt::LeftButton);
+    GameWindow* game = flow->game();
+    ASSERT_NE(game, nullptr);
+    ASSERT_EQ(made.size(), 2u);
+    play::testing::RecordingRhythm* gameSound = made.back();
+    ASSERT_NE(gameSound, levelSound);
+    levelSound->calls.clear();
+    gameSound->calls.clear();
+
+    // A volume and a verdict of the game go to the game's sound only.
+    QTest::mouseClick(game->optionLabel(), Qt::LeftButton);
+    QTest::mouseClick(game->optionPanel()->volumeField().down, Qt::LeftButton);
+    QTest::mouseClick(game->optionPanel()->closeLabel(), Qt::LeftButton);
+    QTest::mouseClick(game->playLabel(), Qt::LeftButton);
+    const int asked = game->run().questions().question();
+    confirmCell(game, kFirst, asked == 1 ? 2 : 1);
+    EXPECT_THAT(gameSound->argsOf("ChangeVolume"), ::testing::Contains("99"));
+    EXPECT_FALSE(gameSound->argsOf("PlayFeedback").isEmpty());
+    EXPECT_TRUE(levelSound->calls.isEmpty()) << levelSound->calls.join(", ").toStdString();
+
+    // Back on the level screen, its own sound plays; the game's hears nothing of it.
+    QTest::mouseClick(game->backLabel(), Qt::LeftButton);
+    gameSound->calls.clear();
+    QTest::mouseClick(menuLabel("Label_1a"), Qt::LeftButton);
+    QTest::mouseClick(flow->level()->playLabel(), Qt::LeftButton);
+    EXPECT_FALSE(levelSound->argsOf("PlayRhythm").isEmpty());
+    EXPECT_TRUE(levelSound->argsOf("ChangeVolume").isEmpty());
+    EXPECT_TRUE(gameSound->calls.isEmpty()) << gameSound->calls.join(", ").toStdString();
+    EXPECT_EQ(made.size(), 2u);
+}
+
 } // namespace
 
 namespace {
