@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The listening screen's surroundings in memory: an engine that records what it is asked and can
-// be made silent (no sound system: every operation refused, no band), and a player's record.
+// be made silent (no sound system: every operation refused, no band), and a player's record. Like
+// the real engine, it starts at a tempo of 120 whatever the screen's boxes show.
 #pragma once
 
 #include "app/PlayerStore.h"
@@ -21,7 +22,12 @@ public:
     bool StopAll() override { return record("StopAll"); }
     bool PlayRhythm(int k) override { return record("PlayRhythm " + QString::number(k)); }
     bool PlayBandPreview() override { return record("PlayBandPreview"); }
-    bool SetTempo(qint16 t) override { return record("SetTempo " + QString::number(t)); }
+    bool SetTempo(qint16 t) override {
+        if (!silent) {
+            tempo = t;
+        }
+        return record("SetTempo " + QString::number(t));
+    }
     bool ChangeVolume(int v) override { return record("ChangeVolume " + QString::number(v)); }
     bool SetVolumeFromEdit(int v) override {
         return record("SetVolumeFromEdit " + QString::number(v));
@@ -42,6 +48,7 @@ public:
     }
 
     QStringList calls; // "PlayRhythm 545", "SetTempo 152" ... in order
+    int tempo = 120;   // what the engine plays at: a performance's own start until told
     bool silent = false;
 
 private:

@@ -72,15 +72,17 @@ TEST_F(ListeningSessionTest, LoadAppliesStoredSettingsAndStartsAtGroupOne) {
     EXPECT_EQ(session.bandPosition(), 2);
     EXPECT_FALSE(session.soundUnavailable());
 
-    // Settings equal to the arrows' starting values are still sent, since the engine starts
-    // at its own tempo of 120; the boxes keep the stored texts.
+    // Settings equal to the arrows' starting values are still sent: the engine starts at its
+    // own tempo of 120 and must play at the 100 the box shows. The boxes keep the stored texts.
     RecordingRhythm other;
+    ASSERT_EQ(other.tempo, 120);
     MemoryPlayers same;
     same.record.volume = "050";
     same.record.tempo = "100";
     same.record.instruments = "9";
     ListeningSession again(other, same);
     again.load();
+    EXPECT_EQ(other.tempo, 100);
     EXPECT_EQ(other.calls, QStringList({"ChangeVolume 50", "SetTempo 100"}));
     EXPECT_EQ(again.volume().text, "050");
     EXPECT_EQ(again.volume().value, 50);

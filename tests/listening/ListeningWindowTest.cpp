@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ListeningBench.h"
+#include "sound/OfflineRender.h"
+
+#include "catalogue/RhythmCatalogue.h"
 
 #include "i18n/CaptionTable.h"
 #include "listening/ListeningWindow.h"
 #include "listening/SilentRhythm.h"
+#include "sound/RhythmEngine.h"
 #include "ui/ClickLabel.h"
 
 #include <QElapsedTimer>
@@ -182,6 +186,36 @@ TEST_F(ListeningWindowTest, WithoutSoundThePicturesStayAndTheChildIsTold) {
     click("Image1");
     click("Image_cacher_options");
     EXPECT_EQ(players.stored.size(), 2u);
+}
+
+// The real window on the real engine, heard offline: a new player's first picture plays at the
+// tempo its box shows, although every performance starts at 120.
+TEST(ListeningWindowSound, aNewPlayersGroupOnePlaysAtTheTempoItsBoxShows) {
+    auto service = sound::testing::offlineService();
+    ASSERT_TRUE(service->waitUntilReady(10000)) << service->problem().toStdString();
+    i18n::CaptionTable captions;
+    sound::RhythmEngine engine(*service, captions);
+    ASSERT_TRUE(engine.Initialise(QStringLiteral("/nonexistent"), false));
+    MemoryPlayers players; // a new player's record
+    ListeningWindow window(captions, engine, players, QStringLiteral("espace"));
+    auto* box = window.findChild<QLineEdit*>(QStringLiteral("EDIT_Tempo"));
+    ASSERT_NE(box, nullptr);
+    const int shown = box->text().toInt();
+    ASSERT_EQ(shown, 100);
+    sound::testing::renderSeconds(*service, 0.5); // the band chosen at load sounds first
+    QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Image1")), Qt::LeftButton);
+
+    // Rhythm 1: crotchets in 4/4 after a bar of count-in, a sound on every beat.
+    const auto& rhythm = catalogue::rhythmCatalogue().find(1)->rhythm;
+    const int beats = (rhythm.barTicks() + rhythm.totalTicks()) / rhythm.meter.beatTicks();
+    const double beat = 60.0 / shown;
+    const auto heard =
+        sound::testing::detectOnsets(sound::testing::renderSeconds(*service, beats * beat + 0.3));
+    ASSERT_EQ(heard.size(), static_cast<std::size_t>(beats));
+    for (int i = 1; i < beats; ++i) {
+        EXPECT_NEAR(heard[static_cast<std::size_t>(i)] - heard[0], i * beat, 0.003)
+            << "beat " << i + 1;
+    }
 }
 
 } // namespace
