@@ -17,12 +17,33 @@ double ticksPerFrame(double tempo) {
 
 } // namespace
 
+void MusicService::countFault(std::atomic<int>& counter) {
+    counter.fetch_add(1, std::memory_order_relaxed);
+}
+
 void MusicService::stopSlot(int slot, fluid_synth_t* synth) {
     auto& s = rhythm_[static_cast<std::size_t>(slot)];
     s.activeCount = 0;
     if (synth) {
-        fluid_synth_all_notes_off(synth, melodicChannel(slot));
-        fluid_synth_all_notes_off(synth, drumChannel(slot));
+        for (const int channel : {melodicChannel(slot), drumChannel(slot)}) {
+            if (options_.synthCalls.allNotesOff(synth, channel) != FLUID_OK) {
+                countFault(notesOffFaults_);
+            }
+        }
+    }
+}
+
+void MusicService::ensureProgram(int slot, fluid_synth_t* synth) {
+    auto& s = rhythm_[static_cast<std::size_t>(slot)];
+    if (!synth || s.percussion || s.programOnChannel == s.gm) {
+        return;
+    }
+    if (options_.synthCalls.programChange(synth, melodicChannel(slot), s.gm) == FLUID_OK) {
+        s.programOnChannel = s.gm;
+    } else {
+        // The channel keeps whatever it had: the change is tried again at the next block.
+        s.programOnChannel = -1;
+        countFault(programFaults_);
     }
 }
 
@@ -45,24 +66,30 @@ void MusicService::applyCommand(const Command& command, fluid_synth_t* synth) {
         rhythm_[static_cast<std::size_t>(slot)].tempo = std::clamp(command.value, 1.0, 1000.0);
         break;
     case Command::Type::Volume:
-        rhythm_[static_cast<std::size_t>(slot)].gain = gainForLevel(command.a);
+        rhythm_[static_cast<std::size_t>(slot)].gain = rhythmGainForLevel(command.a);
         break;
     case Command::Type::Band: {
         auto& s = rhythm_[static_cast<std::size_t>(slot)];
-        if (synth) {
-            fluid_synth_all_notes_off(synth, melodicChannel(slot));
+        if (synth && options_.synthCalls.allNotesOff(synth, melodicChannel(slot)) != FLUID_OK) {
+            countFault(notesOffFaults_);
         }
         s.percussion = command.a != 0;
         s.gm = command.b;
         s.pitch = command.c;
+        ensureProgram(slot, synth);
         break;
     }
     case Command::Type::Release: {
+        // Everything a performance may have changed goes back to how a new one finds it; the
+        // channel's real program is kept, as it is what the synthesizer has.
         stopSlot(slot, synth);
         auto& s = rhythm_[static_cast<std::size_t>(slot)];
         s.ticks = 0;
-        s.tempo = 120;
-        s.gain = gainForLevel(0);
+        s.tempo = RhythmSlot::kStartTempo;
+        s.gain = rhythmGainForLevel(0);
+        s.percussion = true;
+        s.gm = RhythmSlot::kStartKey;
+        s.pitch = RhythmSlot::kStartKey;
         s.publishedTicks.store(0, std::memory_order_relaxed);
         break;
     }
@@ -73,31 +100,32 @@ void MusicService::applyCommand(const Command& command, fluid_synth_t* synth) {
         break;
     }
     case Command::Type::WaveVolume:
-        feedback_[static_cast<std::size_t>(slot)].gain = gainForLevel(command.a);
+        feedback_[static_cast<std::size_t>(slot)].gain = waveGainForLevel(command.a);
         break;
+    case Command::Type::ReleaseWave: {
+        auto& f = feedback_[static_cast<std::size_t>(slot)];
+        f.wave = nullptr;
+        f.position = 0;
+        f.gain = waveGainForLevel(0);
+        break;
+    }
     }
 }
 
 void MusicService::playNote(int slot, const NoteEvent& event, fluid_synth_t* synth) {
     auto& s = rhythm_[static_cast<std::size_t>(slot)];
-    if (event.voice == NoteEvent::Voice::Click) {
-        if (event.on) {
-            fluid_synth_noteon(synth, drumChannel(slot), event.clickKey, event.velocity);
-        } else {
-            fluid_synth_noteoff(synth, drumChannel(slot), event.clickKey);
-        }
-        return;
-    }
-    const int channel = s.percussion ? drumChannel(slot) : melodicChannel(slot);
-    const int key = s.percussion ? s.gm : s.pitch;
-    if (!s.percussion && s.programOnChannel != s.gm) {
-        fluid_synth_program_change(synth, channel, s.gm);
-        s.programOnChannel = s.gm;
+    const bool click = event.voice == NoteEvent::Voice::Click;
+    const int channel = click || s.percussion ? drumChannel(slot) : melodicChannel(slot);
+    const int key = click ? event.clickKey : s.percussion ? s.gm : s.pitch;
+    if (!click) {
+        ensureProgram(slot, synth);
     }
     if (event.on) {
-        fluid_synth_noteon(synth, channel, key, event.velocity);
-    } else {
-        fluid_synth_noteoff(synth, channel, key);
+        if (options_.synthCalls.noteOn(synth, channel, key, event.velocity) != FLUID_OK) {
+            countFault(noteOnFaults_);
+        }
+    } else if (options_.synthCalls.noteOff(synth, channel, key) != FLUID_OK) {
+        countFault(noteOffFaults_);
     }
 }
 
@@ -126,6 +154,7 @@ void MusicService::fireEvents(int slot, fluid_synth_t* synth) {
 void MusicService::processBlock(float* interleaved, int frames) {
     fluid_synth_t* synth = synth_.load(std::memory_order_acquire);
     for (int slot = 0; slot < kRhythmSlots; ++slot) {
+        ensureProgram(slot, synth); // a change refused before is tried again
         fireEvents(slot, synth);
     }
     std::memset(interleaved, 0, sizeof(float) * 2 * static_cast<std::size_t>(frames));

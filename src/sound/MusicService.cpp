@@ -19,28 +19,39 @@ namespace {
 
 constexpr int kGroups = MusicService::kRhythmSlots;
 
-// The synthesizer's own gain: with it the loudest band at full volume, over its pulse, peaks
-// below full scale.
+// The synthesizer's own gain; the mixer scales each performance from there.
 constexpr double kSynthGain = 1.0;
+// The mixer's gain at the loudest rhythm level: with it the loudest band of the default sound
+// bank (the tubular bells, on the densest bar at tempo 160), over its pulse, peaks near -1 dBFS.
+constexpr double kTopRhythmGain = 1.4;
+constexpr int kSilence = -10000;
 
 } // namespace
 
-float MusicService::gainForLevel(int hundredthsOfDb) {
-    if (hundredthsOfDb <= -10000) {
+float MusicService::rhythmGainForLevel(int hundredthsOfDb) {
+    if (hundredthsOfDb <= kSilence) {
         return 0.0f;
     }
-    // Above 0 the 30 dB the screens may add are squeezed into 6 dB; below 0 levels are as given.
-    const double db = hundredthsOfDb > 0 ? hundredthsOfDb / 100.0 * 0.2 : hundredthsOfDb / 100.0;
-    constexpr double kTopDb = 6.0;
-    return static_cast<float>(std::pow(10.0, (std::min(db, kTopDb) - kTopDb) / 20.0));
+    const double db =
+        (std::min(hundredthsOfDb, kTopRhythmLevel) - kTopRhythmLevel) / 100.0 * kRhythmDbPerLevelDb;
+    return static_cast<float>(kTopRhythmGain * std::pow(10.0, db / 20.0));
+}
+
+float MusicService::waveGainForLevel(int hundredthsOfDb) {
+    if (hundredthsOfDb <= kSilence) {
+        return 0.0f;
+    }
+    constexpr double kWaveDb = -6.0;
+    return static_cast<float>(
+        std::pow(10.0, (std::min(hundredthsOfDb, 0) / 100.0 + kWaveDb) / 20.0));
 }
 
 MusicService::MusicService(Options options) : options_(std::move(options)) {
     for (auto& slot : feedback_) {
-        slot.gain = gainForLevel(0);
+        slot.gain = waveGainForLevel(0);
     }
     for (auto& slot : rhythm_) {
-        slot.gain = gainForLevel(0);
+        slot.gain = rhythmGainForLevel(0);
     }
 }
 
@@ -54,12 +65,10 @@ MusicService::~MusicService() {
     if (loader_.joinable()) {
         loader_.join();
     }
-    if (auto* synth = synth_.exchange(nullptr)) {
-        delete_fluid_synth(synth);
-    }
-    if (settings_) {
-        delete_fluid_settings(settings_);
-    }
+    // The synthesizer goes before its settings.
+    synth_.store(nullptr);
+    ownedSynth_.reset();
+    settings_.reset();
 }
 
 void MusicService::start() {
@@ -110,23 +119,22 @@ void MusicService::start() {
 void MusicService::loadSoundBank() {
     QElapsedTimer timer;
     timer.start();
-    settings_ = new_fluid_settings();
+    settings_.reset(new_fluid_settings());
+    fluid_settings_t* settings = settings_.get();
     const bool configured =
-        settings_ &&
-        fluid_settings_setnum(settings_, "synth.sample-rate", kSampleRate) == FLUID_OK &&
-        fluid_settings_setint(settings_, "synth.audio-groups", kGroups) == FLUID_OK &&
-        fluid_settings_setint(settings_, "synth.audio-channels", kGroups) == FLUID_OK &&
-        fluid_settings_setint(settings_, "synth.midi-channels", 16 * kGroups) == FLUID_OK &&
-        fluid_settings_setint(settings_, "synth.reverb.active", 0) == FLUID_OK &&
-        fluid_settings_setint(settings_, "synth.chorus.active", 0) == FLUID_OK &&
-        fluid_settings_setint(settings_, "synth.threadsafe-api", 0) == FLUID_OK &&
-        fluid_settings_setnum(settings_, "synth.gain", kSynthGain) == FLUID_OK;
-    fluid_synth_t* synth = configured ? new_fluid_synth(settings_) : nullptr;
+        settings && fluid_settings_setnum(settings, "synth.sample-rate", kSampleRate) == FLUID_OK &&
+        fluid_settings_setint(settings, "synth.audio-groups", kGroups) == FLUID_OK &&
+        fluid_settings_setint(settings, "synth.audio-channels", kGroups) == FLUID_OK &&
+        fluid_settings_setint(settings, "synth.midi-channels", 16 * kGroups) == FLUID_OK &&
+        fluid_settings_setint(settings, "synth.reverb.active", 0) == FLUID_OK &&
+        fluid_settings_setint(settings, "synth.chorus.active", 0) == FLUID_OK &&
+        fluid_settings_setint(settings, "synth.threadsafe-api", 0) == FLUID_OK &&
+        fluid_settings_setnum(settings, "synth.gain", kSynthGain) == FLUID_OK;
+    std::unique_ptr<fluid_synth_t, SynthDeleter> owned(configured ? new_fluid_synth(settings)
+                                                                  : nullptr);
+    fluid_synth_t* synth = owned.get();
     const QByteArray path = soundFontPath_.toLocal8Bit();
     if (!synth || fluid_synth_sfload(synth, path.constData(), 1) == FLUID_FAILED) {
-        if (synth) {
-            delete_fluid_synth(synth);
-        }
         problem_ = QStringLiteral("The sound bank %1 cannot be loaded.").arg(soundFontPath_);
         state_ = State::NoSoundBank;
         return;
@@ -139,12 +147,12 @@ void MusicService::loadSoundBank() {
             fluid_synth_program_change(synth, drumChannel(slot), 0) == FLUID_OK;
     }
     if (!channelsReady) {
-        delete_fluid_synth(synth);
         problem_ = QStringLiteral("The synthesizer cannot set up its channels.");
         state_ = State::NoSoundBank;
         return;
     }
     loadMilliseconds_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    ownedSynth_ = std::move(owned);
     synth_.store(synth, std::memory_order_release);
     state_ = State::Ready;
 }
@@ -174,6 +182,31 @@ void MusicService::send(const Command& command) {
     if (!queue_.push(command)) {
         qWarning() << "The sound queue is full; a sound command was dropped.";
     }
+    reportAudioFaults();
+}
+
+MusicService::AudioFaults MusicService::audioFaults() const {
+    AudioFaults faults;
+    faults.notesOff = notesOffFaults_.load(std::memory_order_relaxed);
+    faults.noteOn = noteOnFaults_.load(std::memory_order_relaxed);
+    faults.programChange = programFaults_.load(std::memory_order_relaxed);
+    faults.noteOffUnmatched = noteOffFaults_.load(std::memory_order_relaxed);
+    return faults;
+}
+
+bool MusicService::reportAudioFaults() {
+    const AudioFaults faults = audioFaults();
+    if (faults.total() == reportedFaults_) {
+        return false;
+    }
+    reportedFaults_ = faults.total();
+    qWarning().noquote() << QStringLiteral(
+                                "The synthesizer refused sound commands: %1 all-notes-off, %2 "
+                                "note-on, %3 program change so far.")
+                                .arg(faults.notesOff)
+                                .arg(faults.noteOn)
+                                .arg(faults.programChange);
+    return true;
 }
 
 std::shared_ptr<const std::vector<Segment>> MusicService::keep(std::vector<Segment> segments) {

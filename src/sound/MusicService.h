@@ -35,15 +35,46 @@ public:
     // the synthesizer renders each such group to its own stereo output, which the mixer scales.
     static constexpr int melodicChannel(int slot) { return slot; }
     static constexpr int drumChannel(int slot) { return slot + kRhythmSlots; }
-    // The loudest master volume the screens send (+30 dB) plays at full level; other levels
-    // are that many hundredths of a dB below it, positive levels compressed so the top stays
-    // clear of clipping.
-    static float gainForLevel(int hundredthsOfDb);
+    // A rhythm performance's master volume as a gain. The loudest level the screens send
+    // (+3000, the volume box at 100) plays at kTopRhythmGain, with which the loudest band peaks
+    // just under full scale; below it every hundredth of a dB is half a hundredth at the output,
+    // so that each arrow click (50 hundredths) is a quarter decibel over the whole range.
+    static constexpr int kTopRhythmLevel = 3000;
+    static constexpr double kRhythmDbPerLevelDb = 0.5;
+    static float rhythmGainForLevel(int hundredthsOfDb);
+    // A feedback performance's master volume: 0 is the waves' own level, less 6 dB; lower
+    // levels are that many hundredths of a dB softer.
+    static float waveGainForLevel(int hundredthsOfDb);
+
+    // What failed in the audio thread since the service started. Counted there without a lock;
+    // read anywhere. FluidSynth refuses a note-off that finds no sounding note (a short drum
+    // sound that ended by itself); those are counted apart and are not faults.
+    struct AudioFaults {
+        int notesOff = 0;         // all-notes-off refused
+        int noteOn = 0;           // note-on refused
+        int programChange = 0;    // program change refused (retried at the next block)
+        int noteOffUnmatched = 0; // note-off that found nothing sounding: not a fault
+        int total() const { return notesOff + noteOn + programChange; }
+    };
+    AudioFaults audioFaults() const;
+    // User-interface side: warns about the faults counted since the last report, once each time
+    // new ones appear. True when it warned.
+    bool reportAudioFaults();
+
+    // The synthesizer calls the audio thread makes; tests may put failing ones in their place.
+    struct SynthCalls {
+        int (*noteOn)(fluid_synth_t*, int channel, int key, int velocity) = &fluid_synth_noteon;
+        int (*noteOff)(fluid_synth_t*, int channel, int key) = &fluid_synth_noteoff;
+        int (*allNotesOff)(fluid_synth_t*, int channel) = &fluid_synth_all_notes_off;
+        int (*programChange)(fluid_synth_t*, int channel,
+                             int program) = &fluid_synth_program_change;
+    };
 
     struct Options {
         QString soundFont;      // empty: the best General MIDI bank installed
         bool openDevice = true; // false: offline, pulled by render()
         int deviceBufferFrames = 256;
+        SynthCalls synthCalls{};
     };
     enum class State { Loading, Ready, NoSoundBank, NoAudioOutput };
 
@@ -86,7 +117,8 @@ private:
             Band,
             Release,
             PlayWave,
-            WaveVolume
+            WaveVolume,
+            ReleaseWave
         };
         Type type = Type::StopAll;
         std::uint8_t slot = 0;
@@ -101,17 +133,25 @@ private:
         double startTick = 0;
         std::size_t next = 0;
     };
+    struct SynthDeleter {
+        void operator()(fluid_synth_t* synth) const { delete_fluid_synth(synth); }
+    };
+    struct SettingsDeleter {
+        void operator()(fluid_settings_t* settings) const { delete_fluid_settings(settings); }
+    };
     struct RhythmSlot { // owned by the audio thread once in use
         static constexpr int kMaxActive = 8;
+        static constexpr double kStartTempo = 120;
+        static constexpr int kStartKey = 76;
         std::array<ActiveSegment, kMaxActive> active{};
         int activeCount = 0;
         double ticks = 0;
-        double tempo = 120;
+        double tempo = kStartTempo;
         float gain = 1;
         bool percussion = true;
-        int gm = 76;
-        int pitch = 76;
-        int programOnChannel = -1;
+        int gm = kStartKey;
+        int pitch = kStartKey;
+        int programOnChannel = -1; // the program the melodic channel really has
         std::atomic<int> publishedTicks{0};
     };
     struct FeedbackSlot {
@@ -127,6 +167,10 @@ private:
     void fireEvents(int slot, fluid_synth_t* synth);
     void playNote(int slot, const NoteEvent& event, fluid_synth_t* synth);
     void stopSlot(int slot, fluid_synth_t* synth);
+    // Gives the melodic channel of `slot` its band's program when it has another; a refusal is
+    // counted and tried again at the next block.
+    void ensureProgram(int slot, fluid_synth_t* synth);
+    void countFault(std::atomic<int>& counter);
     static void audioCallback(void* self, std::uint8_t* stream, int length);
 
     Options options_;
@@ -138,9 +182,17 @@ private:
     std::uint32_t device_ = 0;
     bool audioStarted_ = false;
 
-    fluid_settings_t* settings_ = nullptr;
-    std::atomic<fluid_synth_t*> synth_{nullptr};
+    std::unique_ptr<fluid_settings_t, SettingsDeleter> settings_;
+    std::unique_ptr<fluid_synth_t, SynthDeleter> ownedSynth_; // set by the loader
+    std::atomic<fluid_synth_t*> synth_{nullptr};              // what the audio thread plays on
     std::thread loader_;
+
+    // Audio-thread fault counters, and the total already reported (user-interface side).
+    std::atomic<int> notesOffFaults_{0};
+    std::atomic<int> noteOnFaults_{0};
+    std::atomic<int> noteOffFaults_{0};
+    std::atomic<int> programFaults_{0};
+    int reportedFaults_ = 0;
 
     CommandQueue<Command, 4096> queue_;
     std::array<RhythmSlot, kRhythmSlots> rhythm_{};

@@ -60,7 +60,7 @@ class ServiceFeedbackPerformance final : public FeedbackPerformance {
 public:
     ServiceFeedbackPerformance(MusicService& service, int slot) : service_(service), slot_(slot) {}
     ~ServiceFeedbackPerformance() override {
-        service_.send({MusicService::Command::Type::PlayWave, slot()});
+        service_.send({MusicService::Command::Type::ReleaseWave, slot()});
         service_.feedbackInUse_[static_cast<std::size_t>(slot_)] = false;
     }
 

@@ -8,7 +8,10 @@
 
 #include <gmock/gmock.h>
 
+#include <atomic>
+#include <cmath>
 #include <set>
+#include <utility>
 
 using namespace pulsadrome;
 using namespace pulsadrome::sound;
@@ -177,19 +180,146 @@ TEST_P(BandsAtFullVolume, noBandClipsAndEveryBandIsHeard) {
     ASSERT_TRUE(engine.SetVolumeFromEdit(100));
     ASSERT_TRUE(engine.SetTempo(160));
     const QStringList bands = engine.FillBandList();
+    float loudest = 0;
+    int loudestPosition = 0;
     for (int position = 0; position < bands.size(); ++position) {
         ASSERT_TRUE(engine.SelectBand(bands[position]));
         ASSERT_TRUE(engine.PlayRhythm(359)); // one of the densest bars
         const auto audio = renderSeconds(service, 4.0);
-        EXPECT_LT(peak(audio), 0.9f) << bands[position].toStdString();
+        EXPECT_LT(peak(audio), 0.95f) << bands[position].toStdString(); // -0.45 dBFS
         EXPECT_GT(peak(audio), 0.05f) << bands[position].toStdString();
+        if (peak(audio) > loudest) {
+            loudest = peak(audio);
+            loudestPosition = position;
+        }
         ASSERT_TRUE(engine.StopAll());
         renderSeconds(service, 0.5);
     }
+    if (QString::fromLatin1(GetParam()) != QLatin1String(kTestSoundFont)) {
+        // The program's default bank uses the top of the scale: its loudest band peaks near
+        // -1 dBFS at the loudest setting.
+        EXPECT_GT(loudest, 0.8f) << bands[loudestPosition].toStdString(); // -1.9 dBFS
+    }
+
+    // Every arrow click moves the level by the same amount over the whole range, heard on the
+    // loudest band: a quarter decibel.
+    ASSERT_TRUE(engine.SelectBand(bands[loudestPosition]));
+    const auto peakAt = [&](int setting) {
+        EXPECT_TRUE(engine.ChangeVolume(setting));
+        EXPECT_TRUE(engine.PlayRhythm(359));
+        const float p = peak(renderSeconds(service, 4.0));
+        EXPECT_TRUE(engine.StopAll());
+        renderSeconds(service, 0.5);
+        return 20.0 * std::log10(p);
+    };
+    const double at1 = peakAt(1), at2 = peakAt(2), at50 = peakAt(50), at51 = peakAt(51),
+                 at99 = peakAt(99), at100 = peakAt(100);
+    for (const double step : {at2 - at1, at51 - at50, at100 - at99}) {
+        EXPECT_NEAR(step, 0.25, 0.02);
+    }
+    EXPECT_NEAR(at100 - at1, 99 * 0.25, 0.1);
 }
 
 INSTANTIATE_TEST_SUITE_P(SoundBanks, BandsAtFullVolume,
                          ::testing::Values("/usr/share/sounds/sf2/FluidR3_GM.sf2", kTestSoundFont));
+
+TEST_F(RenderTest, aReleasedPerformanceLeavesNoneOfItsSettingsToTheNext) {
+    // The first screen's sound: a verdict during play leaves its feedback player 10 dB softer,
+    // and its rhythm side has its own tempo, volume and band.
+    const QString theme = QStringLiteral("coq");
+    const QString verdict = QStringLiteral("vrai");
+    if (!engine->PlayFeedback(theme, verdict, true)) {
+        GTEST_SKIP() << "the feedback sounds are not embedded";
+    }
+    ASSERT_TRUE(engine->SetTempo(60));
+    ASSERT_TRUE(engine->ChangeVolume(10));
+    ASSERT_TRUE(engine->SelectBand(engine->FillBandList().at(23)));
+    renderSeconds(*service, 2.0);
+    engine.reset(); // "change player": the screen and its sound go
+
+    // What the next screen's sound plays, on this service and on one that never played.
+    const auto firstSounds = [&](MusicService& music) {
+        RhythmEngine next(music, captions);
+        EXPECT_TRUE(next.Initialise(QStringLiteral("/nonexistent"), true));
+        EXPECT_TRUE(next.PlayFeedback(theme, verdict, false)); // a preview in the options
+        const auto preview = renderSeconds(music, 1.5);
+        EXPECT_TRUE(next.PlayRhythm(0));
+        return std::pair{preview, renderSeconds(music, 2.0)};
+    };
+    const auto [preview, rhythm] = firstSounds(*service);
+    auto fresh = offlineService();
+    ASSERT_TRUE(fresh->waitUntilReady(10000));
+    const auto [freshPreview, freshRhythm] = firstSounds(*fresh);
+    EXPECT_GT(peak(freshPreview), 0.01f);
+    EXPECT_NEAR(20 * std::log10(peak(preview) / peak(freshPreview)), 0.0, 0.01);
+    EXPECT_NEAR(20 * std::log10(peak(rhythm) / peak(freshRhythm)), 0.0, 0.01);
+    EXPECT_EQ(detectOnsets(rhythm), detectOnsets(freshRhythm)); // tempo 120, same band
+}
+
+// A synthesizer that refuses program changes while `refusals` is positive, counting them.
+std::atomic<int> refusals{0};
+std::atomic<int> programChanges{0};
+int refusingProgramChange(fluid_synth_t* synth, int channel, int program) {
+    programChanges.fetch_add(1);
+    if (refusals.load() > 0) {
+        return FLUID_FAILED;
+    }
+    return fluid_synth_program_change(synth, channel, program);
+}
+int refusingNoteOn(fluid_synth_t*, int, int, int) {
+    return FLUID_FAILED;
+}
+
+TEST(RenderFaults, aRefusedProgramChangeIsCountedReportedAndTriedAgainUntilItIsDone) {
+    MusicService::Options options{QString::fromLatin1(kTestSoundFont), false, 256};
+    options.synthCalls.programChange = &refusingProgramChange;
+    MusicService service(options);
+    service.start();
+    ASSERT_TRUE(service.waitUntilReady(10000));
+    i18n::CaptionTable captions;
+    RhythmEngine engine(service, captions);
+    ASSERT_TRUE(engine.Initialise(QStringLiteral("/nonexistent"), false));
+    refusals = 1;
+    programChanges = 0;
+    ASSERT_TRUE(engine.SelectBand(engine.FillBandList().at(23))); // the piano: melodic
+    ASSERT_TRUE(engine.PlayRhythm(0));
+    renderSeconds(service, 64.0 * 10 / MusicService::kSampleRate); // ten blocks
+    // Refused on the band's arrival, then at each block and before each note: never recorded
+    // as done.
+    EXPECT_GE(service.audioFaults().programChange, 11);
+    EXPECT_EQ(service.audioFaults().programChange, programChanges.load());
+    EXPECT_EQ(service.audioFaults().noteOn, 0);
+    EXPECT_TRUE(service.reportAudioFaults());
+    EXPECT_FALSE(service.reportAudioFaults()); // nothing new
+
+    // Once the synthesizer takes it, it is done and not asked again.
+    refusals = 0;
+    const auto audio = renderSeconds(service, 1.0);
+    const int done = programChanges.load();
+    renderSeconds(service, 1.0);
+    EXPECT_EQ(programChanges.load(), done);
+    EXPECT_EQ(service.audioFaults().programChange, done - 1);
+    EXPECT_GT(peak(audio), 0.01f);
+    EXPECT_FALSE(service.reportAudioFaults());
+}
+
+TEST(RenderFaults, aRefusedNoteIsCountedAndReported) {
+    MusicService::Options options{QString::fromLatin1(kTestSoundFont), false, 256};
+    options.synthCalls.noteOn = &refusingNoteOn;
+    MusicService service(options);
+    service.start();
+    ASSERT_TRUE(service.waitUntilReady(10000));
+    i18n::CaptionTable captions;
+    RhythmEngine engine(service, captions);
+    ASSERT_TRUE(engine.Initialise(QStringLiteral("/nonexistent"), false));
+    ASSERT_TRUE(engine.SetTempo(120));
+    ASSERT_TRUE(engine.PlayRhythm(0)); // eight crotchets: count-in and notes, with their clicks
+    const auto audio = renderSeconds(service, 4.2);
+    EXPECT_EQ(peak(audio), 0.0f);
+    EXPECT_GE(service.audioFaults().noteOn, 8);
+    EXPECT_EQ(service.audioFaults().total(), service.audioFaults().noteOn);
+    EXPECT_TRUE(service.reportAudioFaults());
+}
 
 TEST_F(RenderTest, silenceAtVolumeZeroAndTheSoundBankLoadsOnce) {
     ASSERT_TRUE(engine->ChangeVolume(0));
