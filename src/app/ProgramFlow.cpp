@@ -280,8 +280,8 @@ bool ProgramFlow::openGameScreen() {
     if (!openSound(gameSound_)) {
         return false;
     }
-    game_ = new play::GameWindow(*gameSound_, *store_, random_, menuModel_->holders,
-                                 dataDirectory_, captions_, *clock_);
+    game_ = new play::GameWindow(*gameSound_, *store_, random_, menuModel_->holders, dataDirectory_,
+                                 captions_, *clock_);
     game_->attachPads(gamepads(), gamepadsError_);
     connect(game_, &play::GameWindow::left, this, &ProgramFlow::leaveLevel);
     return true;
