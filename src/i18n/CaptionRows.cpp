@@ -234,6 +234,113 @@ const CaptionRow kExtraRows[] = {
     {"Label_entendre_choix",
      {"Entendre mon choix :", "Hear my choice :", "Oír mi elección :", "Ouvir a minha escolha :",
       "Ascoltare la mia scelta :", "Meine Wahl anhören :"}},
+    // The high-score tables: what the adult is told when a table cannot be read or written.
+    {"score_ligne_trop_longue",
+     {"la ligne %1 est bien trop longue", "line %1 is far too long",
+      "la línea %1 es demasiado larga", "a linha %1 é demasiado longa", "la riga %1 è troppo lunga",
+      "Zeile %1 ist viel zu lang"}},
+    {"score_ligne_pas_texte",
+     {"la ligne %1 n'est pas du texte Windows-1252", "line %1 is not Windows-1252 text",
+      "la línea %1 no es texto Windows-1252", "a linha %1 não é texto Windows-1252",
+      "la riga %1 non è testo Windows-1252", "Zeile %1 ist kein Windows-1252-Text"}},
+    {"score_ligne_caracteres",
+     {"la ligne %1 contient des caractères qu'une table ne contient jamais",
+      "line %1 holds characters a table never holds",
+      "la línea %1 contiene caracteres que una tabla nunca contiene",
+      "a linha %1 contém caracteres que uma tabela nunca contém",
+      "la riga %1 contiene caratteri che una tabella non contiene mai",
+      "Zeile %1 enthält Zeichen, die eine Tabelle nie enthält"}},
+    {"score_ligne_sans_separateur",
+     {"la ligne %1 n'a pas de séparateur entre le nom et le score",
+      "line %1 has no separator between name and score",
+      "la línea %1 no tiene separador entre el nombre y el resultado",
+      "a linha %1 não tem separador entre o nome e o resultado",
+      "la riga %1 non ha un separatore tra il nome e il punteggio",
+      "Zeile %1 hat kein Trennzeichen zwischen Name und Punktzahl"}},
+    {"score_ligne_sans_score",
+     {"la ligne %1 n'a pas de score entier", "line %1 has no whole score",
+      "la línea %1 no tiene un resultado entero", "a linha %1 não tem um resultado inteiro",
+      "la riga %1 non ha un punteggio intero", "Zeile %1 hat keine ganze Punktzahl"}},
+    {"score_ligne_non_relue",
+     {"la ligne %1 ne pourrait pas être relue", "line %1 would not read back",
+      "la línea %1 no podría volver a leerse", "a linha %1 não poderia ser relida",
+      "la riga %1 non potrebbe essere riletta", "Zeile %1 wäre nicht wieder lesbar"}},
+    {"score_fichier_trop_grand",
+     {"le fichier est bien trop grand", "the file is far too large",
+      "el archivo es demasiado grande", "o ficheiro é demasiado grande", "il file è troppo grande",
+      "die Datei ist viel zu groß"}},
+    {"score_nombre_lignes",
+     {"il a %1 lignes au lieu de %2", "it has %1 lines instead of %2",
+      "tiene %1 líneas en lugar de %2", "tem %1 linhas em vez de %2", "ha %1 righe invece di %2",
+      "sie hat %1 Zeilen statt %2"}},
+    {"score_ecriture_impossible",
+     {"La table des scores %1 ne peut pas être écrite : %2.",
+      "The high-score table %1 cannot be written: %2.",
+      "No se puede escribir la tabla de resultados %1: %2.",
+      "Não é possível escrever a tabela de resultados %1: %2.",
+      "Non è possibile scrivere la tabella dei punteggi %1: %2.",
+      "Die Punktetabelle %1 kann nicht geschrieben werden: %2."}},
+    {"score_pas_de_table",
+     {"Le jeu « %1 » n'a pas de table des scores.", "The game \"%1\" has no high-score table.",
+      "El juego «%1» no tiene tabla de resultados.", "O jogo «%1» não tem tabela de resultados.",
+      "Il gioco «%1» non ha una tabella dei punteggi.", "Das Spiel „%1“ hat keine Punktetabelle."}},
+    {"score_illisible",
+     {"La table des scores %1 ne peut pas être lue (%2) ; elle est laissée telle quelle et aucun "
+      "score n'est enregistré.",
+      "The high-score table %1 cannot be read (%2); it is left as it is and no score is stored.",
+      "No se puede leer la tabla de resultados %1 (%2); se deja tal cual y no se guarda ningún "
+      "resultado.",
+      "Não é possível ler a tabela de resultados %1 (%2); fica como está e nenhum resultado é "
+      "guardado.",
+      "Non è possibile leggere la tabella dei punteggi %1 (%2); resta com'è e nessun punteggio "
+      "viene salvato.",
+      "Die Punktetabelle %1 kann nicht gelesen werden (%2); sie bleibt, wie sie ist, und keine "
+      "Punktzahl wird gespeichert."}},
+    {"score_abime_non_ecarte",
+     {"La table des scores %1 est abîmée (%2) et ne peut pas être mise de côté ; elle est laissée "
+      "telle quelle et aucun score n'est enregistré.",
+      "The high-score table %1 is damaged (%2) and cannot be set aside; it is left as it is and "
+      "no score is stored.",
+      "La tabla de resultados %1 está dañada (%2) y no puede apartarse; se deja tal cual y no se "
+      "guarda ningún resultado.",
+      "A tabela de resultados %1 está danificada (%2) e não pode ser posta de lado; fica como "
+      "está e nenhum resultado é guardado.",
+      "La tabella dei punteggi %1 è danneggiata (%2) e non può essere messa da parte; resta "
+      "com'è e nessun punteggio viene salvato.",
+      "Die Punktetabelle %1 ist beschädigt (%2) und kann nicht beiseitegelegt werden; sie bleibt, "
+      "wie sie ist, und keine Punktzahl wird gespeichert."}},
+    {"score_abime_repare",
+     {"La table des scores %1 était abîmée (%2). %3 de ses lignes ont été gardées ; le fichier "
+      "abîmé est gardé sous le nom %4.",
+      "The high-score table %1 was damaged (%2). %3 of its entries were kept; the damaged file "
+      "is kept as %4.",
+      "La tabla de resultados %1 estaba dañada (%2). Se conservaron %3 de sus líneas; el archivo "
+      "dañado se guarda como %4.",
+      "A tabela de resultados %1 estava danificada (%2). Foram mantidas %3 das suas linhas; o "
+      "ficheiro danificado é guardado como %4.",
+      "La tabella dei punteggi %1 era danneggiata (%2). Sono state conservate %3 delle sue "
+      "righe; il file danneggiato è conservato come %4.",
+      "Die Punktetabelle %1 war beschädigt (%2). %3 ihrer Einträge wurden behalten; die "
+      "beschädigte Datei wird als %4 aufbewahrt."}},
+    {"score_non_enregistre",
+     {"Le score est affiché mais pas enregistré : la table des scores %1 ne peut pas être "
+      "écrite.",
+      "The score is shown but not stored: the high-score table %1 cannot be written.",
+      "El resultado se muestra pero no se guarda: no se puede escribir la tabla de resultados "
+      "%1.",
+      "O resultado é mostrado mas não guardado: não é possível escrever a tabela de resultados "
+      "%1.",
+      "Il punteggio è mostrato ma non salvato: non è possibile scrivere la tabella dei punteggi "
+      "%1.",
+      "Die Punktzahl wird gezeigt, aber nicht gespeichert: Die Punktetabelle %1 kann nicht "
+      "geschrieben werden."}},
+    {"score_pas_un_nombre",
+     {"Le score « %1 » n'est pas un nombre entier que la table peut garder.",
+      "The score \"%1\" is not a whole number the table can hold.",
+      "El resultado «%1» no es un número entero que la tabla pueda guardar.",
+      "O resultado «%1» não é um número inteiro que a tabela possa guardar.",
+      "Il punteggio «%1» non è un numero intero che la tabella possa conservare.",
+      "Die Punktzahl „%1“ ist keine ganze Zahl, die die Tabelle aufnehmen kann."}},
     {"reessayer",
      {"Réessayer ?", "Try again?", "¿Intentarlo de nuevo?", "Tentar de novo?", "Riprovare?",
       "Noch einmal versuchen?"}},

@@ -15,8 +15,8 @@ constexpr qint16 kScoreListCount = 30;
 } // namespace
 
 ScoreWindow::ScoreWindow(const app::DataDirectory& directory, const QString& gameCode,
-                         const TextMeasure& measure)
-    : list_(directory, gameCode, measure) {}
+                         const TextMeasure& measure, const i18n::CaptionTable& captions)
+    : captions_(captions), list_(directory, gameCode, measure, captions) {}
 
 ScoreFileStatus ScoreWindow::Form_Load() {
     lstScores_.clear();
@@ -33,8 +33,7 @@ ScoreFileStatus ScoreWindow::Command1_Click(const QString& txtName, const QStrin
     if (!ok || !std::isfinite(value) || rounded < std::numeric_limits<qint32>::min() ||
         rounded > std::numeric_limits<qint32>::max()) {
         return {ScoreFileStatus::Kind::Failed,
-                QStringLiteral("The score \"%1\" is not a whole number the table can hold.")
-                    .arg(txtScore),
+                captions_.text(u"score_pas_un_nombre").arg(txtScore),
                 {}};
     }
     return list_.AddHighScore(lstScores_, txtName, static_cast<qint32>(rounded));

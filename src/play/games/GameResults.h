@@ -16,7 +16,7 @@ namespace pulsadrome::play {
 class ScoreWindow {
 public:
     ScoreWindow(const app::DataDirectory& directory, const QString& gameCode,
-                const TextMeasure& measure);
+                const TextMeasure& measure, const i18n::CaptionTable& captions);
 
     // The table: 30 entries of the game's file, created with default entries when missing.
     ScoreFileStatus Form_Load();
@@ -27,6 +27,7 @@ public:
     const QStringList& lstScores() const { return lstScores_; }
 
 private:
+    const i18n::CaptionTable& captions_;
     HighScoreList list_;
     QStringList lstScores_;
 };

@@ -46,42 +46,68 @@ std::optional<qint32> wholeScore(QStringView text) {
 // The entry of one stored line, or why it cannot be read.
 struct LineResult {
     std::optional<ScoreEntry> entry;
-    QString problem;
+    ScoreProblem problem;
 };
 
 LineResult readLine(QByteArray bytes, int number, const QString& separator) {
     if (bytes.endsWith('\r')) {
         bytes.chop(1);
     }
-    const auto failure = [number](const char* what) {
-        return LineResult{std::nullopt,
-                          QStringLiteral("line %1 %2").arg(number).arg(QString::fromLatin1(what))};
+    const auto failure = [number](ScoreProblem::Kind kind) {
+        return LineResult{std::nullopt, ScoreProblem{kind, number, 0, {}}};
     };
     if (bytes.size() > kMaxScoreLineLength) {
-        return failure("is far too long");
+        return failure(ScoreProblem::Kind::LineTooLong);
     }
     const std::optional<QString> stored = decodeWindows1252(bytes);
     if (!stored) {
-        return failure("is not Windows-1252 text");
+        return failure(ScoreProblem::Kind::LineNotText);
     }
     for (const QChar c : *stored) {
         if (!isInScoreAlphabet(c)) {
-            return failure("holds characters a table never holds");
+            return failure(ScoreProblem::Kind::LineForeign);
         }
     }
     const QString plain = scrambleLine(*stored);
     const qsizetype at = plain.indexOf(separator);
     if (at < 0) {
-        return failure("has no separator between name and score");
+        return failure(ScoreProblem::Kind::LineNoSeparator);
     }
     const std::optional<qint32> score = wholeScore(QStringView(plain).mid(at + separator.size()));
     if (!score) {
-        return failure("has no whole score");
+        return failure(ScoreProblem::Kind::LineNoScore);
     }
     return {ScoreEntry{plain.left(at), *score}, {}};
 }
 
 } // namespace
+
+QString describe(const ScoreProblem& problem, const i18n::CaptionTable& captions) {
+    const auto line = [&](const char16_t* key) { return captions.text(key).arg(problem.line); };
+    switch (problem.kind) {
+    case ScoreProblem::Kind::None:
+        return {};
+    case ScoreProblem::Kind::LineTooLong:
+        return line(u"score_ligne_trop_longue");
+    case ScoreProblem::Kind::LineNotText:
+        return line(u"score_ligne_pas_texte");
+    case ScoreProblem::Kind::LineForeign:
+        return line(u"score_ligne_caracteres");
+    case ScoreProblem::Kind::LineNoSeparator:
+        return line(u"score_ligne_sans_separateur");
+    case ScoreProblem::Kind::LineNoScore:
+        return line(u"score_ligne_sans_score");
+    case ScoreProblem::Kind::LineNotReadBack:
+        return line(u"score_ligne_non_relue");
+    case ScoreProblem::Kind::FileTooLarge:
+        return captions.text(u"score_fichier_trop_grand");
+    case ScoreProblem::Kind::LineCount:
+        return captions.text(u"score_nombre_lignes").arg(problem.line).arg(problem.expected);
+    case ScoreProblem::Kind::System:
+        return problem.system;
+    }
+    return {};
+}
 
 ScoreFileContents readScoreFile(const QString& path, int listCount, const QString& separator) {
     ScoreFileContents contents;
@@ -91,13 +117,13 @@ ScoreFileContents readScoreFile(const QString& path, int listCount, const QStrin
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         contents.state = ScoreFileContents::State::Unreadable;
-        contents.problem = file.errorString();
+        contents.problem = {ScoreProblem::Kind::System, 0, 0, file.errorString()};
         return contents;
     }
     const QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
         contents.state = ScoreFileContents::State::Unreadable;
-        contents.problem = file.errorString();
+        contents.problem = {ScoreProblem::Kind::System, 0, 0, file.errorString()};
         return contents;
     }
     QList<QByteArray> lines = bytes.left(kMaxFileBytes).split('\n');
@@ -105,23 +131,23 @@ ScoreFileContents readScoreFile(const QString& path, int listCount, const QStrin
         lines.pop_back();
     }
 
-    QString problem;
+    ScoreProblem problem;
     if (bytes.size() > kMaxFileBytes) {
-        problem = QStringLiteral("the file is far too large");
+        problem.kind = ScoreProblem::Kind::FileTooLarge;
     }
     for (qsizetype i = 0; i < lines.size(); ++i) {
         LineResult line = readLine(lines[i], static_cast<int>(i + 1), separator);
         if (line.entry) {
             contents.entries.push_back(std::move(*line.entry));
-        } else if (problem.isEmpty()) {
+        } else if (problem.none()) {
             problem = line.problem;
         }
     }
-    if (problem.isEmpty() && lines.size() != listCount) {
-        problem = QStringLiteral("it has %1 lines instead of %2").arg(lines.size()).arg(listCount);
+    if (problem.none() && lines.size() != listCount) {
+        problem = {ScoreProblem::Kind::LineCount, static_cast<int>(lines.size()), listCount, {}};
     }
     contents.state =
-        problem.isEmpty() ? ScoreFileContents::State::Sound : ScoreFileContents::State::Damaged;
+        problem.none() ? ScoreFileContents::State::Sound : ScoreFileContents::State::Damaged;
     contents.problem = problem;
     return contents;
 }
@@ -141,8 +167,8 @@ ScoreEntry storableEntry(const ScoreEntry& entry, const QString& separator) {
     return {name, entry.score};
 }
 
-QString writeScoreFile(const QString& path, const std::vector<ScoreEntry>& entries,
-                       const QString& separator) {
+ScoreProblem writeScoreFile(const QString& path, const std::vector<ScoreEntry>& entries,
+                            const QString& separator) {
     QByteArray bytes;
     int number = 0;
     for (const ScoreEntry& entry : entries) {
@@ -153,17 +179,13 @@ QString writeScoreFile(const QString& path, const std::vector<ScoreEntry>& entri
         const LineResult back =
             encoded ? readLine(*encoded, number, separator) : LineResult{std::nullopt, {}};
         if (!back.entry || back.entry->name != stored.name || back.entry->score != stored.score) {
-            return QStringLiteral("The high-score table %1 cannot be written: line %2 could not "
-                                  "be read back.")
-                .arg(path)
-                .arg(number);
+            return {ScoreProblem::Kind::LineNotReadBack, number, 0, {}};
         }
         bytes += *encoded + "\r\n";
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return QStringLiteral("The high-score table %1 cannot be written: %2.")
-            .arg(path, file.errorString());
+        return {ScoreProblem::Kind::System, 0, 0, file.errorString()};
     }
     return {};
 }

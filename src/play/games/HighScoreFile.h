@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "i18n/CaptionTable.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,31 @@ struct ScoreEntry {
     qint32 score = 0;
 };
 
+// What is wrong with a high-score file, told in the interface's language by describe().
+struct ScoreProblem {
+    enum class Kind {
+        None,
+        LineTooLong,
+        LineNotText, // not Windows-1252
+        LineForeign, // characters outside the scramble alphabet
+        LineNoSeparator,
+        LineNoScore,
+        FileTooLarge,
+        LineCount,       // `line` lines instead of `expected`
+        LineNotReadBack, // writing: line `line` would not read back
+        System,          // the system's own words in `system`
+    };
+    Kind kind = Kind::None;
+    int line = 0;
+    int expected = 0;
+    QString system;
+
+    bool none() const { return kind == Kind::None; }
+};
+
+// The problem as a phrase ("line 4 has no whole score").
+QString describe(const ScoreProblem& problem, const i18n::CaptionTable& captions);
+
 // What a high-score file holds.
 struct ScoreFileContents {
     enum class State {
@@ -25,7 +52,7 @@ struct ScoreFileContents {
     };
     State state = State::Missing;
     std::vector<ScoreEntry> entries; // in file order
-    QString problem;                 // Damaged, Unreadable: what is wrong ("line 4 has no score")
+    ScoreProblem problem;            // Damaged, Unreadable: what is wrong
 };
 
 // A stored line longer than this was not written by the program: a padded 40-letter name, its
@@ -45,10 +72,9 @@ ScoreEntry storableEntry(const ScoreEntry& entry, const QString& separator);
 
 // Writes the storable form of `entries` as lines "name<separator>score", each scrambled and ended
 // by CR LF, atomically. Every line is read back before the file is written: a table that
-// readScoreFile would not take in full is never written. Empty when it went well, otherwise a
-// sentence naming the file.
-QString writeScoreFile(const QString& path, const std::vector<ScoreEntry>& entries,
-                       const QString& separator);
+// readScoreFile would not take in full is never written. None when it went well.
+ScoreProblem writeScoreFile(const QString& path, const std::vector<ScoreEntry>& entries,
+                            const QString& separator);
 
 // Renames the file to "<path>.damaged-YYYYMMDD-HHMMSS" (a free name). The new path, or an empty
 // string when the file could not be renamed.

@@ -49,8 +49,14 @@ QString itemBody(const QString& item) {
 }
 
 HighScoreList::HighScoreList(const app::DataDirectory& directory, QString gameCode,
-                             const TextMeasure& measure)
-    : directory_(directory.path()), gameCode_(std::move(gameCode)), measure_(measure) {}
+                             const TextMeasure& measure, const i18n::CaptionTable& captions)
+    : directory_(directory.path()), gameCode_(std::move(gameCode)), measure_(measure),
+      captions_(captions) {}
+
+QString HighScoreList::writeFailure(const ScoreProblem& problem) const {
+    return captions_.text(u"score_ecriture_impossible")
+        .arg(fileName_, describe(problem, captions_));
+}
 
 QString HighScoreList::separator() const {
     return separator_.isEmpty() ? QStringLiteral("\t\t\t") : separator_;
@@ -108,7 +114,7 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
     if (fileName_.isEmpty()) {
         show(rebuiltTable({}, count));
         mayWrite_ = false;
-        return failure(QStringLiteral("The game \"%1\" has no high-score table.").arg(gameCode_));
+        return failure(captions_.text(u"score_pas_de_table").arg(gameCode_));
     }
     ScoreFileContents contents = readScoreFile(fileName_, count, separator_);
     switch (contents.state) {
@@ -118,15 +124,14 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
     case ScoreFileContents::State::Missing: {
         const std::vector<ScoreEntry> table = rebuiltTable({}, count);
         show(table);
-        const QString error = writeScoreFile(fileName_, table, separator_);
-        return error.isEmpty() ? ScoreFileStatus{} : failure(error);
+        const ScoreProblem error = writeScoreFile(fileName_, table, separator_);
+        return error.none() ? ScoreFileStatus{} : failure(writeFailure(error));
     }
     case ScoreFileContents::State::Unreadable:
         show(rebuiltTable({}, count));
         mayWrite_ = false;
-        return failure(QStringLiteral("The high-score table %1 cannot be read (%2); it is left "
-                                      "as it is and no score is stored.")
-                           .arg(fileName_, contents.problem));
+        return failure(captions_.text(u"score_illisible")
+                           .arg(fileName_, describe(contents.problem, captions_)));
     case ScoreFileContents::State::Damaged:
         break;
     }
@@ -138,18 +143,16 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
     const QString aside = setAsideDamagedFile(fileName_);
     if (aside.isEmpty()) {
         mayWrite_ = false;
-        return failure(QStringLiteral("The high-score table %1 is damaged (%2) and cannot be set "
-                                      "aside; it is left as it is and no score is stored.")
-                           .arg(fileName_, contents.problem));
+        return failure(captions_.text(u"score_abime_non_ecarte")
+                           .arg(fileName_, describe(contents.problem, captions_)));
     }
-    const QString error = writeScoreFile(fileName_, table, separator_);
-    const QString kept = QStringLiteral("The high-score table %1 was damaged (%2). %3 of its "
-                                        "entries were kept; the damaged file is kept as %4.")
-                             .arg(name, contents.problem)
+    const ScoreProblem error = writeScoreFile(fileName_, table, separator_);
+    const QString kept = captions_.text(u"score_abime_repare")
+                             .arg(name, describe(contents.problem, captions_))
                              .arg(std::min(readable, count))
                              .arg(QFileInfo(aside).fileName());
-    if (!error.isEmpty()) {
-        return failure(kept + QLatin1Char(' ') + error);
+    if (!error.none()) {
+        return failure(kept + QLatin1Char(' ') + writeFailure(error));
     }
     return {ScoreFileStatus::Kind::Repaired, kept, aside};
 }
@@ -180,8 +183,7 @@ ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString&
         fileName_ = fileOfGameCode();
     }
     if (!mayWrite_ || fileName_.isEmpty()) {
-        return failure(QStringLiteral("The score is shown but not stored: the high-score table "
-                                      "%1 cannot be written.")
+        return failure(captions_.text(u"score_non_enregistre")
                            .arg(fileName_.isEmpty() ? gameCode_ : fileName_));
     }
     std::vector<ScoreEntry> entries;
@@ -191,8 +193,8 @@ ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString&
         entries.push_back(
             {body.left(body.indexOf(sep)), static_cast<qint32>(score.value_or(kDefaultScore))});
     }
-    const QString error = writeScoreFile(fileName_, entries, sep);
-    return error.isEmpty() ? ScoreFileStatus{} : failure(error);
+    const ScoreProblem error = writeScoreFile(fileName_, entries, sep);
+    return error.none() ? ScoreFileStatus{} : failure(writeFailure(error));
 }
 
 } // namespace pulsadrome::play

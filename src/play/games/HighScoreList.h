@@ -2,6 +2,8 @@
 #pragma once
 
 #include "app/DataDirectory.h"
+#include "i18n/CaptionTable.h"
+#include "play/games/HighScoreFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,8 +19,8 @@ public:
     virtual int widthOf(const QString& text) const = 0;
 };
 
-// How reading or writing a table went. Repaired and Failed carry a sentence naming the file,
-// for the window to show.
+// How reading or writing a table went. Repaired and Failed carry a sentence naming the file, in
+// the interface's language, for the window to show.
 struct ScoreFileStatus {
     enum class Kind {
         Ok,
@@ -46,8 +48,8 @@ public:
     static inline const QString kDefaultName = QStringLiteral("*****************");
     static constexpr qint32 kDefaultScore = -100;
 
-    HighScoreList(const app::DataDirectory& directory, QString gameCode,
-                  const TextMeasure& measure);
+    HighScoreList(const app::DataDirectory& directory, QString gameCode, const TextMeasure& measure,
+                  const i18n::CaptionTable& captions);
 
     // Appends the table's items to `theList` (which the caller passes empty), creating the file
     // with default entries when there is none.
@@ -74,10 +76,12 @@ private:
     QString fileOfGameCode() const;
     QString padded(QString name) const;
     QString item(int index, const QString& name, const QString& score) const;
+    QString writeFailure(const ScoreProblem& problem) const;
 
     QString directory_;
     QString gameCode_;
     const TextMeasure& measure_;
+    const i18n::CaptionTable& captions_;
     qint16 listCount_ = 0;
     qint16 nameLength_ = 0;
     QString separator_;

@@ -98,7 +98,7 @@ HighScoreWindow::HighScoreWindow(const app::DataDirectory& data, const QString& 
     placeEndClose(px(160), px(482));
     finish(parent);
     measure_ = std::make_unique<WidgetTextMeasure>(*list_);
-    table_ = std::make_unique<ScoreWindow>(data, gameCode, *measure_);
+    table_ = std::make_unique<ScoreWindow>(data, gameCode, *measure_, captions);
 }
 
 void HighScoreWindow::load() {

@@ -57,7 +57,7 @@ protected:
 
     // The games screen's order: the window loads (filling the list), then Command1 is pressed.
     ScoreWindow opened(const QString& txtScore, ScoreFileStatus* entry = nullptr) {
-        ScoreWindow window(*directory_, QStringLiteral("score13"), widths_);
+        ScoreWindow window(*directory_, QStringLiteral("score13"), widths_, startCaptions());
         EXPECT_TRUE(window.Form_Load().ok());
         const ScoreFileStatus status = window.Command1_Click(QStringLiteral("Zoé :"), txtScore);
         if (entry) {

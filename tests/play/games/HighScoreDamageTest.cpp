@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged high-score files: never a crash, never thrown away. The damaged file is kept beside the
 // table as it was, and the rebuilt table keeps every entry that could be read.
+#include "play/games/GameResults.h"
 #include "play/games/HighScoreList.h"
 
 #include "ScoreTestSupport.h"
@@ -99,7 +100,7 @@ protected:
     QString file() const { return dir_.filePath(QStringLiteral("Score5.kdt")); }
 
     QStringList filled(ScoreFileStatus& status) {
-        HighScoreList list(*directory_, QStringLiteral("score5"), widths_);
+        HighScoreList list(*directory_, QStringLiteral("score5"), widths_, startCaptions());
         list.SetListCount(30);
         list.FileName(list.DefaultFileName());
         QStringList items;
@@ -156,7 +157,7 @@ TEST(DamagedScoreFiles, aRebuiltTableIsRankedAndASecondRepairKeepsTheFirstCopy) 
     const QString file = dir.filePath(QStringLiteral("Score1.kdt"));
     LetterWidths widths;
     const auto fill = [&](ScoreFileStatus& status) {
-        HighScoreList list(*directory, QStringLiteral("score1"), widths);
+        HighScoreList list(*directory, QStringLiteral("score1"), widths, startCaptions());
         list.SetListCount(30);
         QStringList items;
         status = list.FillScoreList(items);
@@ -191,16 +192,54 @@ TEST(DamagedScoreFiles, aTableThatCannotBeReadIsLeftAloneAndNothingIsStored) {
     ASSERT_TRUE(directory);
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Score2.kdt")));
     LetterWidths widths;
-    HighScoreList list(*directory, QStringLiteral("score2"), widths);
+    HighScoreList list(*directory, QStringLiteral("score2"), widths, startCaptions());
     list.SetListCount(30);
     QStringList items;
     EXPECT_EQ(list.FillScoreList(items).kind, ScoreFileStatus::Kind::Failed);
     ASSERT_EQ(items.size(), 30);
     const ScoreFileStatus added = list.AddHighScore(items, QStringLiteral("Ana :"), 10);
     EXPECT_EQ(added.kind, ScoreFileStatus::Kind::Failed);
-    EXPECT_THAT(added.message.toStdString(), ::testing::HasSubstr("not stored"));
+    EXPECT_THAT(added.message.toStdString(), ::testing::HasSubstr("pas enregistré"));
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("Score2.kdt"))).isDir());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
+}
+
+TEST(DamagedScoreFiles, theAdultIsToldInTheInterfacesLanguage) {
+    QTemporaryDir dir;
+    const auto directory = app::DataDirectory::open(dir.path());
+    ASSERT_TRUE(directory);
+    LetterWidths widths;
+    QStringList seen;
+    for (const char* code :
+         {"francais", "anglais", "espagnol", "portugais", "italien", "allemand"}) {
+        i18n::CaptionTable captions;
+        captions.setCurrentCode(QString::fromLatin1(code));
+        captions.Command_langue_Click();
+        writeBytes(dir.filePath(QStringLiteral("Score6.kdt")),
+                   storedLines({QStringLiteral("Top :\t\t\t90"), QStringLiteral("Bad :\t\t\tabc"),
+                                QStringLiteral("Low :\t\t\t-300")}));
+        HighScoreList list(*directory, QStringLiteral("score6"), widths, captions);
+        list.SetListCount(30);
+        QStringList items;
+        const ScoreFileStatus status = list.FillScoreList(items);
+        ASSERT_EQ(status.kind, ScoreFileStatus::Kind::Repaired) << code;
+        // The sentence and the phrase inside it are both the language's own.
+        EXPECT_EQ(status.message, captions.text(u"score_abime_repare")
+                                      .arg(QStringLiteral("Score6.kdt"),
+                                           captions.text(u"score_ligne_sans_score").arg(2))
+                                      .arg(2)
+                                      .arg(QFileInfo(status.damagedCopy).fileName()))
+            << code;
+        seen << status.message.left(status.message.indexOf(u'('));
+
+        ScoreWindow window(*directory, QStringLiteral("score6"), widths, captions);
+        ASSERT_TRUE(window.Form_Load().ok()) << code;
+        EXPECT_EQ(window.Command1_Click(QStringLiteral("Ana"), QStringLiteral("beaucoup")).message,
+                  captions.text(u"score_pas_un_nombre").arg(QStringLiteral("beaucoup")))
+            << code;
+    }
+    seen.removeDuplicates();
+    EXPECT_EQ(seen.size(), 6) << seen.join(u'|').toStdString();
 }
 
 } // namespace

@@ -31,7 +31,7 @@ protected:
 
     // The score window's calling order: list count 30, the game's file, then the list.
     QStringList filled(ScoreFileStatus* status = nullptr) {
-        HighScoreList list(*directory_, QStringLiteral("score3"), widths_);
+        HighScoreList list(*directory_, QStringLiteral("score3"), widths_, startCaptions());
         list.SetListCount(30);
         list.FileName(list.DefaultFileName());
         QStringList items;
@@ -43,7 +43,7 @@ protected:
     }
 
     QStringList enter(const QString& name, qint32 score) {
-        HighScoreList list(*directory_, QStringLiteral("score3"), widths_);
+        HighScoreList list(*directory_, QStringLiteral("score3"), widths_, startCaptions());
         list.SetListCount(30);
         list.FileName(list.DefaultFileName());
         QStringList items;
@@ -160,7 +160,7 @@ TEST_F(HighScoreListTest, theGameCodeNamesTheFile) {
                                                   {"score15", ""},
                                                   {"score03", ""},
                                                   {"1", ""}}) {
-        HighScoreList list(*directory_, code, widths_);
+        HighScoreList list(*directory_, code, widths_, startCaptions());
         list.FileName(mine);
         const QString name = list.DefaultFileName();
         EXPECT_EQ(name, expected.isEmpty() ? QString() : dir_.filePath(expected))
@@ -170,7 +170,7 @@ TEST_F(HighScoreListTest, theGameCodeNamesTheFile) {
 }
 
 TEST_F(HighScoreListTest, aTwoPlayerGameHasNoTableAndWritesNothing) {
-    HighScoreList list(*directory_, QStringLiteral("2"), widths_);
+    HighScoreList list(*directory_, QStringLiteral("2"), widths_, startCaptions());
     list.SetListCount(30);
     QStringList items;
     EXPECT_EQ(list.FillScoreList(items).kind, ScoreFileStatus::Kind::Failed);
@@ -182,7 +182,7 @@ TEST_F(HighScoreListTest, aTwoPlayerGameHasNoTableAndWritesNothing) {
 }
 
 TEST_F(HighScoreListTest, theDefaultsOfAnUnsetListAreAHundredEntriesTenNAndThreeTabs) {
-    HighScoreList list(*directory_, QStringLiteral("score9"), widths_);
+    HighScoreList list(*directory_, QStringLiteral("score9"), widths_, startCaptions());
     EXPECT_EQ(list.GetNameLength(), 10);
     QStringList items;
     ASSERT_TRUE(list.FillScoreList(items).ok());

@@ -3,6 +3,7 @@
 // line by line.
 #pragma once
 
+#include "i18n/CaptionTable.h"
 #include "play/games/HighScoreList.h"
 #include "play/games/ScoreScramble.h"
 #include "play/games/Windows1252.h"
@@ -36,6 +37,12 @@ public:
 };
 
 inline const QString kTabs = QStringLiteral("\t\t\t");
+
+// The program's captions as they start: French.
+inline const i18n::CaptionTable& startCaptions() {
+    static const i18n::CaptionTable captions;
+    return captions;
+}
 
 // The stored form of plain lines: scrambled, Windows-1252, each ended by CR LF.
 inline QByteArray storedLines(const QStringList& plain) {
