@@ -233,6 +233,8 @@ RhythmParse Reader::finish(Rhythm rhythm) const {
         const Event& last = rhythm.events.back();
         return fail(last.column - 1, QStringLiteral("tied to nothing"));
     }
+    const int bar = rhythm.meter.barTicks();
+    const int longest = kMaxBars * bar;
     int time = 0;
     int onset = -1; // the event whose sounding note is being held
     for (std::size_t i = 0; i < rhythm.events.size(); ++i) {
@@ -244,6 +246,10 @@ RhythmParse Reader::finish(Rhythm rhythm) const {
         if (event.tuplet >= 0) {
             const Tuplet& group = rhythm.tuplets[event.tuplet];
             ticks = ticks * group.inTimeOf / group.count;
+        }
+        if (ticks > longest - time) {
+            return fail(event.column - 1,
+                        QStringLiteral("the rhythm goes past %1 bars").arg(kMaxBars));
         }
         event.start = time;
         event.length = ticks;
@@ -257,7 +263,6 @@ RhythmParse Reader::finish(Rhythm rhythm) const {
             rhythm.events[onset].heldLength += ticks;
         }
     }
-    const int bar = rhythm.meter.barTicks();
     for (const Event& event : rhythm.events) {
         if (event.start / bar != (event.start + event.length - 1) / bar) {
             return fail(event.column - 1, QStringLiteral("crosses a bar line (tie two notes)"));

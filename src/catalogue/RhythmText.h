@@ -12,7 +12,8 @@
 //   tuplet   "3(8 8 8)" three in the time of two, "3(4 4 4)", "2(8 8)" two in the time of three;
 //            tuplets do not nest
 // Tokens are separated by blanks (a tie may glue two notes). The notes must fill whole bars and
-// no written note or rest may cross a bar line.
+// no written note or rest may cross a bar line. A rhythm lasts kMaxBars bars at most: the notes
+// beyond are refused at the first one, so no text, however long, makes the times overflow.
 // A catalogue line puts the rhythm number first: "57 3/4 4 8 8 r4".
 //
 // Usage:
@@ -31,6 +32,10 @@ namespace pulsadrome::catalogue {
 
 // Music time: ticks per quarter note (a crotchet).
 inline constexpr int kTicksPerQuarter = 768;
+
+// The longest rhythm, in bars: far beyond the catalogue's (one or two bars), and short enough
+// that every time of its sound, count-in and held notes included, stays well inside an int.
+inline constexpr int kMaxBars = 32;
 
 // A time signature. The beat is what the count-in clicks: the crotchet in x/4, the minim in x/2,
 // the dotted crotchet in 6/8 (two beats a bar).
@@ -80,7 +85,7 @@ struct Rhythm {
     Meter meter;
     std::vector<Event> events; // in written order, one per note or rest
     std::vector<Tuplet> tuplets;
-    int bars = 1; // whole bars filled, >= 1
+    int bars = 1; // whole bars filled, 1 ... kMaxBars
 
     int barTicks() const { return meter.barTicks(); }
     int totalTicks() const { return bars * barTicks(); }

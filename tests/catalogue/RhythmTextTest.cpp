@@ -194,6 +194,38 @@ TEST(RhythmText, catalogueLineColumnsCountFromTheNumber) {
     EXPECT_EQ(bad.error.token, QStringLiteral("4x"));
 }
 
+// A long text must not run the times past an int: 400 000 breves would last 2 457 600 000
+// ticks. Every rhythm stops at kMaxBars bars, at the first note beyond them.
+TEST(RhythmText, aRhythmLastsAtMostTheLongestBarsAndIsRefusedAtTheFirstNoteBeyond) {
+    const auto breves = [](int count) {
+        QString text = QStringLiteral("4/2");
+        for (int i = 0; i < count; ++i) {
+            text += QStringLiteral(" 0");
+        }
+        return text;
+    };
+    const RhythmParse longest = parseRhythm(breves(kMaxBars));
+    ASSERT_TRUE(longest.ok()) << longest.error.message().toStdString();
+    EXPECT_EQ(longest.rhythm->bars, kMaxBars);
+    EXPECT_EQ(longest.rhythm->events.back().start, (kMaxBars - 1) * 8 * Q);
+
+    for (const int count : {kMaxBars + 1, 400000}) {
+        const RhythmParse parsed = parseRhythm(breves(count));
+        ASSERT_FALSE(parsed.ok()) << count;
+        EXPECT_EQ(parsed.error.column, 3 + 2 * (kMaxBars + 1)) << count;
+        EXPECT_THAT(parsed.error.message().toStdString(), HasSubstr("past 32 bars")) << count;
+    }
+    // A tie that holds a note through every bar is as long as its bars allow.
+    QString held = QStringLiteral("2/4");
+    for (int i = 0; i < kMaxBars; ++i) {
+        held += QStringLiteral(" 2~");
+    }
+    held += QStringLiteral(" 4");
+    const RhythmParse tied = parseRhythm(held);
+    ASSERT_FALSE(tied.ok());
+    EXPECT_EQ(tied.error.token, QStringLiteral("4"));
+}
+
 TEST(RhythmText, catalogueLineNeedsAPositiveNumberFirst) {
     for (const char16_t* line : {u"3/4 4 4 4", u"-2 3/4 2.", u"0 3/4 2.", u"+5 3/4 2.", u""}) {
         const CatalogueLineParse parsed = parseCatalogueLine(line);
