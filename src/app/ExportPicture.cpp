@@ -2,11 +2,12 @@
 #include "app/ExportPicture.h"
 
 #include "catalogue/Series.h"
+#include "common/AtomicFile.h"
 #include "resources/ResPicture.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace pulsadrome::app {
 
@@ -27,9 +28,13 @@ QString exportPicture(int rhythm, QSize size, const QString& outFile) {
         painter.setRenderHint(QPainter::Antialiasing);
         picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
-    QSaveFile file(outFile);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        return QStringLiteral("%1 cannot be written: %2").arg(outFile, file.errorString());
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        return QStringLiteral("The picture of rhythm %1 cannot be made into a PNG.").arg(rhythm);
+    }
+    if (const WriteOutcome outcome = writeFileAtomically(outFile, png); !outcome) {
+        return QStringLiteral("%1 cannot be written: %2").arg(outFile, outcome.systemText);
     }
     return {};
 }

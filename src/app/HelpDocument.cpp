@@ -3,6 +3,8 @@
 
 #include "app/HelpPages.h"
 #include "app/Version.h"
+#include "common/AtomicFile.h"
+#include "i18n/CaptionTable.h"
 #include "resources/ResourceStore.h"
 
 #include <QBuffer>
@@ -13,7 +15,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QUrl>
 
 #include <array>
@@ -28,6 +29,14 @@ const std::array<const char*, i18n::kLanguageCount> kTags{"fr", "en", "es", "pt"
 
 const char* tag(i18n::Language language) {
     return kTags[static_cast<std::size_t>(i18n::languageNumber(language) - 1)];
+}
+
+// The help is written in `language` whatever the program's language: so are its messages.
+i18n::CaptionTable captionsIn(i18n::Language language) {
+    i18n::CaptionTable table;
+    table.setCurrentCode(QString::fromLatin1(i18n::languageInfo(language).code));
+    table.Command_langue_Click();
+    return table;
 }
 
 void setError(QString* error, const QString& text) {
@@ -129,23 +138,10 @@ QString writeHelpPdf(i18n::Language language, const QString& folder, QString* er
             return {};
         }
     }
-    QSaveFile file(path);
-    const auto fail = [&](const QString& why) {
-        file.cancelWriting();
-        setError(error, QStringLiteral("The help cannot be written to %1: %2.")
-                            .arg(QDir::toNativeSeparators(path), why));
-        return QString();
-    };
-    if (!file.open(QIODevice::WriteOnly)) {
-        return fail(file.errorString());
-    }
-    if (file.write(pdf) != pdf.size()) {
-        return fail(file.error() == QFileDevice::NoError
-                        ? QStringLiteral("only part of it could be written (is the disk full?)")
-                        : file.errorString());
-    }
-    if (!file.commit()) {
-        return fail(file.errorString());
+    if (const WriteOutcome outcome = writeFileAtomically(path, pdf); !outcome) {
+        setError(error, QDir::toNativeSeparators(path) + QLatin1Char(' ') +
+                            i18n::writeProblemText(captionsIn(language), outcome));
+        return {};
     }
     return path;
 }

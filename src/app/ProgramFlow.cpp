@@ -12,6 +12,7 @@
 #include "catalogue/Games.h"
 #include "catalogue/LevelStart.h"
 #include "catalogue/Levels.h"
+#include "common/AtomicFile.h"
 #include "i18n/LanguageFile.h"
 #include "play/games/ScoreWindows.h"
 #include "play/level/LevelWindow.h"
@@ -22,7 +23,6 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QScreen>
 #include <QUrl>
 
@@ -339,13 +339,19 @@ void ProgramFlow::openInstructions() {
     // The instructions travel inside the program and are opened from the data folder.
     QFile source(QStringLiteral(":/docs/Change_res.txt"));
     const QString target = dataDirectory_.file(QStringLiteral("Change_res.txt"));
-    QSaveFile file(target);
-    if (source.open(QIODevice::ReadOnly) && file.open(QIODevice::WriteOnly) &&
-        file.write(source.readAll()) >= 0 && file.commit()) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(target));
-    } else {
-        qWarning().noquote() << "The resolution instructions cannot be written to" << target;
+    if (!source.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "The resolution instructions are missing from the program";
+        return;
     }
+    if (const WriteOutcome outcome = writeFileAtomically(target, source.readAll()); !outcome) {
+        qWarning().noquote() << "The resolution instructions cannot be written to" << target
+                             << outcome.systemText;
+        QMessageBox::warning(nullptr, QStringLiteral("Pulsadrome"),
+                             captions_.text(u"aide_impossible")
+                                 .arg(i18n::writeProblemText(captions_, outcome)));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(target));
 }
 
 } // namespace pulsadrome::app

@@ -43,4 +43,18 @@ bool CaptionTable::hasRow(QStringView key) const {
     return texts_.contains(key.toString());
 }
 
+QString writeProblemText(const CaptionTable& captions, const WriteOutcome& outcome) {
+    switch (outcome.problem) {
+    case WriteProblem::None:
+        return {};
+    case WriteProblem::NoSpace:
+        return captions.text(u"disque_plein");
+    case WriteProblem::Denied:
+        return captions.text(u"ecriture_interdite");
+    case WriteProblem::Other:
+        break;
+    }
+    return captions.text(u"ecriture_erreur").arg(outcome.systemText);
+}
+
 } // namespace pulsadrome::i18n

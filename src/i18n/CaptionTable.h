@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/AtomicFile.h"
 #include "i18n/Language.h"
 
 #include <QHash>
@@ -46,5 +47,9 @@ private:
     QString currentCode_;
     QHash<QString, QString> texts_;
 };
+
+// Why a file could not be written, as a sentence in the table's language; the system's own words
+// appear only when no plainer reason is known.
+QString writeProblemText(const CaptionTable& captions, const WriteOutcome& outcome);
 
 } // namespace pulsadrome::i18n

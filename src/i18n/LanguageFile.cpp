@@ -3,7 +3,6 @@
 
 #include <QDebug>
 #include <QFile>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -46,19 +45,14 @@ std::optional<int> readLanguageFile(const QString& path) {
     return number;
 }
 
-bool writeLanguageFile(const QString& path, int number, QString* error) {
-    QSaveFile file(path);
-    const QByteArray content = QByteArray::number(number) + "\r\n";
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.commit()) {
-        if (error) {
-            *error = file.errorString();
-        }
+WriteOutcome writeLanguageFile(const QString& path, int number) {
+    const WriteOutcome outcome =
+        writeFileAtomically(path, QByteArray::number(number) + "\r\n");
+    if (!outcome) {
         qWarning().noquote() << "The language file" << path
-                             << "cannot be written:" << file.errorString();
-        return false;
+                             << "cannot be written:" << outcome.systemText;
     }
-    return true;
+    return outcome;
 }
 
 void applyLanguageAtStartup(CaptionTable& table, const QString& path) {
@@ -73,7 +67,11 @@ void applyLanguageAtStartup(CaptionTable& table, const QString& path) {
 bool chooseLanguage(CaptionTable& table, Language language, const QString& path, QString* error) {
     table.setCurrentCode(QString::fromLatin1(languageInfo(language).code));
     table.Command_langue_Click();
-    return writeLanguageFile(path, languageNumber(language), error);
+    const WriteOutcome outcome = writeLanguageFile(path, languageNumber(language));
+    if (!outcome && error) {
+        *error = writeProblemText(table, outcome);
+    }
+    return outcome.ok();
 }
 
 } // namespace pulsadrome::i18n

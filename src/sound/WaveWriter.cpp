@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/WaveWriter.h"
 
-#include <QSaveFile>
+#include "common/AtomicFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,14 +50,11 @@ QByteArray waveFileBytes(const std::vector<float>& interleavedStereo, int sample
 bool writeWaveFile(const QString& path, const std::vector<float>& interleavedStereo, int sampleRate,
                    QString* error) {
     const QByteArray bytes = waveFileBytes(interleavedStereo, sampleRate);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) {
-            *error = file.errorString();
-        }
-        return false;
+    const WriteOutcome outcome = writeFileAtomically(path, bytes);
+    if (!outcome && error) {
+        *error = outcome.systemText;
     }
-    return true;
+    return outcome.ok();
 }
 
 } // namespace pulsadrome::sound

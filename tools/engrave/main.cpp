@@ -9,6 +9,7 @@
 #include "LilyPondScore.h"
 #include "SvgFrame.h"
 #include "catalogue/RhythmCatalogue.h"
+#include "common/AtomicFile.h"
 #include "catalogue/Series.h"
 
 #include <QCommandLineParser>
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -30,12 +30,11 @@ QTextStream& err() {
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        err() << "cannot write " << path << ": " << file.errorString() << "\n";
-        return false;
+    const pulsadrome::WriteOutcome outcome = pulsadrome::writeFileAtomically(path, bytes);
+    if (!outcome) {
+        err() << "cannot write " << path << ": " << outcome.systemText << "\n";
     }
-    return true;
+    return outcome.ok();
 }
 
 // LilyPond warns about every cropped book that it makes no PNG; that warning is harmless. Any

@@ -9,6 +9,7 @@
 // wave reader, and its format, length and peak are printed.
 #include "FeedbackSounds.h"
 #include "Render.h"
+#include "common/AtomicFile.h"
 #include "sound/WaveReader.h"
 
 #include <QCommandLineParser>
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -40,12 +40,11 @@ QTextStream& err() {
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        err() << "cannot write " << path << ": " << file.errorString() << "\n";
-        return false;
+    const pulsadrome::WriteOutcome outcome = pulsadrome::writeFileAtomically(path, bytes);
+    if (!outcome) {
+        err() << "cannot write " << path << ": " << outcome.systemText << "\n";
     }
-    return true;
+    return outcome.ok();
 }
 
 // sox converts the rendered float file to the stored format: mono by mixing, a good resampler,

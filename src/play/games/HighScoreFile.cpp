@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/games/HighScoreFile.h"
 
+#include "common/AtomicFile.h"
 #include "play/games/ScoreScramble.h"
 #include "play/games/Windows1252.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <limits>
@@ -104,7 +104,8 @@ QString describe(const ScoreProblem& problem, const i18n::CaptionTable& captions
     case ScoreProblem::Kind::LineCount:
         return captions.text(u"score_nombre_lignes").arg(problem.line).arg(problem.expected);
     case ScoreProblem::Kind::System:
-        return problem.system;
+        // A failed write is told in the interface's language; the system's words stay for the log.
+        return problem.write ? problem.system : i18n::writeProblemText(captions, problem.write);
     }
     return {};
 }
@@ -183,9 +184,10 @@ ScoreProblem writeScoreFile(const QString& path, const std::vector<ScoreEntry>& 
         }
         bytes += *encoded + "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return {ScoreProblem::Kind::System, 0, 0, file.errorString()};
+    if (const WriteOutcome outcome = writeFileAtomically(path, bytes); !outcome) {
+        ScoreProblem problem{ScoreProblem::Kind::System, 0, 0, outcome.systemText};
+        problem.write = outcome;
+        return problem;
     }
     return {};
 }

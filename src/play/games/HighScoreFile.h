@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/AtomicFile.h"
 #include "i18n/CaptionTable.h"
 
 #include <QString>
@@ -35,6 +36,7 @@ struct ScoreProblem {
     int line = 0;
     int expected = 0;
     QString system;
+    WriteOutcome write; // for a failed write: why, in the terms the messages use
 
     bool none() const { return kind == Kind::None; }
 };
