@@ -5,9 +5,9 @@
 #include "common/AtomicFile.h"
 #include "resources/ResPicture.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QBuffer>
 
 namespace pulsadrome::app {
 

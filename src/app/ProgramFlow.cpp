@@ -346,9 +346,9 @@ void ProgramFlow::openInstructions() {
     if (const WriteOutcome outcome = writeFileAtomically(target, source.readAll()); !outcome) {
         qWarning().noquote() << "The resolution instructions cannot be written to" << target
                              << outcome.systemText;
-        QMessageBox::warning(nullptr, QStringLiteral("Pulsadrome"),
-                             captions_.text(u"aide_impossible")
-                                 .arg(i18n::writeProblemText(captions_, outcome)));
+        QMessageBox::warning(
+            nullptr, QStringLiteral("Pulsadrome"),
+            captions_.text(u"aide_impossible").arg(i18n::writeProblemText(captions_, outcome)));
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(target));

@@ -89,9 +89,8 @@ QStringList removeLeftoverTemporaries(const QString& folder, const QStringList& 
     QStringList removed;
     const QDir dir(folder);
     for (const QString& name : ownNames) {
-        const QStringList candidates =
-            dir.entryList({name + QStringLiteral(".??????")},
-                          QDir::Files | QDir::Hidden | QDir::System);
+        const QStringList candidates = dir.entryList({name + QStringLiteral(".??????")},
+                                                     QDir::Files | QDir::Hidden | QDir::System);
         for (const QString& candidate : candidates) {
             if (!suffix.match(QStringView(candidate).mid(name.size())).hasMatch()) {
                 continue;

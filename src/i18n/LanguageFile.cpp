@@ -46,8 +46,7 @@ std::optional<int> readLanguageFile(const QString& path) {
 }
 
 WriteOutcome writeLanguageFile(const QString& path, int number) {
-    const WriteOutcome outcome =
-        writeFileAtomically(path, QByteArray::number(number) + "\r\n");
+    const WriteOutcome outcome = writeFileAtomically(path, QByteArray::number(number) + "\r\n");
     if (!outcome) {
         qWarning().noquote() << "The language file" << path
                              << "cannot be written:" << outcome.systemText;

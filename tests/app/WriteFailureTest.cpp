@@ -57,8 +57,8 @@ const Writer kWriters[] = {
          for (int i = 0; i < 20; ++i) {
              entries.push_back({QStringLiteral("Camille%1").arg(i), 1000 - i});
          }
-         const play::ScoreProblem problem = play::writeScoreFile(
-             f + QStringLiteral("/Score1.kdt"), entries, QStringLiteral("|"));
+         const play::ScoreProblem problem = play::writeScoreFile(f + QStringLiteral("/Score1.kdt"),
+                                                                 entries, QStringLiteral(" : "));
          return problem.none() ? QString() : play::describe(problem, i18n::CaptionTable());
      },
      "old\r\n"},
@@ -88,7 +88,9 @@ const Writer kWriters[] = {
      },
      "PNG-old"},
     {"helpDocument",
-     [](const QString& f) { return f + QLatin1Char('/') + app::helpFileName(i18n::Language::Francais); },
+     [](const QString& f) {
+         return f + QLatin1Char('/') + app::helpFileName(i18n::Language::Francais);
+     },
      [](const QString& f) {
          QString error;
          return app::writeHelpPdf(i18n::Language::Francais, f, &error).isEmpty()
@@ -119,8 +121,7 @@ protected:
         expected.sort();
         QStringList found = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         found.sort();
-        EXPECT_EQ(found, expected)
-            << "a temporary was left behind";
+        EXPECT_EQ(found, expected) << "a temporary was left behind";
     }
 };
 
@@ -146,8 +147,8 @@ TEST_P(WriteFailure, underAFileSizeLimitTheOldFileSurvivesWholeAndTheUserIsTold)
 class FullDisk {
 public:
     explicit FullDisk(const QString& where) : where_(where) {
-        mounted_ = ::mount("tmpfs", QFile::encodeName(where).constData(), "tmpfs", 0,
-                           "size=256k") == 0;
+        mounted_ =
+            ::mount("tmpfs", QFile::encodeName(where).constData(), "tmpfs", 0, "size=256k") == 0;
     }
     ~FullDisk() {
         if (mounted_) {
@@ -207,8 +208,7 @@ TEST(WriteFailureMessages, aFullDiskIsToldInTheLanguageChosen) {
     i18n::CaptionTable german;
     german.setCurrentCode(QStringLiteral("allemand"));
     german.Command_langue_Click();
-    EXPECT_EQ(told,
-              german.text(u"langue_non_enregistree").arg(german.text(u"disque_plein")));
+    EXPECT_EQ(told, german.text(u"langue_non_enregistree").arg(german.text(u"disque_plein")));
 }
 
 // The player store under the same limit: SQLite's journal cannot grow, the store says so and

@@ -9,8 +9,8 @@
 #include "LilyPondScore.h"
 #include "SvgFrame.h"
 #include "catalogue/RhythmCatalogue.h"
-#include "common/AtomicFile.h"
 #include "catalogue/Series.h"
+#include "common/AtomicFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

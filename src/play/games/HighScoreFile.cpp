@@ -54,7 +54,7 @@ LineResult readLine(QByteArray bytes, int number, const QString& separator) {
         bytes.chop(1);
     }
     const auto failure = [number](ScoreProblem::Kind kind) {
-        return LineResult{std::nullopt, ScoreProblem{kind, number, 0, {}}};
+        return LineResult{std::nullopt, ScoreProblem{kind, number, 0, {}, {}}};
     };
     if (bytes.size() > kMaxScoreLineLength) {
         return failure(ScoreProblem::Kind::LineTooLong);
@@ -118,13 +118,13 @@ ScoreFileContents readScoreFile(const QString& path, int listCount, const QStrin
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         contents.state = ScoreFileContents::State::Unreadable;
-        contents.problem = {ScoreProblem::Kind::System, 0, 0, file.errorString()};
+        contents.problem = {ScoreProblem::Kind::System, 0, 0, file.errorString(), {}};
         return contents;
     }
     const QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
         contents.state = ScoreFileContents::State::Unreadable;
-        contents.problem = {ScoreProblem::Kind::System, 0, 0, file.errorString()};
+        contents.problem = {ScoreProblem::Kind::System, 0, 0, file.errorString(), {}};
         return contents;
     }
     QList<QByteArray> lines = bytes.left(kMaxFileBytes).split('\n');
@@ -145,7 +145,8 @@ ScoreFileContents readScoreFile(const QString& path, int listCount, const QStrin
         }
     }
     if (problem.none() && lines.size() != listCount) {
-        problem = {ScoreProblem::Kind::LineCount, static_cast<int>(lines.size()), listCount, {}};
+        problem = {
+            ScoreProblem::Kind::LineCount, static_cast<int>(lines.size()), listCount, {}, {}};
     }
     contents.state =
         problem.none() ? ScoreFileContents::State::Sound : ScoreFileContents::State::Damaged;
@@ -180,14 +181,12 @@ ScoreProblem writeScoreFile(const QString& path, const std::vector<ScoreEntry>& 
         const LineResult back =
             encoded ? readLine(*encoded, number, separator) : LineResult{std::nullopt, {}};
         if (!back.entry || back.entry->name != stored.name || back.entry->score != stored.score) {
-            return {ScoreProblem::Kind::LineNotReadBack, number, 0, {}};
+            return {ScoreProblem::Kind::LineNotReadBack, number, 0, {}, {}};
         }
         bytes += *encoded + "\r\n";
     }
     if (const WriteOutcome outcome = writeFileAtomically(path, bytes); !outcome) {
-        ScoreProblem problem{ScoreProblem::Kind::System, 0, 0, outcome.systemText};
-        problem.write = outcome;
-        return problem;
+        return {ScoreProblem::Kind::System, 0, 0, outcome.systemText, outcome};
     }
     return {};
 }
