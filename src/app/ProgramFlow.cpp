@@ -99,6 +99,7 @@ void ProgramFlow::showPlayerChoice() {
         connect(playerChoice_, &PlayerChoiceWindow::newPlayerRequested, this,
                 &ProgramFlow::showNewPlayer);
         connect(playerChoice_, &PlayerChoiceWindow::quitRequested, this, &ProgramFlow::quit);
+        watchClose(playerChoice_);
     }
     playerChoice_->centreOnScreen();
     playerChoice_->show();
@@ -112,8 +113,44 @@ void ProgramFlow::showNewPlayer() {
     newPlayer_ = new NewPlayerWindow(*store_, captions_);
     connect(newPlayer_, &NewPlayerWindow::saved, this, &ProgramFlow::closeNewPlayer);
     connect(newPlayer_, &NewPlayerWindow::cancelled, this, &ProgramFlow::closeNewPlayer);
+    watchClose(newPlayer_);
     newPlayer_->centreOnScreen();
     newPlayer_->show();
+}
+
+void ProgramFlow::watchClose(QWidget* window) {
+    window->installEventFilter(this);
+}
+
+bool ProgramFlow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Close) {
+        return QObject::eventFilter(watched, event);
+    }
+    // The window stays until its way out has run: that way may keep it (a record the child
+    // chose not to give up), and it deletes windows, which must not happen inside their own
+    // close.
+    event->ignore();
+    if (watched == newPlayer_.data()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, form = newPlayer_] {
+                if (form && form == newPlayer_) {
+                    closeNewPlayer();
+                }
+            },
+            Qt::QueuedConnection);
+    } else {
+        QMetaObject::invokeMethod(
+            this,
+            [this, window = QPointer<QObject>(watched)] {
+                // A window gone meanwhile was already taken away by another way out.
+                if (window) {
+                    quit();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+    return true;
 }
 
 void ProgramFlow::closeNewPlayer() {
@@ -129,6 +166,7 @@ void ProgramFlow::goOn() {
         player.progress(), player.fond, playerChoice_->list()->currentText(), captions_));
     playerChoice_->hide();
     backdrop_ = new BackdropWindow(player.fond);
+    watchClose(backdrop_);
     backdrop_->showOnScreen();
     menu_ = new MenuWindow(*menuModel_, captions_);
     connect(menu_, &MenuWindow::changePlayerRequested, this, &ProgramFlow::changePlayer);
@@ -139,6 +177,7 @@ void ProgramFlow::goOn() {
     connect(menu_, &MenuWindow::levelRequested, this, &ProgramFlow::startLevel);
     connect(menu_, &MenuWindow::gameRequested, this, &ProgramFlow::startGame);
     connect(menu_, &MenuWindow::scoresRequested, this, &ProgramFlow::showScores);
+    watchClose(menu_);
     menu_->centreOnScreen();
     menu_->show();
     menu_->raise();
@@ -179,6 +218,7 @@ void ProgramFlow::closeMenu() {
 }
 
 void ProgramFlow::changePlayer() {
+    closeListening();
     if (!storePlayer()) {
         return;
     }
@@ -186,7 +226,15 @@ void ProgramFlow::changePlayer() {
     showPlayerChoice();
 }
 
+void ProgramFlow::closeListening() {
+    // The listening screen's way back stores its volume and tempo into the record first.
+    if (listen_) {
+        listen_->close();
+    }
+}
+
 void ProgramFlow::quit() {
+    closeListening();
     if (menu_ && !storePlayer()) {
         return;
     }

@@ -31,6 +31,9 @@ namespace pulsadrome::app {
 // the first time the menu starts a level and stays, hidden between levels, until the menu goes;
 // the games screen likewise. Each sounding screen has a sound of its own, made with it and gone
 // with it, so that nothing one screen sets (volume, tempo, feedback level) reaches another.
+// A window closed from outside (its title bar's button, the desktop) does what its own way out
+// does: the player choice, the menu and the backdrop quit, the new-player form is cancelled, the
+// play screens go back to the menu; the program never stays running with no window.
 class ProgramFlow : public QObject {
     Q_OBJECT
 public:
@@ -84,10 +87,17 @@ public:
 signals:
     void finished();
 
+protected:
+    // Turns a close from outside into the window's own way out, once the close has returned.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Watches `window` for closes from outside.
+    void watchClose(QWidget* window);
     void showNewPlayer();
     void closeNewPlayer();
     void closeMenu();
+    void closeListening();
     // Stores the current record; on failure asks whether to try again. False when the child
     // gave up, the record then stays in memory.
     bool storePlayer();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ResolutionWindow.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -55,7 +56,20 @@ void ResolutionWindow::carryOut(const ResolutionStep& step) {
     }
     if (step.closeCheck) {
         timer_.stop();
+        stepCloses_ = true;
         close();
+    }
+}
+
+void ResolutionWindow::closeEvent(QCloseEvent* event) {
+    ui::Form::closeEvent(event);
+    if (!stepCloses_ && isVisible()) {
+        // Closed from outside while warning: the check ends and nothing else is shown.
+        timer_.stop();
+        stepCloses_ = true;
+        ResolutionStep step;
+        step.closeCheck = true;
+        onStep_(step);
     }
 }
 
