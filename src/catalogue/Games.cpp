@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/Games.h"
 
+#include "catalogue/RhythmCatalogue.h"
+
+#include <QHash>
+
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 namespace pulsadrome::catalogue {
 
@@ -64,17 +69,83 @@ const GameEntry* findGameByLabel(QStringView menuLabel) {
     return nullptr;
 }
 
-Drawn Calcul_niveau(Random& random, int poolFirst, int poolCount) {
-    assert(poolCount >= kGameRhythmCount);
+SoundGroups soundGroups(int poolFirst, int poolCount) {
+    const RhythmCatalogue& rhythms = rhythmCatalogue();
+    SoundGroups groups;
+    QHash<QString, std::size_t> groupOfText;
+    for (int n = poolFirst; n < poolFirst + poolCount; ++n) {
+        // A number the catalogue does not hold sounds like no other.
+        const CatalogueEntry* entry = rhythms.find(n);
+        if (entry) {
+            const auto known = groupOfText.constFind(entry->text);
+            if (known != groupOfText.cend()) {
+                groups[*known].push_back(n);
+                continue;
+            }
+            groupOfText.insert(entry->text, groups.size());
+        }
+        groups.push_back({n});
+    }
+    return groups;
+}
+
+namespace {
+
+// One rhythm of `group`, each as likely.
+int oneOf(Random& random, const std::vector<int>& group) {
+    return group.size() == 1
+               ? group.front()
+               : group[static_cast<std::size_t>(random.below(static_cast<int>(group.size())))];
+}
+
+// Takes one element of `left` at random out of it.
+template <typename T> T takeOne(Random& random, std::vector<T>& left) {
+    const auto i = static_cast<std::size_t>(random.below(static_cast<int>(left.size())));
+    T taken = std::move(left[i]);
+    left[i] = std::move(left.back());
+    left.pop_back();
+    return taken;
+}
+
+} // namespace
+
+Drawn drawGame(Random& random, const SoundGroups& groups) {
     Drawn drawn{};
-    for (int k = 0; k < kGameRhythmCount; ++k) {
-        int x = 0;
-        do {
-            x = random.below(poolCount) + poolFirst;
-        } while (std::find(drawn.begin(), drawn.begin() + k, x) != drawn.begin() + k);
-        drawn[k] = x;
+    if (groups.size() >= static_cast<std::size_t>(kGameRhythmCount)) {
+        std::vector<std::size_t> left(groups.size());
+        for (std::size_t g = 0; g < left.size(); ++g) {
+            left[g] = g;
+        }
+        for (int& slot : drawn) {
+            slot = oneOf(random, groups[takeOne(random, left)]);
+        }
+        return drawn;
+    }
+    // Too few sounds: each once, then the other rhythms fill the slots left.
+    std::vector<int> chosen;
+    std::vector<int> spare;
+    for (const auto& group : groups) {
+        const int one = oneOf(random, group);
+        chosen.push_back(one);
+        for (const int n : group) {
+            if (n != one) {
+                spare.push_back(n);
+            }
+        }
+    }
+    assert(chosen.size() + spare.size() >= static_cast<std::size_t>(kGameRhythmCount));
+    while (chosen.size() < static_cast<std::size_t>(kGameRhythmCount)) {
+        chosen.push_back(takeOne(random, spare));
+    }
+    for (int& slot : drawn) {
+        slot = takeOne(random, chosen);
     }
     return drawn;
+}
+
+Drawn Calcul_niveau(Random& random, int poolFirst, int poolCount) {
+    assert(poolCount >= kGameRhythmCount);
+    return drawGame(random, soundGroups(poolFirst, poolCount));
 }
 
 } // namespace pulsadrome::catalogue

@@ -31,8 +31,21 @@ struct GameEntry {
 const std::vector<GameEntry>& games();
 const GameEntry* findGameByLabel(QStringView menuLabel);
 
-// Calcul_niveau1 ... Calcul_niveau14: 14 distinct rhythms, each uniform over the pool, in draw
-// order. A number already drawn is drawn again. Requires poolCount >= 14.
+// A pool's rhythms by sound: each group holds the rhythms that sound alike (in pool order), the
+// groups stand in the order of their first rhythm.
+using SoundGroups = std::vector<std::vector<int>>;
+SoundGroups soundGroups(int poolFirst, int poolCount);
+
+// The 14 rhythms of a game, in slot order, all distinct and no two sounding alike: 14 of the
+// groups, each group as likely as any other in every slot, and one rhythm of each, as likely as
+// its twin. Two pictures that look and sound the same would leave the child guessing which one
+// the game wants. When the pool holds fewer than 14 groups, every group is drawn once and the
+// slots left take other rhythms of the pool, uniformly, so that as few twins as possible meet;
+// the order of the 14 is then uniform. Requires at least 14 rhythms in all.
+Drawn drawGame(Random& random, const SoundGroups& groups);
+
+// Calcul_niveau1 ... Calcul_niveau14: drawGame over the pool poolFirst ... poolFirst + poolCount
+// - 1. Requires poolCount >= 14.
 Drawn Calcul_niveau(Random& random, int poolFirst, int poolCount);
 
 } // namespace pulsadrome::catalogue

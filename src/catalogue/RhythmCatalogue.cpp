@@ -76,4 +76,14 @@ const RhythmCatalogue& rhythmCatalogue() {
     return catalogue;
 }
 
+bool soundsAlike(int a, int b) {
+    if (a == b) {
+        return true;
+    }
+    const RhythmCatalogue& rhythms = rhythmCatalogue();
+    const CatalogueEntry* first = rhythms.find(a);
+    const CatalogueEntry* second = rhythms.find(b);
+    return first && second && first->text == second->text;
+}
+
 } // namespace pulsadrome::catalogue

@@ -51,4 +51,10 @@ private:
 // The embedded catalogue, read once on first use. A damaged one is logged and holds nothing.
 const RhythmCatalogue& rhythmCatalogue();
 
+// Whether rhythms `a` and `b` of the embedded catalogue sound alike: the same number, or two
+// numbers the catalogue writes exactly the same way (the first stage of the main series repeats
+// a few bars under new numbers, with the same picture and the same sound). Numbers outside the
+// catalogue sound like nothing else.
+bool soundsAlike(int a, int b);
+
 } // namespace pulsadrome::catalogue

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/Games.h"
+#include "catalogue/RhythmCatalogue.h"
 
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 using namespace pulsadrome;
@@ -96,15 +98,21 @@ struct Pool {
 
 class DrawFromPool : public ::testing::TestWithParam<Pool> {};
 
-TEST_P(DrawFromPool, fourteenDistinctRhythmsInsideThePool) {
+TEST_P(DrawFromPool, fourteenDistinctRhythmsInsideThePoolNoTwoSoundingAlike) {
     const auto pool = GetParam();
     SeededRandom random(20261206);
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 500; ++round) {
         const Drawn drawn = Calcul_niveau(random, pool.first, pool.count);
         std::set<int> distinct(drawn.begin(), drawn.end());
         EXPECT_EQ(distinct.size(), 14u);
         EXPECT_GE(*distinct.begin(), pool.first);
         EXPECT_LT(*distinct.rbegin(), pool.first + pool.count);
+        for (int a = 0; a < kGameRhythmCount; ++a) {
+            for (int b = a + 1; b < kGameRhythmCount; ++b) {
+                ASSERT_FALSE(soundsAlike(drawn[a], drawn[b]))
+                    << "round " << round << ": rhythms " << drawn[a] << " and " << drawn[b];
+            }
+        }
     }
 }
 
@@ -139,26 +147,88 @@ TEST(Draw, isCloseToUniformInEverySlot) {
     }
 }
 
-// A source that repeats itself shows that an already drawn number is drawn again.
-class ScriptedRandom final : public Random {
-public:
-    explicit ScriptedRandom(std::vector<int> values) : values_(std::move(values)) {}
-    int below(int n) override {
-        const int v = values_.at(next_++);
-        EXPECT_LT(v, n);
-        return v;
+// The first stage of the main series repeats eight bars under new numbers: its game draws one
+// of each pair, each of the 32 sounds as often as another and each twin as often as the other.
+TEST(Draw, theFirstStageDrawsEverySoundAlikeAndEitherTwin) {
+    const SoundGroups groups = soundGroups(1, 40);
+    ASSERT_EQ(groups.size(), 32u);
+    std::map<int, int> twinOf;
+    for (const auto& group : groups) {
+        ASSERT_LE(group.size(), 2u);
+        if (group.size() == 2) {
+            twinOf[group[0]] = group[1];
+            twinOf[group[1]] = group[0];
+        }
     }
+    EXPECT_EQ(twinOf.size(), 16u);
+    EXPECT_EQ(twinOf.at(1), 12);
 
-private:
-    std::vector<int> values_;
-    std::size_t next_ = 0;
-};
+    constexpr int kRounds = 16000;
+    SeededRandom random(20261207);
+    std::map<int, int> drawnTimes;
+    for (int round = 0; round < kRounds; ++round) {
+        for (const int n : Calcul_niveau(random, 1, 40)) {
+            ++drawnTimes[n];
+        }
+    }
+    // Each sound 16000 x 14 / 32 = 7000 times: a chi-square over the 32 sounds (31 degrees of
+    // freedom) stays below 70 for a fair draw (p < 0.0001).
+    double chi2 = 0;
+    for (const auto& group : groups) {
+        int times = 0;
+        for (const int n : group) {
+            EXPECT_GT(drawnTimes[n], 0) << "rhythm " << n << " is never drawn";
+            times += drawnTimes[n];
+        }
+        const double d = times - 7000.0;
+        chi2 += d * d / 7000.0;
+    }
+    EXPECT_LT(chi2, 70.0);
+    // Each twin about 3500 times (a standard deviation of about 42).
+    for (const auto& [n, twin] : twinOf) {
+        EXPECT_NEAR(drawnTimes[n], 3500, 250) << "rhythm " << n << ", twin of " << twin;
+    }
+}
 
-TEST(Draw, aRepeatedNumberIsDrawnAgainInTheSameSlot) {
-    ScriptedRandom random({0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14});
-    const Drawn drawn = Calcul_niveau(random, 465, 32);
-    EXPECT_THAT(drawn, ::testing::ElementsAre(465, 466, 467, 468, 469, 470, 471, 472, 473, 474, 475,
-                                              476, 477, 478));
+// A pool of ten sounds over eighteen rhythms: every sound is drawn, only four twice, and every
+// rhythm takes its turn in every slot.
+TEST(Draw, aPoolOfTooFewSoundsHoldsEverySoundAndAsFewTwinsAsItCan) {
+    SoundGroups groups;
+    for (int pair = 0; pair < 8; ++pair) {
+        groups.push_back({100 + 2 * pair, 101 + 2 * pair});
+    }
+    groups.push_back({200});
+    groups.push_back({201});
+    std::map<int, std::size_t> groupOf;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        for (const int n : groups[g]) {
+            groupOf[n] = g;
+        }
+    }
+    SeededRandom random(11);
+    std::map<int, std::array<int, kGameRhythmCount>> inSlot;
+    for (int round = 0; round < 3000; ++round) {
+        const Drawn drawn = drawGame(random, groups);
+        EXPECT_EQ(std::set<int>(drawn.begin(), drawn.end()).size(), 14u);
+        std::vector<int> perGroup(groups.size(), 0);
+        for (int slot = 0; slot < kGameRhythmCount; ++slot) {
+            ++perGroup[groupOf.at(drawn[slot])];
+            ++inSlot[drawn[slot]][slot];
+        }
+        EXPECT_EQ(std::count(perGroup.begin(), perGroup.end(), 0), 0) << "round " << round;
+        EXPECT_EQ(std::count(perGroup.begin(), perGroup.end(), 2), 4) << "round " << round;
+    }
+    // Both singles are in every game, so in a given slot 3000 / 14 (about 214) times; every
+    // other rhythm shows in every slot too.
+    ASSERT_EQ(inSlot.size(), 18u);
+    for (const auto& [n, bySlot] : inSlot) {
+        for (int slot = 0; slot < kGameRhythmCount; ++slot) {
+            EXPECT_GT(bySlot[slot], 0) << "rhythm " << n << " never in slot " << slot + 1;
+            if (n >= 200) {
+                EXPECT_NEAR(bySlot[slot], 214, 60) << "rhythm " << n << ", slot " << slot + 1;
+            }
+        }
+    }
 }
 
 } // namespace

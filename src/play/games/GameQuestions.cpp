@@ -6,13 +6,7 @@
 namespace pulsadrome::play {
 
 bool soundsLikeAsked(int chosen, int asked) {
-    if (chosen == asked) {
-        return true;
-    }
-    const catalogue::RhythmCatalogue& rhythms = catalogue::rhythmCatalogue();
-    const catalogue::CatalogueEntry* a = rhythms.find(chosen);
-    const catalogue::CatalogueEntry* b = rhythms.find(asked);
-    return a && b && a->text == b->text;
+    return catalogue::soundsAlike(chosen, asked);
 }
 
 std::optional<TempoGroup> tempoGroupOfMeter(QStringView meter) {

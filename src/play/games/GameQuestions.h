@@ -19,8 +19,8 @@ inline constexpr std::array<int, kGameQuestionCount> GameQuestionOrder = {
     11, 3, 8,  10, 1, 9,  4, 12, 11, 13, 3, 10, 6, 14, 7,  2, 9,  4, 5, 1,  8};
 
 // Whether a child who hears rhythm `asked` is right to choose rhythm `chosen`: the same rhythm,
-// or one the catalogue writes exactly the same way, which sounds the same (the first stage of
-// the main series repeats a few bars, so a game drawn from it may hold two of them).
+// or one that sounds alike (catalogue::soundsAlike). A draw keeps such twins apart whenever the
+// pool allows it, but a pool with fewer than fourteen sounds must hold both of a pair.
 bool soundsLikeAsked(int chosen, int asked);
 
 // The tempo group of a time signature ("44", "22", "68"), which a replay sends. Exact texts;
