@@ -19,13 +19,21 @@ constexpr int px(int pixels) {
     return pixels * 15;
 }
 
+// Every label a finger presses is at least 32 x 32 logical pixels; its coloured pill is drawn
+// 2 pixels inside, so that neighbouring pills stand apart while their targets touch.
+constexpr int kTarget = 32;
+constexpr int kLevelStep = 32;   // a level label, a square target
+constexpr int kGameWidth = 38;   // a game or score label, wider for "10" ... "14"
+constexpr int kLeftContent = 16; // where the left cards' texts and pills start
+constexpr int kRightContent = 424;
+
 constexpr const char* kStyle = R"(
 QLabel#title { color: #c0392b; font-weight: bold; }
 QLabel[kind="heading"] { color: #23395d; font-weight: bold; }
 QLabel[kind="series"] { color: #34495e; }
 QLabel[kind="version"] { color: #23395d; }
 QLabel[kind="level"], QLabel[kind="game"], QLabel[kind="score"] {
-  border-radius: 6px; font-weight: bold; color: white; border: 2px solid rgba(0,0,0,40);
+  margin: 2px; border-radius: 6px; font-weight: bold; color: white; border: 2px solid rgba(0,0,0,40);
 }
 QLabel[series="main"] { background: #f39c12; }
 QLabel[series="minim"] { background: #27ae60; }
@@ -74,13 +82,13 @@ MenuWindow::MenuWindow(MenuModel& model, const i18n::CaptionTable& captions, QWi
     place(title, px(200), px(4), px(400), px(48), 28);
 
     addPanel(px(250), px(6), px(300), px(46));
-    addPanel(px(10), px(56), px(392), px(300));
-    addPanel(px(410), px(56), px(380), px(300));
-    addPanel(px(10), px(364), px(392), px(150));
+    addPanel(px(6), px(56), px(400), px(320));
+    addPanel(px(414), px(56), px(376), px(320));
+    addPanel(px(6), px(384), px(400), px(144));
     addLevels(px(60));
     addGames(1, px(60));
-    addGames(2, px(216));
-    addScores(px(368));
+    addGames(2, px(228));
+    addScores(px(388));
     addCommands();
 
     auto* version = new QLabel(model_.versionLine, this);
@@ -114,15 +122,15 @@ int MenuWindow::addLevels(int top) {
     auto* heading = new QLabel(captions_.text(u"Label_niveaux_progressifs"), this);
     heading->setObjectName(QStringLiteral("Label_niveaux_progressifs"));
     heading->setProperty("kind", "heading");
-    place(heading, px(20), top, px(370), px(24), 13);
+    place(heading, px(kLeftContent), top, px(380), px(24), 13);
 
     int y = top + px(26);
     // The menu shows the main series, then the minim-beat series, then compound time.
     for (const auto series :
          {catalogue::Series::Main, catalogue::Series::MinimBeat, catalogue::Series::Compound}) {
-        addSeriesHeading(QString::fromLatin1(catalogue::seriesInfo(series).headingKey), px(20), y,
-                         px(370));
-        y += px(19);
+        addSeriesHeading(QString::fromLatin1(catalogue::seriesInfo(series).headingKey),
+                         px(kLeftContent), y, px(380));
+        y += px(18);
         int column = 0;
         for (const auto& level : catalogue::levels()) {
             if (level.series != series) {
@@ -130,17 +138,17 @@ int MenuWindow::addLevels(int top) {
             }
             if (column == 12) {
                 column = 0;
-                y += px(29);
+                y += px(kTarget);
             }
-            auto* label =
-                addLabel(level.menuLabel, QString::number(level.displayNumber),
-                         QStringLiteral("level"), px(20 + column * 31), y, px(27), px(25));
+            auto* label = addLabel(
+                level.menuLabel, QString::number(level.displayNumber), QStringLiteral("level"),
+                px(kLeftContent - 2 + column * kLevelStep), y, px(kLevelStep), px(kTarget));
             label->setProperty("series", seriesName(level.series));
             connect(label, &ui::ClickLabel::clicked, this,
                     [this, name = level.menuLabel] { emit levelRequested(name); });
             ++column;
         }
-        y += px(30);
+        y += px(kTarget + 10);
     }
     return y;
 }
@@ -150,20 +158,20 @@ void MenuWindow::addGames(int players, int top) {
         auto* heading = new QLabel(captions_.text(u"Label_jeux"), this);
         heading->setObjectName(QStringLiteral("Label_2jeux"));
         heading->setProperty("kind", "heading");
-        place(heading, px(420), top, px(360), px(24), 13);
+        place(heading, px(kRightContent), top, px(356), px(24), 13);
     }
     const int rowTop = top + (players == 1 ? px(26) : px(0));
     auto* who = new QLabel(captions_.text(players == 1 ? u"un_joueur" : u"Label_2joueurs"), this);
     who->setObjectName(players == 1 ? QStringLiteral("Label_jeu1")
                                     : QStringLiteral("Label_2joueurs"));
     who->setProperty("kind", "heading");
-    place(who, px(420), rowTop, px(100), px(24), 11);
+    place(who, px(kRightContent), rowTop, px(96), px(kTarget), 11);
     if (players == 1) {
         names_[0] = new QLineEdit(model_.holders.nom1, this);
         names_[0]->setObjectName(QStringLiteral("Text_nom1"));
         names_[0]->setMaxLength(kMaxNameLength);
         model_.holders.nom1 = names_[0]->text();
-        place(names_[0], px(525), rowTop, px(255), px(24), 10);
+        place(names_[0], px(524), rowTop, px(256), px(kTarget), 10);
         connect(names_[0], &QLineEdit::textChanged, this,
                 [this](const QString& text) { model_.holders.nom1 = text; });
     } else {
@@ -176,8 +184,11 @@ void MenuWindow::addGames(int players, int top) {
         }
         model_.holders.nom2 = names_[1]->text();
         model_.holders.nom3 = names_[2]->text();
-        place(names_[1], px(525), rowTop, px(125), px(24), 10);
-        place(names_[2], px(655), rowTop, px(125), px(24), 10);
+        // A long name shows from its start.
+        names_[1]->setCursorPosition(0);
+        names_[2]->setCursorPosition(0);
+        place(names_[1], px(524), rowTop, px(126), px(kTarget), 10);
+        place(names_[2], px(654), rowTop, px(126), px(kTarget), 10);
         connect(names_[1], &QLineEdit::textChanged, this,
                 [this](const QString& text) { model_.holders.nom2 = text; });
         connect(names_[2], &QLineEdit::textChanged, this,
@@ -187,11 +198,11 @@ void MenuWindow::addGames(int players, int top) {
     int mainColumn = 0;
     int minimColumn = 0;
     int compoundColumn = 0;
-    const int mainTop = rowTop + px(30);
-    const int otherTop = mainTop + px(50);
-    addSeriesHeading(QStringLiteral("Label_binaire1"), px(420), mainTop, px(360));
-    addSeriesHeading(QStringLiteral("Label_binaire2"), px(420), otherTop, px(175));
-    addSeriesHeading(QStringLiteral("Label_ternaire"), px(605), otherTop, px(175));
+    const int mainTop = rowTop + px(kTarget + 2);
+    const int otherTop = mainTop + px(18 + kTarget + 2);
+    addSeriesHeading(QStringLiteral("Label_binaire1"), px(kRightContent), mainTop, px(356));
+    addSeriesHeading(QStringLiteral("Label_binaire2"), px(kRightContent), otherTop, px(175));
+    addSeriesHeading(QStringLiteral("Label_ternaire"), px(kRightContent + 185), otherTop, px(171));
     for (const auto& game : catalogue::games()) {
         if (game.players != players) {
             continue;
@@ -200,20 +211,20 @@ void MenuWindow::addGames(int players, int top) {
         int y = 0;
         switch (game.series) {
         case catalogue::Series::Main:
-            left = px(420 + 38 * mainColumn++);
-            y = mainTop + px(19);
+            left = px(kRightContent - 2 + kGameWidth * mainColumn++);
+            y = mainTop + px(18);
             break;
         case catalogue::Series::MinimBeat:
-            left = px(420 + 38 * minimColumn++);
-            y = otherTop + px(19);
+            left = px(kRightContent - 2 + kGameWidth * minimColumn++);
+            y = otherTop + px(18);
             break;
         case catalogue::Series::Compound:
-            left = px(605 + 38 * compoundColumn++);
-            y = otherTop + px(19);
+            left = px(kRightContent + 183 + kGameWidth * compoundColumn++);
+            y = otherTop + px(18);
             break;
         }
-        auto* label =
-            addLabel(game.menuLabel, game.caption, QStringLiteral("game"), left, y, px(33), px(25));
+        auto* label = addLabel(game.menuLabel, game.caption, QStringLiteral("game"), left, y,
+                               px(kGameWidth), px(kTarget));
         label->setProperty("series", seriesName(game.series));
         connect(label, &ui::ClickLabel::clicked, this,
                 [this, name = game.menuLabel] { emit gameRequested(name); });
@@ -224,30 +235,30 @@ void MenuWindow::addScores(int top) {
     auto* heading = new QLabel(QStringLiteral("🏆 ") + captions_.text(u"Label_scores"), this);
     heading->setObjectName(QStringLiteral("Label_scores"));
     heading->setProperty("kind", "heading");
-    place(heading, px(20), top, px(370), px(24), 13);
+    place(heading, px(kLeftContent), top, px(380), px(24), 13);
     const int mainTop = top + px(28);
-    const int otherTop = mainTop + px(50);
-    addSeriesHeading(QStringLiteral("Label_binaire1"), px(20), mainTop, px(370));
-    addSeriesHeading(QStringLiteral("Label_binaire2"), px(20), otherTop, px(180));
-    addSeriesHeading(QStringLiteral("Label_ternaire"), px(210), otherTop, px(180));
+    const int otherTop = mainTop + px(18 + kTarget + 2);
+    addSeriesHeading(QStringLiteral("Label_binaire1"), px(kLeftContent), mainTop, px(380));
+    addSeriesHeading(QStringLiteral("Label_binaire2"), px(kLeftContent), otherTop, px(180));
+    addSeriesHeading(QStringLiteral("Label_ternaire"), px(kLeftContent + 190), otherTop, px(190));
     for (int table = 1; table <= 14; ++table) {
         int left = 0;
         int y = 0;
         int caption = table;
         if (table <= 8) {
-            left = px(20 + 38 * (table - 1));
-            y = mainTop + px(19);
+            left = px(kLeftContent - 2 + kGameWidth * (table - 1));
+            y = mainTop + px(18);
         } else if (table <= 11) {
             caption = table - 8;
-            left = px(20 + 38 * (caption - 1));
-            y = otherTop + px(19);
+            left = px(kLeftContent - 2 + kGameWidth * (caption - 1));
+            y = otherTop + px(18);
         } else {
             caption = table - 11;
-            left = px(210 + 38 * (caption - 1));
-            y = otherTop + px(19);
+            left = px(kLeftContent + 188 + kGameWidth * (caption - 1));
+            y = otherTop + px(18);
         }
         auto* label = addLabel(QStringLiteral("Label_score%1").arg(table), QString::number(caption),
-                               QStringLiteral("score"), left, y, px(33), px(25));
+                               QStringLiteral("score"), left, y, px(kGameWidth), px(kTarget));
         connect(label, &ui::ClickLabel::clicked, this,
                 [this, table] { emit scoresRequested(table); });
     }
@@ -266,7 +277,7 @@ void MenuWindow::addCommands() {
         {"Image_retour", "👥", u"changer_utilisateur", 620},
         {"Image_quitter", "🚪", u"quitter", 710},
     };
-    addPanel(px(420), px(380), px(370), px(134));
+    addPanel(px(414), px(384), px(376), px(144));
     for (const auto& c : commands) {
         auto* label = addLabel(QString::fromLatin1(c.name), QString::fromUtf8(c.glyph),
                                QStringLiteral("command"), px(c.left), px(392), px(64), px(64), 30);
@@ -278,11 +289,11 @@ void MenuWindow::addCommands() {
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         caption->setWordWrap(true);
         caption->setProperty("kind", "series");
-        place(caption, px(c.left - 13), px(458), px(90), px(34), 8);
+        place(caption, px(c.left - 13), px(458), px(90), px(32), 8);
     }
     auto* help =
         addLabel(QStringLiteral("Label_aide"), QStringLiteral("❓ ") + captions_.text(u"aide"),
-                 QStringLiteral("help"), px(440), px(494), px(330), px(18));
+                 QStringLiteral("help"), px(440), px(492), px(330), px(kTarget));
     help->setToolTip(captions_.text(u"aide"));
     connect(labels_.value(QStringLiteral("Image_retour")), &ui::ClickLabel::clicked, this,
             &MenuWindow::changePlayerRequested);

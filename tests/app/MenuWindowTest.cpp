@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MenuWindow.h"
 #include "common/NameLength.h"
+#include "support/TouchTargets.h"
 #include "ui/ClickLabel.h"
 
 #include <QLineEdit>
@@ -90,7 +91,24 @@ TEST_F(MenuWindowTest, theMenuFillsTheScreenAtAnyScale) {
     EXPECT_EQ(menu.size(), QSize(800, 600));
     menu.setScale(1.5);
     EXPECT_EQ(menu.size(), QSize(1200, 900));
-    EXPECT_EQ(menu.label("Niveau1")->width(), 41); // 27 logical pixels, scaled
+    EXPECT_EQ(menu.label("Niveau1")->width(), 48); // 32 logical pixels, scaled
+}
+
+TEST_F(MenuWindowTest, everyTargetIsAFingersSizeAt800x600AndTakesATapUpToItsEdge) {
+    MenuWindow menu(model, captions);
+    menu.setScale(1.0);
+    menu.show();
+    EXPECT_THAT(pulsadrome::testing::smallTargets(&menu), ::testing::IsEmpty());
+
+    // The edge around a level's pill is still the level's: a tap there opens it, the one beside
+    // it is the next level's.
+    QSignalSpy levels(&menu, &MenuWindow::levelRequested);
+    ui::ClickLabel* first = menu.label("Label_1a");
+    pulsadrome::testing::tap(first, QPoint(first->width() - 1, 0));
+    pulsadrome::testing::tap(first, QPoint(first->width() + 1, first->height() / 2));
+    EXPECT_EQ(levels.count(), 2);
+    EXPECT_EQ(levels.at(0).at(0).toString(), QLatin1String("Label_1a"));
+    EXPECT_EQ(levels.at(1).at(0).toString(), QLatin1String("Label_1b"));
 }
 
 } // namespace
