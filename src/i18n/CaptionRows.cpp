@@ -234,6 +234,8 @@ const CaptionRow kExtraRows[] = {
     {"Label_entendre_choix",
      {"Entendre mon choix :", "Hear my choice :", "Oír mi elección :", "Ouvir a minha escolha :",
       "Ascoltare la mia scelta :", "Meine Wahl anhören :"}},
+    // Under the options panel's switch to its game-pad page, which a finger cannot hover.
+    {"page_manettes", {"Manettes", "Game-pads", "Mandos", "Comandos", "Joypad", "Gamepads"}},
     // The high-score tables: what the adult is told when a table cannot be read or written.
     {"score_ligne_trop_longue",
      {"la ligne %1 est bien trop longue", "line %1 is far too long",

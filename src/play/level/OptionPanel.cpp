@@ -4,6 +4,7 @@
 #include "play/level/LevelOptions.h"
 #include "play/level/LevelPictures.h"
 #include "ui/ClickLabel.h"
+#include "ui/FingerControls.h"
 #include "ui/Form.h"
 #include "ui/Geometry.h"
 
@@ -77,6 +78,20 @@ QLabel#pageSwitch[pressed="true"] { background: white; color: #23395d; }
 QCheckBox::indicator { width: 20px; height: 20px; }
 )";
 
+QString panelStyle() {
+    return QString::fromLatin1(kStyle) + QString::fromLatin1(ui::kFingerListStyle);
+}
+
+// The page switch's caption under its picture, sized for the form's scale.
+QString switchText(const QString& glyph, const QString& caption, double scale) {
+    return QStringLiteral("<div style=\"font-size:%1pt\">%2</div>"
+                          "<div style=\"font-size:%3pt\">%4</div>")
+        .arg(20 * scale)
+        .arg(glyph)
+        .arg(9.5 * scale)
+        .arg(caption.toHtmlEscaped());
+}
+
 QPixmap pixmapOf(const resources::Picture& picture, QSize size) {
     return picture.isNull() ? QPixmap() : QPixmap::fromImage(picture.toImage(size));
 }
@@ -127,7 +142,7 @@ OptionPanel::OptionPanel(ui::Form& form, LevelOptions& options, const i18n::Capt
                          Act act)
     : QObject(&form), form_(form), options_(options), captions_(captions), act_(std::move(act)) {
     backdrop_ = add(new OptionBackdrop(form_), 0, 0, px(800), px(600));
-    backdrop_->setStyleSheet(QString::fromLatin1(kStyle));
+    backdrop_->setStyleSheet(panelStyle());
     buildDisplayChoices();
     buildNumbers();
     buildThemes();
@@ -135,10 +150,10 @@ OptionPanel::OptionPanel(ui::Form& form, LevelOptions& options, const i18n::Capt
     buildPads();
     onPage(Page::Choices);
     pageSwitch_ =
-        add(new ui::ClickLabel(QStringLiteral("🎮"), &form_), px(650), px(425), px(120), px(70), 26);
+        add(new ui::ClickLabel(QString(), &form_), px(650), px(425), px(120), px(70), 9.5);
     pageSwitch_->setObjectName(QStringLiteral("pageSwitch"));
     pageSwitch_->setAlignment(Qt::AlignCenter);
-    pageSwitch_->setToolTip(captions_.text(u"Label_joystick"));
+    pageSwitch_->setTextFormat(Qt::RichText);
     connect(pageSwitch_, &ui::ClickLabel::clicked, this,
             [this] { showPage(page_ == Page::Choices ? Page::Pads : Page::Choices); });
     close_ =
@@ -151,7 +166,7 @@ OptionPanel::OptionPanel(ui::Form& form, LevelOptions& options, const i18n::Capt
 template <typename W>
 W* OptionPanel::add(W* widget, int left, int top, int width, int height, double points) {
     if (widget != static_cast<QWidget*>(backdrop_) && backdrop_) {
-        widget->setStyleSheet(QString::fromLatin1(kStyle));
+        widget->setStyleSheet(panelStyle());
     }
     form_.place(widget, left, top, width, height, points);
     widgets_.push_back({widget, building_, buildingSecond_});
@@ -191,8 +206,9 @@ void OptionPanel::buildDisplayChoices() {
         text->setWordWrap(true);
         auto* group = new QButtonGroup(this);
         for (int i = 0; i < 2; ++i) {
-            auto* button = add(new QRadioButton(captions_.text(i == 0 ? u"oui" : u"non"), &form_),
-                               px(240 + 75 * i), px(top), px(72), px(step - 2), 10.5);
+            auto* button =
+                add(new ui::WholeRadioButton(captions_.text(i == 0 ? u"oui" : u"non"), &form_),
+                    px(240 + 75 * i), px(top), px(72), px(step - 2), 10.5);
             button->setObjectName(QString::fromLatin1(i == 0 ? row.yesName : row.noName));
             group->addButton(button);
             (*row.buttons)[static_cast<std::size_t>(i)] = button;
@@ -208,11 +224,11 @@ NumberField OptionPanel::addNumberField(const QString& name, const QString& capt
     auto* text = add(new QLabel(caption, &form_), px(420), px(top), px(190), px(34), 10.5);
     text->setProperty("kind", "optionText");
     NumberField field;
-    field.down = add(new ui::ClickLabel(QStringLiteral("−"), &form_), px(615), px(top + 2), px(34),
-                     px(30), 14);
-    field.box = add(new QLineEdit(&form_), px(655), px(top + 2), px(70), px(30), 12);
-    field.up = add(new ui::ClickLabel(QStringLiteral("+"), &form_), px(731), px(top + 2), px(34),
-                   px(30), 14);
+    field.down = add(new ui::ClickLabel(QStringLiteral("−"), &form_), px(615), px(top + 1), px(34),
+                     px(32), 14);
+    field.box = add(new QLineEdit(&form_), px(655), px(top + 1), px(70), px(32), 12);
+    field.up = add(new ui::ClickLabel(QStringLiteral("+"), &form_), px(731), px(top + 1), px(34),
+                   px(32), 14);
     field.box->setObjectName(name);
     field.box->setProperty("kind", "number");
     field.box->setAlignment(Qt::AlignCenter);
@@ -228,7 +244,7 @@ void OptionPanel::buildNumbers() {
     volume_ = addNumberField(QStringLiteral("EDIT_Volume"),
                              QStringLiteral("🔊 ") + captions_.text(u"Label_volume"), 22);
     tempo_ = addNumberField(QStringLiteral("EDIT_Tempo"), QStringLiteral("♩ ="), 66);
-    beat_ = add(new ui::ClickLabel(QStringLiteral("🥁"), &form_), px(565), px(68), px(40), px(30),
+    beat_ = add(new ui::ClickLabel(QStringLiteral("🥁"), &form_), px(565), px(67), px(40), px(32),
                 14);
     beat_->setObjectName(QStringLiteral("Image_tempo"));
     beat_->setProperty("kind", "preview");
@@ -318,10 +334,10 @@ void OptionPanel::buildThemes() {
                 verdict == Verdict::Right ? QStringLiteral("_V") : QStringLiteral("_F");
             const QString word =
                 theme == app::SoundTheme::Prof ? QStringLiteral("prof") : themeWord(theme);
-            auto* box = add(
-                new QCheckBox(verdict == Verdict::Right ? QStringLiteral("✔") : QStringLiteral("✘"),
-                              &form_),
-                px(left + 4), px(252 + 50 * row), px(44), px(40), 14);
+            auto* box = add(new ui::WholeCheckBox(verdict == Verdict::Right ? QStringLiteral("✔")
+                                                                            : QStringLiteral("✘"),
+                                                  &form_),
+                            px(left + 4), px(252 + 50 * row), px(44), px(40), 14);
             box->setObjectName(QStringLiteral("Check_") + word + suffix);
             box->setStyleSheet(box->styleSheet() +
                                (verdict == Verdict::Right
@@ -347,6 +363,7 @@ void OptionPanel::buildInstruments() {
     bands_ = add(new QComboBox(&form_), px(22), px(380), px(380), px(32), 10.5);
     bands_->setObjectName(QStringLiteral("LIST_Bands"));
     bands_->addItems(options_.bands());
+    ui::fitForFingers(bands_);
     connect(bands_, &QComboBox::activated, this,
             [this](int position) { act_([&] { options_.LIST_Bands_Click(position); }); });
     for (int n = 0; n < kInstrumentCount; ++n) {
@@ -414,9 +431,11 @@ void OptionPanel::show() {
             placed.widget->raise();
         }
     }
-    pageSwitch_->setText(page_ == Page::Choices ? QStringLiteral("🎮") : QStringLiteral("⚙"));
-    pageSwitch_->setToolTip(page_ == Page::Choices ? captions_.text(u"Label_joystick")
-                                                   : captions_.text(u"Label_options"));
+    // A finger shows no tooltip: the switch says where it leads.
+    pageSwitch_->setText(
+        page_ == Page::Choices
+            ? switchText(QStringLiteral("🎮"), captions_.text(u"page_manettes"), form_.scale())
+            : switchText(QStringLiteral("⚙"), captions_.text(u"Label_options"), form_.scale()));
 }
 
 void OptionPanel::showPage(Page page) {
@@ -486,10 +505,10 @@ PadControls OptionPanel::buildPadCard(int player, QRect card) {
     text->setProperty("kind", "optionText");
     text->setWordWrap(true);
     auto* group = new QButtonGroup(this);
-    pad.yes = add(new QRadioButton(captions_.text(u"oui"), &form_), px(x + 218), px(card.y() + 48),
-                  px(72), px(34), 10.5);
-    pad.no = add(new QRadioButton(captions_.text(u"non"), &form_), px(x + 290), px(card.y() + 48),
-                 px(72), px(34), 10.5);
+    pad.yes = add(new ui::WholeRadioButton(captions_.text(u"oui"), &form_), px(x + 218),
+                  px(card.y() + 48), px(72), px(34), 10.5);
+    pad.no = add(new ui::WholeRadioButton(captions_.text(u"non"), &form_), px(x + 290),
+                 px(card.y() + 48), px(72), px(34), 10.5);
     pad.yes->setObjectName(player == 0 ? QStringLiteral("Option_joystick1")
                                        : QStringLiteral("Option_joystick1b"));
     pad.no->setObjectName(player == 0 ? QStringLiteral("Option_joystick2")
@@ -499,6 +518,7 @@ PadControls OptionPanel::buildPadCard(int player, QRect card) {
     pad.no->setChecked(true);
     pad.devices = add(new QListWidget(&form_), px(x), px(card.y() + 90), px(width), px(76), 10.5);
     pad.devices->setObjectName(QStringLiteral("lstJoySticks") + b);
+    ui::fitForFingers(pad.devices);
     pad.devices->setEnabled(false);
     auto* test = add(new QLabel(captions_.text(u"Label_test"), &form_), px(x), px(card.y() + 176),
                      px(90), px(30), 10.5);
@@ -542,8 +562,8 @@ void OptionPanel::buildSecondSounds(QRect area) {
             const QString word =
                 theme == app::SoundTheme::Prof ? QStringLiteral("prof") : themeWord(theme);
             auto* box = add(
-                new QCheckBox(verdict == Verdict::Right ? QStringLiteral("✔") : QStringLiteral("✘"),
-                              &form_),
+                new ui::WholeCheckBox(
+                    verdict == Verdict::Right ? QStringLiteral("✔") : QStringLiteral("✘"), &form_),
                 px(left + 14), px(area.y() + 86 + 40 * row), px(column - 16), px(36), 13);
             box->setObjectName(
                 QStringLiteral("Check_") + word +

@@ -11,6 +11,7 @@
 #include "play/level/LevelPictures.h"
 #include "play/level/OptionPanel.h"
 #include "support/Touch.h"
+#include "support/TouchTargets.h"
 #include "ui/ClickLabel.h"
 
 #include <QApplication>
@@ -371,10 +372,12 @@ TEST_F(GameWindowTest, theOptionsPanelPausesTheGameAndStoresTheBonusAndPlayerTwo
     QTest::mouseClick(game->playLabel(), Qt::LeftButton);
     game->Timer2_Timer();
 
+    game->setScale(1.0);
     QTest::mouseClick(game->optionLabel(), Qt::LeftButton);
     OptionPanel* panel = game->optionPanel();
     ASSERT_TRUE(panel->isVisible());
     EXPECT_FALSE(game->clockTimer().isActive());
+    EXPECT_THAT(pulsadrome::testing::smallTargets(game), ::testing::IsEmpty());
     // The games screen asks about bonuses; its length is the screen's own box.
     ASSERT_NE(panel->bonusNo(), nullptr);
     EXPECT_TRUE(panel->bonusNo()->isVisible());
@@ -389,6 +392,8 @@ TEST_F(GameWindowTest, theOptionsPanelPausesTheGameAndStoresTheBonusAndPlayerTwo
     EXPECT_FALSE(panel->bonusNo()->isVisible());
     EXPECT_TRUE(panel->pad(1).devices->isVisible());
     EXPECT_EQ(panel->pad(1).title->text(), QStringLiteral("🎮 Bob"));
+    // Both players' pads and player 2's sounds: every target a finger's size.
+    EXPECT_THAT(pulsadrome::testing::smallTargets(game), ::testing::IsEmpty());
     QCheckBox* trainRight = panel->soundBox2(app::SoundTheme::Train, Verdict::Right);
     ASSERT_TRUE(trainRight->isVisible());
     QTest::mouseClick(trainRight, Qt::LeftButton);

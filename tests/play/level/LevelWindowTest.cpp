@@ -11,6 +11,7 @@
 #include "play/level/OptionPanel.h"
 #include "play/level/ResultWindow.h"
 #include "support/Touch.h"
+#include "support/TouchTargets.h"
 #include "ui/ClickLabel.h"
 
 #include <QApplication>
@@ -510,6 +511,44 @@ TEST_F(LevelWindowTest, theOptionsPanelPausesTheRunAndStoresItsChoicesWhenClosed
     EXPECT_EQ(stored->tictac, QStringLiteral("0"));
     EXPECT_EQ(stored->instruments, QStringLiteral("5"));
     EXPECT_EQ(stored->volume, QString::number(volume.toInt() - 1));
+}
+
+TEST_F(LevelWindowTest, theOptionsPanelsTargetsAreAFingersSizeAndEachChoiceTakesItsWholeRow) {
+    using pulsadrome::testing::tap;
+    LevelWindow* level = openLevel("Label_1a");
+    ASSERT_NE(level, nullptr);
+    level->setScale(1.0);
+    tap(level->optionLabel());
+    OptionPanel* panel = level->optionPanel();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_THAT(pulsadrome::testing::smallTargets(level), ::testing::IsEmpty());
+    // The switch says where it leads, in words as well as in its picture.
+    EXPECT_THAT(panel->pageLabel()->text().toStdString(),
+                ::testing::HasSubstr(flow->captions().text(u"page_manettes").toStdString()));
+
+    // A tap at the far end of a choice's row, away from its mark and its word, chooses it.
+    QRadioButton* no = panel->metronomeNo();
+    tap(no, QPoint(no->width() - 2, 1));
+    EXPECT_TRUE(no->isChecked());
+    QRadioButton* yes = panel->echoYes();
+    tap(yes, QPoint(yes->width() - 2, yes->height() - 2));
+    EXPECT_TRUE(yes->isChecked());
+    QCheckBox* box = panel->soundBox(app::SoundTheme::Coq, Verdict::Right);
+    const bool ticked = box->isChecked();
+    tap(box, QPoint(box->width() - 2, box->height() - 2));
+    EXPECT_NE(box->isChecked(), ticked);
+
+    tap(panel->pageLabel());
+    ASSERT_EQ(panel->page(), OptionPanel::Page::Pads);
+    EXPECT_THAT(pulsadrome::testing::smallTargets(level), ::testing::IsEmpty());
+    EXPECT_THAT(panel->pageLabel()->text().toStdString(),
+                ::testing::HasSubstr(flow->captions().text(u"Label_options").toStdString()));
+    tap(panel->pageLabel());
+    tap(panel->closeLabel());
+    EXPECT_FALSE(panel->isVisible());
+    const auto stored = flow->players().read(*flow->players().currentId());
+    EXPECT_EQ(stored->tictac, QStringLiteral("0"));
+    EXPECT_EQ(stored->ecouteChoix, QStringLiteral("1"));
 }
 
 TEST_F(LevelWindowTest, aBandTheEngineRefusesIsReportedAndTheScreenStaysUsable) {
