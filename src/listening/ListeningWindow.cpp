@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 #include "play/level/LevelPictures.h"
 #include "ui/ClickLabel.h"
+#include "ui/FingerControls.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -166,7 +167,7 @@ ListeningWindow::ListeningWindow(const i18n::CaptionTable& captions, play::Rhyth
       session_(sound, players) {
     setObjectName(QStringLiteral("Form_ecouter"));
     setWindowTitle(QStringLiteral("Pulsadrome — ") + captions_.text(u"Label_musique"));
-    setStyleSheet(QString::fromLatin1(kStyle));
+    setStyleSheet(QString::fromLatin1(kStyle) + QString::fromLatin1(ui::kFingerListStyle));
     if (const auto known = app::themeBackground(theme)) {
         setBackgroundPicture(play::loadPicture(QStringLiteral("fond"), *known));
     } else {
@@ -270,9 +271,10 @@ void ListeningWindow::buildSettings() {
         up->setObjectName(arrows + QStringLiteral("_up"));
         box->setAlignment(Qt::AlignCenter);
         box->installEventFilter(this);
-        place(down, px(kColumnLeft + 88), px(top), px(32), px(30), 14);
-        place(box, px(kColumnLeft + 124), px(top), px(48), px(30), 12);
-        place(up, px(kColumnLeft + 176), px(top), px(30), px(30), 14);
+        // Arrows and box a finger takes: 32 pixels high, the arrows square.
+        place(down, px(kColumnLeft + 88), px(top), px(32), px(32), 14);
+        place(box, px(kColumnLeft + 123), px(top), px(48), px(32), 12);
+        place(up, px(kColumnLeft + 174), px(top), px(32), px(32), 14);
         for (ui::ClickLabel* arrow : {down, up}) {
             arrow->setProperty("kind", "arrow");
             const int step = arrow == down ? -1 : 1;
@@ -287,24 +289,24 @@ void ListeningWindow::buildSettings() {
     auto* tempoText = new QLabel(QStringLiteral("Tempo"), this);
     tempoText->setObjectName(QStringLiteral("Label_tempo"));
     tempoText->setProperty("kind", "text");
-    place(tempoText, px(kColumnLeft), px(346), px(56), px(30), 10.5);
+    place(tempoText, px(kColumnLeft), px(346), px(56), px(32), 10.5);
     beatNote_ = new BeatNote(this);
     beatNote_->setObjectName(QStringLiteral("Image_note"));
-    place(beatNote_, px(kColumnLeft + 54), px(344), px(18), px(34));
+    place(beatNote_, px(kColumnLeft + 54), px(345), px(18), px(34));
     auto* equals = new QLabel(QStringLiteral("="), this);
     equals->setProperty("kind", "text");
-    place(equals, px(kColumnLeft + 72), px(346), px(14), px(30), 12);
+    place(equals, px(kColumnLeft + 72), px(346), px(14), px(32), 12);
     tempoBox_ = numberRow(QStringLiteral("EDIT_Tempo"), 346, &ListeningSession::setTempoArrows,
                           &ListeningSession::tempo);
     countdown_ = new QLabel(this);
     countdown_->setObjectName(QStringLiteral("Label_timer"));
     countdown_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(countdown_, px(kColumnLeft + 124), px(378), px(82), px(16), 8);
+    place(countdown_, px(kColumnLeft + 124), px(379), px(82), px(16), 8);
 
     auto* volumeText = new QLabel(QStringLiteral("🔊 ") + captions_.text(u"Label_volume"), this);
     volumeText->setObjectName(QStringLiteral("Label_volume"));
     volumeText->setProperty("kind", "text");
-    place(volumeText, px(kColumnLeft), px(398), px(86), px(30), 9.5);
+    place(volumeText, px(kColumnLeft), px(398), px(86), px(32), 9.5);
     volumeBox_ = numberRow(QStringLiteral("EDIT_Volume"), 398, &ListeningSession::setVolumeArrows,
                            &ListeningSession::volume);
     // What is typed stays as typed until Enter or leaving the box checks it.
@@ -315,11 +317,13 @@ void ListeningWindow::buildSettings() {
 
     bands_ = new QListWidget(this);
     bands_->setObjectName(QStringLiteral("LIST_Bands"));
-    place(bands_, px(kColumnLeft), px(438), px(kColumnWidth), px(92), 9.5);
+    ui::fitForFingers(bands_);
+    // Three whole rows of 32 pixels inside the border.
+    place(bands_, px(kColumnLeft), px(434), px(kColumnWidth), px(100), 9.5);
 
     auto* back = new ui::ClickLabel(QStringLiteral("🏠"), this);
     back->setObjectName(QStringLiteral("Image_cacher_options"));
-    place(back, px(kColumnLeft + 68), px(536), px(70), px(50), 22);
+    place(back, px(kColumnLeft + 68), px(539), px(70), px(50), 22);
     connect(back, &ui::ClickLabel::clicked, this, &ListeningWindow::leave);
 }
 

@@ -8,16 +8,19 @@
 #include "listening/ListeningWindow.h"
 #include "listening/SilentRhythm.h"
 #include "sound/RhythmEngine.h"
+#include "support/Touch.h"
+#include "support/TouchTargets.h"
 #include "ui/ClickLabel.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 namespace pulsadrome::listening {
 namespace {
@@ -186,6 +189,60 @@ TEST_F(ListeningWindowTest, WithoutSoundThePicturesStayAndTheChildIsTold) {
     click("Image1");
     click("Image_cacher_options");
     EXPECT_EQ(players.stored.size(), 2u);
+}
+
+TEST_F(ListeningWindowTest, everyControlIsAFingersSizeAt800x600InEverySection) {
+    open();
+    window->show();
+    for (const char* group : {"Label1", "Label14", "Label18", "Label22"}) {
+        click(group);
+        EXPECT_THAT(pulsadrome::testing::smallTargets(window.get()), ::testing::IsEmpty()) << group;
+    }
+}
+
+TEST_F(ListeningWindowTest, aChildListensWithTouchAlone) {
+    using pulsadrome::testing::tap;
+    open();
+    window->show();
+    QSignalSpy returned(window.get(), &ListeningWindow::returned);
+    // The group's tempo repeats meanwhile: each check reads the last call of its own kind.
+    const auto last = [this](const QString& kind) {
+        const QStringList calls = sound.callsOf(kind);
+        return calls.isEmpty() ? QString() : calls.last();
+    };
+    tap(child("Label19"));
+    EXPECT_TRUE(child("Label19")->property("selected").toBool());
+    // A finger on the edge of a picture's card plays it too.
+    QWidget* first = child("Image1");
+    tap(first, QPoint(1, first->height() - 2));
+    tap(child("Image27"));
+    EXPECT_EQ(sound.callsOf("PlayRhythm"), QStringList({"PlayRhythm 464", "PlayRhythm 490"}));
+    tap(child("UpDown_Tempo_up"));
+    tap(child("UpDown_Tempo_up"));
+    EXPECT_EQ(child<QLineEdit>("EDIT_Tempo")->text(), "92");
+    EXPECT_EQ(last("SetTempo"), "SetTempo 184");
+    tap(child("UpDown_Volume_down"));
+    EXPECT_EQ(last("ChangeVolume"), "ChangeVolume 39");
+
+    // The band list: a row is chosen with a tap, and a tap under the scroll bar's handle shows
+    // the rows below.
+    auto* bands = child<QListWidget>("LIST_Bands");
+    bands->scrollToTop(); // the stored band, the last, was shown at the opening
+    tap(bands->viewport(), bands->visualItemRect(bands->item(0)).center());
+    EXPECT_EQ(last("SelectBand"), "SelectBand Jazz");
+    QScrollBar* bar = bands->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    tap(bar, QPoint(bar->width() / 2, bar->height() - 20));
+    EXPECT_GT(bar->value(), 0);
+    ASSERT_TRUE(bands->viewport()->rect().contains(bands->visualItemRect(bands->item(3)).center()));
+    tap(bands->viewport(), bands->visualItemRect(bands->item(3)).center());
+    EXPECT_EQ(last("SelectBand"), "SelectBand Percussions");
+
+    tap(child("Image_cacher_options"));
+    EXPECT_EQ(returned.count(), 1);
+    ASSERT_EQ(players.stored.size(), 1u);
+    EXPECT_EQ(players.stored[0].tempo, "92");
+    EXPECT_EQ(players.stored[0].volume, "39");
 }
 
 // The real window on the real engine, heard offline: a new player's first picture plays at the
