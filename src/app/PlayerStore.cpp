@@ -2,6 +2,7 @@
 #include "app/PlayerStore.h"
 
 #include "app/PlayerTable.h"
+#include "catalogue/Progress.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -41,6 +42,21 @@ QString freeAsideName(const QString& file) {
 }
 
 std::atomic<int> connectionCount{0};
+
+// The series whose progress a column holds; none for the other columns.
+std::optional<catalogue::Series> progressSeries(int column) {
+    const QString name = columnName(column);
+    if (name == QLatin1String("jeu_binaire")) {
+        return catalogue::Series::Main;
+    }
+    if (name == QLatin1String("jeu_binaire2")) {
+        return catalogue::Series::MinimBeat;
+    }
+    if (name == QLatin1String("jeu_ternaire")) {
+        return catalogue::Series::Compound;
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -84,6 +100,7 @@ StoreStatus PlayerStore::open() {
     closeConnection();
     currentId_.reset();
     current_ = {};
+    stored_ = {};
     const bool existed = QFileInfo::exists(file_);
     StoreStatus status = openConnection();
     if (status) {
@@ -119,6 +136,7 @@ StoreResult<QString> PlayerStore::setAsideAndCreateFresh() {
     closeConnection();
     currentId_.reset();
     current_ = {};
+    stored_ = {};
     const QString aside = freeAsideName(file_);
     QFile file(file_);
     if (!file.rename(aside)) {
@@ -227,12 +245,14 @@ StoreStatus PlayerStore::moveTo(RowId id) {
     }
     currentId_ = id;
     current_ = *std::move(record);
+    stored_ = current_;
     return {};
 }
 
 StoreStatus PlayerStore::reloadCurrent() {
     if (!currentId_) {
         current_ = {};
+        stored_ = {};
         return {};
     }
     return moveTo(*currentId_);
@@ -245,18 +265,63 @@ StoreStatus PlayerStore::storeCurrent() {
     if (!currentId_) {
         return failed(QStringLiteral("No player is chosen in the player database %1.").arg(file_));
     }
-    QStringList assignments;
+    std::vector<int> changed;
     for (int i = 0; i < kColumnCount; ++i) {
+        if (current_.text(i) != stored_.text(i)) {
+            changed.push_back(i);
+        }
+    }
+    if (changed.empty()) {
+        return {};
+    }
+    // IMMEDIATE takes the write lock before the row is read again, so no other copy can write
+    // between that read and this write.
+    QSqlQuery begin(connection());
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        return problemOf(begin.lastError(), file_, QStringLiteral("written"));
+    }
+    PlayerRecord written;
+    StoreStatus status = writeChanges(changed, written);
+    if (status) {
+        QSqlQuery commit(connection());
+        if (!commit.exec(QStringLiteral("COMMIT"))) {
+            status = problemOf(commit.lastError(), file_, QStringLiteral("written"));
+        }
+    }
+    if (!status) {
+        QSqlQuery rollback(connection());
+        rollback.exec(QStringLiteral("ROLLBACK")); // fails only when SQLite already rolled back
+        return status;
+    }
+    for (const int i : changed) {
+        current_.text(i) = written.text(i);
+        stored_.text(i) = written.text(i);
+    }
+    return {};
+}
+
+StoreStatus PlayerStore::writeChanges(const std::vector<int>& changed, PlayerRecord& written) {
+    auto row = read(*currentId_);
+    if (!row) {
+        return row.status;
+    }
+    written = *std::move(row);
+    QStringList assignments;
+    for (const int i : changed) {
+        const auto series = progressSeries(i);
+        written.text(i) =
+            series ? catalogue::furthestProgress(*series, current_.text(i), written.text(i))
+                   : current_.text(i);
         assignments << QStringLiteral("\"%1\" = ?").arg(columnName(i));
     }
-    // One statement: SQLite writes the whole row or nothing.
+    // One statement: SQLite writes every changed column or none.
     QSqlQuery query(connection());
     if (!query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                            .arg(player_table::name(), assignments.join(QLatin1Char(','))))) {
         return problemOf(query.lastError(), file_, QStringLiteral("written"));
     }
-    for (int i = 0; i < kColumnCount; ++i) {
-        query.addBindValue(textForStorage(current_.text(i)));
+    for (const int i : changed) {
+        query.addBindValue(textForStorage(written.text(i)));
     }
     query.addBindValue(*currentId_);
     if (!query.exec()) {

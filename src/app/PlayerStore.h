@@ -61,15 +61,16 @@ class PlayerRecordStore {
 public:
     virtual ~PlayerRecordStore() = default;
     virtual PlayerRecord& current() = 0;
-    // Writes every column of current() into the current row, all or nothing. On failure the
-    // record stays in memory as it was, and storing may be tried again.
+    // Writes what this run changed in current() into the current row, all or nothing. On
+    // failure the record stays in memory as it was, and storing may be tried again.
     virtual StoreStatus storeCurrent() = 0;
 };
 
 // The player database: the SQLite file "pulsadrome.sqlite" of the data directory, table
 // "Pulsadrome", one TEXT column per record column plus the integer row id. Several running
-// copies of the program may share the file: it is kept in WAL mode and a writer waits up to the
-// busy timeout for another copy's write to end, then reports Busy.
+// copies of the program may share the file: a writer waits up to the busy timeout for another
+// copy's write to end, then reports Busy, and storing the current player never undoes what
+// another copy stored (see storeCurrent()).
 //
 // No operation throws; each reports what went wrong in its status. Nothing is ever deleted: a
 // file that is not a player database is left untouched until setAsideAndCreateFresh() renames
@@ -109,6 +110,11 @@ public:
     const PlayerRecord& current() const { return current_; }
     // Makes `id` the current player, its stored record the one in memory.
     StoreStatus moveTo(RowId id);
+    // Writes only the columns of current() that differ from the row as this store last read or
+    // wrote it, in one transaction that first reads the row again: another copy's changes to
+    // the other columns stay. A progress column takes the further of the stored progress and
+    // this one (catalogue::furthestProgress), so no level another copy opened closes again; any
+    // other changed column takes this run's value. current() then holds what was written.
     StoreStatus storeCurrent() override;
     // Discards what was changed in memory: the current record takes its stored values again.
     StoreStatus reloadCurrent();
@@ -125,6 +131,8 @@ private:
     bool open_ = false;
     std::optional<RowId> currentId_;
     PlayerRecord current_;
+    PlayerRecord stored_; // the current row as this store last read or wrote it
+    StoreStatus writeChanges(const std::vector<int>& changed, PlayerRecord& written);
 };
 
 } // namespace pulsadrome::app

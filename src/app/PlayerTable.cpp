@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PlayerTable.h"
 
+#include "common/NetworkFileSystem.h"
+
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -39,9 +42,14 @@ bool keepsTextAsWritten(const QString& declared) {
            type.contains(QLatin1String("BLOB"));
 }
 
-StoreStatus useWriteAheadLog(QSqlDatabase& db, const QString& file) {
+// SQLite's write-ahead log keeps its readers and writers in step through shared memory, which
+// only works between programs of one computer. A folder other computers may reach keeps the
+// rollback journal, which goes through the file system's own locks.
+StoreStatus chooseJournal(QSqlDatabase& db, const QString& file) {
+    const bool shared = onNetworkFileSystem(QFileInfo(file).absolutePath()).value_or(false);
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL"))) {
+    if (!query.exec(shared ? QStringLiteral("PRAGMA journal_mode = DELETE")
+                           : QStringLiteral("PRAGMA journal_mode = WAL"))) {
         return problemOf(query.lastError(), file, QStringLiteral("opened"));
     }
     // A file system without shared memory keeps the rollback journal: as safe, only slower.
@@ -167,7 +175,7 @@ StoreStatus failed(QString sentence) {
 }
 
 StoreStatus create(QSqlDatabase& db, const QString& file) {
-    if (StoreStatus status = useWriteAheadLog(db, file); !status) {
+    if (StoreStatus status = chooseJournal(db, file); !status) {
         return status;
     }
     QStringList definitions{QStringLiteral("\"id\" INTEGER PRIMARY KEY")};
@@ -190,7 +198,7 @@ StoreStatus checkAndRepair(QSqlDatabase& db, const QString& file) {
         status = findColumns(query, file, present);
     }
     if (status) {
-        status = useWriteAheadLog(db, file);
+        status = chooseJournal(db, file);
     }
     if (status && std::find(present.begin(), present.end(), false) != present.end()) {
         status = addColumns(db, file, present);

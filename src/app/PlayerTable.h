@@ -22,11 +22,12 @@ QString columns();
 StoreStatus problemOf(const QSqlError& error, const QString& file, const QString& done);
 StoreStatus failed(QString sentence);
 
-// A new file: WAL mode and the table, every column TEXT, plus the integer row id.
+// A new file: its journal (WAL, or the rollback journal on a network file system) and the table,
+// every column TEXT, plus the integer row id.
 StoreStatus create(QSqlDatabase& db, const QString& file);
 
 // An existing file: Damaged, with nothing written, unless it is sound and holds a "Pulsadrome"
-// table with row ids whose record columns keep text as written. Then WAL mode, and the record
+// table with row ids whose record columns keep text as written. Then its journal, and the record
 // columns the table lacks are added, empty, in one transaction; other columns stay as they are.
 StoreStatus checkAndRepair(QSqlDatabase& db, const QString& file);
 

@@ -46,6 +46,28 @@ ProgressFields newPlayerProgress() {
     return {QStringLiteral("1a"), QStringLiteral("1"), QStringLiteral("1")};
 }
 
+std::optional<int> progressReach(Series series, QStringView text) {
+    if (series != Series::Main) {
+        return exactNumber(text, 1, 12);
+    }
+    if (text == QLatin1String("1a")) {
+        return 0;
+    }
+    if (text == QLatin1String("1b")) {
+        return 1;
+    }
+    if (const auto k = exactNumber(text, 1, 46)) {
+        return *k + 1;
+    }
+    return std::nullopt;
+}
+
+QString furthestProgress(Series series, const QString& preferred, const QString& other) {
+    const auto mine = progressReach(series, preferred);
+    const auto theirs = progressReach(series, other);
+    return mine && theirs && *theirs > *mine ? other : preferred;
+}
+
 LevelLabelStates::LevelLabelStates() : enabled_(levels().size(), false) {
     for (const char* label : {"Label_1a", "Niveau01B", "Niveau01T"}) {
         enable(QString::fromLatin1(label));

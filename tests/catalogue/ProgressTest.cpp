@@ -4,6 +4,8 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 using namespace pulsadrome::catalogue;
 
 namespace {
@@ -108,6 +110,60 @@ TEST(Progress, enabledLabelsOnlyGrowWhileTheMenuStaysLoaded) {
     LevelLabelStates reloaded;
     reloaded.ApplyProgress({"1a", "1", "1"});
     EXPECT_EQ(reloaded.enabledCount(), 3);
+}
+
+// The codes a series' progress can hold, as the level results write them.
+QStringList progressCodes(Series series) {
+    QStringList codes;
+    if (series == Series::Main) {
+        codes << "1a"
+              << "1b";
+    }
+    for (int k = 1; k <= (series == Series::Main ? 46 : 12); ++k) {
+        codes << QString::number(k);
+    }
+    return codes;
+}
+
+int openedBy(Series series, const QString& value) {
+    LevelLabelStates states;
+    ProgressFields fields = newPlayerProgress();
+    (series == Series::Main        ? fields.binaire1
+     : series == Series::MinimBeat ? fields.binaire2
+                                   : fields.ternaire) = value;
+    states.ApplyProgress(fields);
+    const std::string line = picture(states, series);
+    return static_cast<int>(std::count(line.begin(), line.end(), '#'));
+}
+
+TEST(Progress, theFurtherOfTwoCodesIsTheOneThatOpensMoreLevels) {
+    for (const Series series : {Series::Main, Series::MinimBeat, Series::Compound}) {
+        const QStringList codes = progressCodes(series);
+        for (const QString& a : codes) {
+            ASSERT_TRUE(progressReach(series, a).has_value()) << a.toStdString();
+            for (const QString& b : codes) {
+                const bool aOpensMore = openedBy(series, a) > openedBy(series, b);
+                EXPECT_EQ(*progressReach(series, a) > *progressReach(series, b), aOpensMore)
+                    << a.toStdString() << " / " << b.toStdString();
+                const QString expected = openedBy(series, a) >= openedBy(series, b) ? a : b;
+                EXPECT_EQ(furthestProgress(series, a, b), expected)
+                    << a.toStdString() << " / " << b.toStdString();
+            }
+        }
+    }
+}
+
+TEST(Progress, aTextThatIsNoCodeOfItsSeriesCannotBeRankedAndThePreferredIsKept) {
+    for (const char* odd : {"01", " 2", "2 ", "", "47", "0", "1c", "101"}) {
+        EXPECT_FALSE(progressReach(Series::Main, QString::fromLatin1(odd))) << odd;
+        EXPECT_EQ(furthestProgress(Series::Main, "5", QString::fromLatin1(odd)), "5") << odd;
+        EXPECT_EQ(furthestProgress(Series::Main, QString::fromLatin1(odd), "46"),
+                  QString::fromLatin1(odd))
+            << odd;
+    }
+    EXPECT_FALSE(progressReach(Series::MinimBeat, u"1a"));
+    EXPECT_FALSE(progressReach(Series::Compound, u"13"));
+    EXPECT_EQ(furthestProgress(Series::Compound, "3", "13"), "3");
 }
 
 TEST(Progress, unknownLabelsAreNeverEnabled) {
