@@ -4,6 +4,7 @@
 #include "app/ExportPicture.h"
 #include "app/ExportRhythm.h"
 #include "app/ProgramFlow.h"
+#include "app/SingleCopy.h"
 #include "app/Tour.h"
 #include "app/Version.h"
 #include "i18n/CaptionTable.h"
@@ -39,13 +40,6 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     ui::applyProgramStyle(application);
 
-    // The sound bank loads in the background while the first window shows.
-    sound::MusicService music({options.soundFont, true, 256});
-    music.start();
-    if (music.state() != sound::MusicService::State::Loading) {
-        qWarning().noquote() << "No sound:" << music.problem();
-    }
-
     QString error;
     const auto dataDir = app::DataDirectory::open(options.dataDir, &error);
     if (!dataDir) {
@@ -53,6 +47,42 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
         QMessageBox::critical(nullptr, captions.text(u"Label_titre"),
                               captions.text(u"dossier_donnees_inutilisable").arg(error));
         return 1;
+    }
+    // One copy per data folder: a second start brings the first one forward, or says it is
+    // open, and ends before anything of the folder but the lock is touched.
+    app::SingleCopy singleCopy(*dataDir);
+    switch (singleCopy.start()) {
+    case app::SingleCopy::Start::First:
+        break;
+    case app::SingleCopy::Start::BroughtForward:
+        return 0;
+    case app::SingleCopy::Start::AlreadyOpen: {
+        i18n::CaptionTable captions;
+        i18n::applyLanguageAtStartup(captions,
+                                     dataDir->file(QString::fromLatin1(i18n::kLanguageFileName)));
+        const QString message = singleCopy.alreadyOpenMessage(captions);
+        print(stderr, message + QLatin1Char('\n'));
+        QMessageBox::information(nullptr, captions.text(u"Label_titre"), message);
+        return 1;
+    }
+    case app::SingleCopy::Start::Failed: {
+        i18n::CaptionTable captions;
+        i18n::applyLanguageAtStartup(captions,
+                                     dataDir->file(QString::fromLatin1(i18n::kLanguageFileName)));
+        const QString message =
+            captions.text(u"dossier_donnees_inutilisable").arg(singleCopy.problem());
+        print(stderr, message + QLatin1Char('\n'));
+        QMessageBox::critical(nullptr, captions.text(u"Label_titre"), message);
+        return 1;
+    }
+    }
+    QObject::connect(&singleCopy, &app::SingleCopy::comeForwardAsked, &app::bringWindowsForward);
+
+    // The sound bank loads in the background while the first window shows.
+    sound::MusicService music({options.soundFont, true, 256});
+    music.start();
+    if (music.state() != sound::MusicService::State::Loading) {
+        qWarning().noquote() << "No sound:" << music.problem();
     }
     QApplication::setQuitOnLastWindowClosed(false);
     // Each play screen has an engine of its own on the one music service.

@@ -360,6 +360,36 @@ const CaptionRow kExtraRows[] = {
     {"reessayer",
      {"Réessayer ?", "Try again?", "¿Intentarlo de nuevo?", "Tentar de novo?", "Riprovare?",
       "Noch einmal versuchen?"}},
+    {"deja_ouvert",
+     {"Pulsadrome est déjà ouvert sur cet ordinateur avec les mêmes données (%1). Utilise la "
+      "fenêtre déjà ouverte, ou ferme-la avant de relancer le jeu.",
+      "Pulsadrome is already open on this computer with the same data (%1). Use the window that "
+      "is already open, or close it before starting the game again.",
+      "Pulsadrome ya está abierto en este ordenador con los mismos datos (%1). Usa la ventana que "
+      "ya está abierta, o ciérrala antes de volver a iniciar el juego.",
+      "O Pulsadrome já está aberto neste computador com os mesmos dados (%1). Usa a janela que já "
+      "está aberta, ou fecha-a antes de voltar a iniciar o jogo.",
+      "Pulsadrome è già aperto su questo computer con gli stessi dati (%1). Usa la finestra già "
+      "aperta, oppure chiudila prima di riavviare il gioco.",
+      "Pulsadrome ist auf diesem Computer mit denselben Daten (%1) schon geöffnet. Benutze das "
+      "schon offene Fenster oder schließe es, bevor du das Spiel neu startest."}},
+    {"deja_ouvert_ailleurs",
+     {"Pulsadrome est déjà ouvert avec les mêmes données sur l'ordinateur « %1 ». Ferme-le "
+      "là-bas avant de jouer ici. Si aucun Pulsadrome n'y est ouvert, un adulte peut supprimer "
+      "le fichier %2.",
+      "Pulsadrome is already open with the same data on the computer \"%1\". Close it there "
+      "before playing here. If no Pulsadrome is open there, an adult may delete the file %2.",
+      "Pulsadrome ya está abierto con los mismos datos en el ordenador «%1». Ciérralo allí antes "
+      "de jugar aquí. Si allí no hay ningún Pulsadrome abierto, un adulto puede borrar el "
+      "archivo %2.",
+      "O Pulsadrome já está aberto com os mesmos dados no computador «%1». Fecha-o lá antes de "
+      "jogar aqui. Se lá não houver nenhum Pulsadrome aberto, um adulto pode apagar o ficheiro "
+      "%2.",
+      "Pulsadrome è già aperto con gli stessi dati sul computer «%1». Chiudilo lì prima di "
+      "giocare qui. Se lì non è aperto nessun Pulsadrome, un adulto può cancellare il file %2.",
+      "Pulsadrome ist mit denselben Daten schon auf dem Computer „%1“ geöffnet. Schließe es "
+      "dort, bevor du hier spielst. Ist dort kein Pulsadrome offen, kann ein Erwachsener die "
+      "Datei %2 löschen."}},
 };
 
 } // namespace
