@@ -174,8 +174,11 @@ void bringWindowsForward() {
             windows << widget;
         }
     }
+    // The keyboard goes to a modal window, else to the active one, but never to the full-screen
+    // backdrop, which would then cover the windows in front of it.
     QWidget* keyboard = QApplication::activeModalWidget();
-    if (!keyboard) {
+    if (!keyboard && QApplication::activeWindow() &&
+        !QApplication::activeWindow()->isFullScreen()) {
         keyboard = QApplication::activeWindow();
     }
     // The backdrop first, so that it lies under the others; the keyboard's window last.

@@ -8,6 +8,7 @@
 #include "i18n/CaptionTable.h"
 #include "i18n/Language.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -15,6 +16,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QWidget>
 
 #include <gmock/gmock.h>
 
@@ -76,6 +78,7 @@ public:
     SingleCopy::Start start() const { return start_; }
     bool listening() const { return copy_->listening(); }
     int asked() const { return asked_; }
+    const SingleCopy* signalling() const { return copy_; }
 
 private:
     QThread thread_;
@@ -236,6 +239,36 @@ TEST_F(SingleCopyTest, aSocketLeftByADeadCopyIsReplaced) {
     SingleCopy second(dir);
     EXPECT_EQ(second.start(), SingleCopy::Start::BroughtForward);
     EXPECT_EQ(running.asked(), 1);
+}
+
+TEST_F(SingleCopyTest, aRequestFromASecondStartRestoresTheRunningCopysWindowsAndActivatesOne) {
+    QWidget backdrop;
+    QWidget menu;
+    QWidget hidden;
+    backdrop.showFullScreen();
+    menu.show();
+    menu.showMinimized();
+    backdrop.activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(menu.isMinimized());
+    ASSERT_EQ(QApplication::activeWindow(), &backdrop);
+
+    RunningCopy running(dir);
+    ASSERT_EQ(running.start(), SingleCopy::Start::First);
+    // The running copy's windows answer on the user-interface thread, as in the program.
+    QObject forward;
+    QObject::connect(running.signalling(), &SingleCopy::comeForwardAsked, &forward,
+                     &bringWindowsForward, Qt::QueuedConnection);
+    SingleCopy second(dir);
+    ASSERT_EQ(second.start(), SingleCopy::Start::BroughtForward);
+    QApplication::processEvents();
+
+    EXPECT_FALSE(menu.isMinimized());
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_TRUE(backdrop.isFullScreen());
+    EXPECT_FALSE(hidden.isVisible()) << "a hidden window stays hidden";
+    EXPECT_EQ(QApplication::activeWindow(), &menu)
+        << "the window in front takes the keyboard, never the backdrop";
 }
 
 // The real program started a second time on a folder.
