@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -120,7 +121,11 @@ void shootGames(ProgramFlow& flow, Camera& camera, const DataDirectory& data,
     }
     play::GameWindow* game = flow.game();
     game->setScale(1.0);
+    // A start offers a bonus once in ten: it starts again until one shows on the picture.
     game->playLabel()->clicked();
+    for (int tries = 0; !game->bonusLabel()->isVisibleTo(game) && tries < 500; ++tries) {
+        game->playLabel()->clicked();
+    }
     press(game, Qt::Key_Down);
     press(game, Qt::Key_Right);
     game->Timer2_Timer();

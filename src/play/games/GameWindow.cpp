@@ -132,10 +132,11 @@ void GameWindow::buildStatus() {
         value->setProperty("kind", "value");
         value->setAlignment(Qt::AlignCenter);
     }
-    place(score_, px(30), px(406), px(200), px(62), 15);
-    place(scoreB_, px(238), px(406), px(200), px(62), 15);
-    place(time_, px(446), px(406), px(110), px(62), 20);
-    place(bonus_, px(564), px(406), px(96), px(62), 20);
+    // The bonus takes its widest offer, "🎁 +200", with room to spare at every scale.
+    place(score_, px(30), px(406), px(180), px(62), 15);
+    place(scoreB_, px(218), px(406), px(180), px(62), 15);
+    place(time_, px(406), px(406), px(110), px(62), 20);
+    place(bonus_, px(524), px(406), px(136), px(62), 20);
 
     right_ = new QLabel(captions_.text(u"Label_vrai"), this);
     right_->setObjectName(QStringLiteral("Label_vrai"));
