@@ -154,13 +154,15 @@ void GameWindow::buildStatus() {
     place(wrongB_, px(668), px(438), px(104), px(30), 12);
 
     // A two-player game lasts what the players choose; the change counts from the next start.
+    // Between games the box stands in the clock's place, which shows the same seconds, so that
+    // a verdict the last answer left on view stays clear of it.
     length_ = new QSpinBox(this);
     length_->setObjectName(QStringLiteral("Text_chrono"));
     length_->setRange(1, GameLength::kLimit - 1);
     length_->setPrefix(QStringLiteral("⏱ "));
     length_->setAlignment(Qt::AlignCenter);
     length_->setToolTip(captions_.text(u"Label_timer"));
-    place(length_, px(664), px(416), px(104), px(42), 14);
+    place(length_, px(406), px(416), px(110), px(42), 14);
     connect(length_, &QSpinBox::valueChanged, this, [this](int seconds) {
         act([this, seconds] {
             run_.length().UpDown_chrono_Change(seconds);
@@ -228,8 +230,10 @@ void GameWindow::render() {
                      QString::number(run_.scoreB()));
     score_->setVisible(scoresShown);
     scoreB_->setVisible(scoresShown && two);
+    // The length box sits in the clock's place, only while no game runs.
+    const bool lengthShown = two && run_.length().enabled() && !run_.clockRunning();
     time_->setText(QStringLiteral("⏱ ") + run_.clock());
-    time_->setVisible(options.clockShown());
+    time_->setVisible(options.clockShown() && !lengthShown);
     bonus_->setText(QStringLiteral("🎁 ") + run_.bonus().label());
     bonus_->setVisible(run_.bonus().shown());
     static const char* const kPoseNames[] = {"still", "1", "2"};
@@ -250,8 +254,7 @@ void GameWindow::render() {
                           .arg(run_.name().toHtmlEscaped(),
                                run_.nameB().value_or(QString()).toHtmlEscaped()));
     }
-    // The length box sits where the verdicts show, only while no game runs.
-    length_->setVisible(two && run_.length().enabled() && !run_.clockRunning());
+    length_->setVisible(lengthShown);
     if (length_->value() != run_.length().arrows()) {
         const QSignalBlocker quiet(length_);
         length_->setValue(run_.length().arrows());

@@ -25,6 +25,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -576,6 +577,74 @@ TEST_F(GameWindowTest, theWinnerStaysUntilEscapeOrAClickAfterItsFirstSecond) {
             game->Timer2_Timer();
         }
         EXPECT_TRUE(script.ran) << "by click " << byClick;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The visible controls of the screen that cover one another, as "name / name"; a player-2 frame
+// round its own cell is meant to.
+QStringList overlappingControls(GameWindow* game) {
+    QList<QWidget*> shown;
+    for (QWidget* child : game->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisibleTo(game)) {
+            shown << child;
+        }
+    }
+    QStringList overlaps;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        for (qsizetype j = i + 1; j < shown.size(); ++j) {
+            bool frameOfCell = false;
+            for (int cell = 0; cell <= kGameCellCount; ++cell) {
+                const QSet<QWidget*> pair{game->cell(cell), game->secondFrame(cell)};
+                frameOfCell = frameOfCell || pair == QSet<QWidget*>{shown[i], shown[j]};
+            }
+            if (!frameOfCell && shown[i]->geometry().intersects(shown[j]->geometry())) {
+                overlaps << shown[i]->objectName() + QStringLiteral(" / ") + shown[j]->objectName();
+            }
+        }
+    }
+    return overlaps;
+}
+
+// A game ends while a verdict still shows; the next start, from the menu and from the play
+// label, shows every control clear of the others, for two players (with the length box) and for
+// one.
+TEST_F(GameWindowTest, noVisibleControlsOverlapWhenAGameStartsAfterAFinishedOne) {
+    flow->menu()->nameBox(2)->setText(QStringLiteral("Ana"));
+    flow->menu()->nameBox(3)->setText(QStringLiteral("Bob"));
+    const auto expectClear = [](GameWindow* game, const char* when) {
+        const QStringList overlaps = overlappingControls(game);
+        EXPECT_TRUE(overlaps.isEmpty()) << when << ": " << overlaps.join(", ").toStdString();
+    };
+    for (const char* label : {"Label15b", "Label15b", "Label15a", "Label15b"}) {
+        SCOPED_TRACE(label);
+        QTest::mouseClick(menuLabel(label), Qt::LeftButton);
+        GameWindow* game = flow->game();
+        ASSERT_NE(game, nullptr);
+        expectClear(game, "the menu's start");
+        QTest::mouseClick(game->playLabel(), Qt::LeftButton);
+        expectClear(game, "the game's start");
+        // A right answer, then a wrong one whose verdict the end of the clock leaves on view.
+        confirmCell(game, kFirst, game->run().questions().question());
+        ASSERT_TRUE(game->rightLabel()->isVisible());
+        expectClear(game, "a right answer");
+        feedbackOver(game);
+        const int asked = game->run().questions().question();
+        confirmCell(game, kFirst, asked == 1 ? 2 : 1);
+        ASSERT_TRUE(game->wrongLabel()->isVisible());
+        expectClear(game, "a wrong answer");
+        ASSERT_TRUE(endGame(game).closed);
+        expectClear(game, "the end");
+        QTest::mouseClick(game->playLabel(), Qt::LeftButton);
+        expectClear(game, "a start after the end");
+        const int next = game->run().questions().question();
+        confirmCell(game, kFirst, next == 1 ? 2 : 1);
+        QTest::mouseClick(game->stopLabel(), Qt::LeftButton);
+        expectClear(game, "a stop during a verdict");
+        QTest::mouseClick(game->backLabel(), Qt::LeftButton);
     }
 }
 
