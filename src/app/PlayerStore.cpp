@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QUrl>
 
 #include <atomic>
 
@@ -58,6 +59,17 @@ std::optional<catalogue::Series> progressSeries(int column) {
     return std::nullopt;
 }
 
+// True when the file's header says it is kept in WAL mode (read and write versions 2).
+bool headerSaysWal(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray head = f.read(20);
+    return head.size() == 20 && head.startsWith(QByteArray("SQLite format 3", 16)) &&
+           head.at(18) == 2 && head.at(19) == 2;
+}
+
 } // namespace
 
 PlayerStore::PlayerStore(const DataDirectory& directory, int busyTimeoutMs)
@@ -73,12 +85,69 @@ QSqlDatabase PlayerStore::connection() const {
     return QSqlDatabase::database(connectionName_, false);
 }
 
-StoreStatus PlayerStore::openConnection() {
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        return failed(QStringLiteral("The player database %1 cannot be opened: Qt's SQLite "
-                                     "driver is not installed.")
-                          .arg(file_));
+StoreStatus PlayerStore::judgeReadOnly(bool& interruptedWrite) const {
+    // SQLite's read-only mode reads the WAL (and makes the index it needs) without ever copying
+    // the WAL into the file. Two files are read as immutable instead, which creates and deletes
+    // nothing: a WAL-mode file without its WAL (open in no other copy; a read-only connection
+    // would leave an empty WAL and index beside it), and an empty file (SQLite would delete its
+    // WAL).
+    const QString name = connectionName_ + QStringLiteral("-judge");
+    StoreStatus status;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        QString options =
+            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_);
+        if (QFileInfo(file_).size() == 0 ||
+            (headerSaysWal(file_) && !QFileInfo::exists(file_ + QStringLiteral("-wal")))) {
+            db.setDatabaseName(QUrl::fromLocalFile(file_).toString(QUrl::FullyEncoded) +
+                               QStringLiteral("?immutable=1"));
+            options += QStringLiteral(";QSQLITE_OPEN_URI");
+        } else {
+            db.setDatabaseName(file_);
+        }
+        db.setConnectOptions(options);
+        interruptedWrite = false;
+        if (!db.open()) {
+            status = problemOf(db.lastError(), file_, QStringLiteral("opened"));
+        } else if (player_table::hasInterruptedWrite(db)) {
+            interruptedWrite = true;
+        } else {
+            status = player_table::judge(db, file_);
+        }
+        db.close();
     }
+    QSqlDatabase::removeDatabase(name);
+    return status;
+}
+
+StoreStatus PlayerStore::judgeExisting() {
+    bool interruptedWrite = false;
+    StoreStatus status = judgeReadOnly(interruptedWrite);
+    if (status && interruptedWrite) {
+        // A write cut short (a crash, a power cut) in rollback-journal mode: the journal holds
+        // the pages as they were before it. Any writer that opens the file puts them back, and
+        // so does this one before the file is judged as every later reader will see it.
+        status = openConnection();
+        if (status) {
+            QSqlQuery query(connection());
+            if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+                status = problemOf(query.lastError(), file_, QStringLiteral("recovered"));
+            }
+        }
+        closeConnection();
+        if (status) {
+            status = judgeReadOnly(interruptedWrite);
+        }
+        if (status && interruptedWrite) {
+            status = failed(QStringLiteral("The player database %1 holds a write cut short that "
+                                           "could not be undone.")
+                                .arg(file_));
+        }
+    }
+    return status;
+}
+
+StoreStatus PlayerStore::openConnection() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     db.setDatabaseName(file_);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
@@ -101,12 +170,21 @@ StoreStatus PlayerStore::open() {
     currentId_.reset();
     current_ = {};
     stored_ = {};
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        return failed(QStringLiteral("The player database %1 cannot be opened: Qt's SQLite "
+                                     "driver is not installed.")
+                          .arg(file_));
+    }
+    // An existing file is judged before anything can change it; only a sound one is opened for
+    // writing, upgraded and used.
     const bool existed = QFileInfo::exists(file_);
-    StoreStatus status = openConnection();
+    StoreStatus status = existed ? judgeExisting() : StoreStatus{};
+    if (status) {
+        status = openConnection();
+    }
     if (status) {
         QSqlDatabase db = connection();
-        status =
-            existed ? player_table::checkAndRepair(db, file_) : player_table::create(db, file_);
+        status = existed ? player_table::upgrade(db, file_) : player_table::create(db, file_);
     }
     open_ = status.ok();
     if (status) {

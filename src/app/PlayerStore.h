@@ -88,10 +88,11 @@ public:
     const QString& file() const { return file_; }
     bool isOpen() const { return open_; }
 
-    // Opens the database, creating it when the file does not exist. A table lacking some of the
+    // Opens the database, creating it when the file does not exist. An existing file is judged
+    // first on a read-only connection: Damaged when it is not a player database, and then the
+    // file and its WAL are left byte for byte as they were. A sound table lacking some of the
     // record's columns gets them (empty texts); other columns of the table are left alone. The
-    // current player becomes the first row, or none when there is no row. Damaged when the file
-    // is not a player database; the file is then left as it was.
+    // current player becomes the first row, or none when there is no row.
     StoreStatus open();
 
     // Renames the file (and its WAL companion) to "pulsadrome.sqlite.damaged-YYYYMMDD-HHMMSS",
@@ -121,6 +122,10 @@ public:
 
 private:
     QSqlDatabase connection() const;
+    // Judges the existing file on a connection that cannot change it; `interruptedWrite` says
+    // that a hot journal kept it from being read.
+    StoreStatus judgeReadOnly(bool& interruptedWrite) const;
+    StoreStatus judgeExisting();
     StoreStatus openConnection();
     void closeConnection();
     StoreStatus standOnFirstRow();

@@ -20,6 +20,7 @@ constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteNotADatabase = 26;
+constexpr int kSqliteReadOnlyRollback = 8 | (3 << 8);
 
 QString quoted(const QString& identifier) {
     return QLatin1Char('"') + identifier + QLatin1Char('"');
@@ -190,13 +191,31 @@ StoreStatus create(QSqlDatabase& db, const QString& file) {
     return {};
 }
 
-StoreStatus checkAndRepair(QSqlDatabase& db, const QString& file) {
-    QSqlQuery query(db);
+bool hasInterruptedWrite(QSqlDatabase& readOnly) {
+    QSqlQuery query(readOnly);
+    if (query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        return false;
+    }
+    bool numeric = false;
+    const int code = query.lastError().nativeErrorCode().toInt(&numeric);
+    return numeric && code == kSqliteReadOnlyRollback;
+}
+
+StoreStatus judge(QSqlDatabase& readOnly, const QString& file) {
+    QSqlQuery query(readOnly);
     std::vector<bool> present;
     StoreStatus status = checkPages(query, file);
     if (status) {
         status = findColumns(query, file, present);
     }
+    return status;
+}
+
+StoreStatus upgrade(QSqlDatabase& db, const QString& file) {
+    // The columns again: another copy may have added some since the file was judged.
+    QSqlQuery query(db);
+    std::vector<bool> present;
+    StoreStatus status = findColumns(query, file, present);
     if (status) {
         status = chooseJournal(db, file);
     }

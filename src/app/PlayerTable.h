@@ -26,9 +26,16 @@ StoreStatus failed(QString sentence);
 // every column TEXT, plus the integer row id.
 StoreStatus create(QSqlDatabase& db, const QString& file);
 
-// An existing file: Damaged, with nothing written, unless it is sound and holds a "Pulsadrome"
-// table with row ids whose record columns keep text as written. Then its journal, and the record
-// columns the table lacks are added, empty, in one transaction; other columns stay as they are.
-StoreStatus checkAndRepair(QSqlDatabase& db, const QString& file);
+// True when the file holds a write cut short in rollback-journal mode (a hot journal): a
+// read-only connection cannot read it until a writer has put the file back as it was before.
+bool hasInterruptedWrite(QSqlDatabase& readOnly);
+
+// An existing file, judged on a read-only connection: Damaged unless it is sound and holds a
+// "Pulsadrome" table with row ids whose record columns keep text as written.
+StoreStatus judge(QSqlDatabase& readOnly, const QString& file);
+
+// A file judge() found sound, on the read-write connection: its journal, and the record columns
+// the table lacks are added, empty, in one transaction; other columns stay as they are.
+StoreStatus upgrade(QSqlDatabase& db, const QString& file);
 
 } // namespace pulsadrome::app::player_table
