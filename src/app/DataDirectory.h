@@ -14,7 +14,8 @@ QString defaultDataDirectory();
 
 class DataDirectory {
 public:
-    // Opens `path` (the default folder when empty), creating it when missing. Nothing when the
+    // Opens `path` (the default folder when empty), creating it when missing, open to its owner
+    // only (0700; a folder that exists keeps its mode). Nothing when the
     // folder cannot be created or is not a writable folder; `error` then says why.
     static std::optional<DataDirectory> open(const QString& path, QString* error = nullptr);
 

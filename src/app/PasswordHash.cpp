@@ -78,4 +78,11 @@ bool passwordMatches(const QString& storedField, const QString& typed) {
                                     static_cast<unsigned long long>(bytes.size())) == 0;
 }
 
+std::optional<QString> hashAfterLogin(const QString& storedField, const QString& typed) {
+    if (storedField.isEmpty() || isPasswordHash(storedField) || typed != storedField) {
+        return std::nullopt;
+    }
+    return hashPassword(typed);
+}
+
 } // namespace pulsadrome::app

@@ -28,4 +28,9 @@ bool passwordMatches(const QString& storedField, const QString& typed);
 // True when the stored text is one of our password strings rather than a password in clear.
 bool isPasswordHash(const QString& storedField);
 
+// What to store after a login that passed: the hash of the typed password when the record held
+// it in clear, so that it is never kept in clear again; nothing when there is nothing to change
+// (a hash already, no password) or hashing is impossible just now (then the next login tries).
+std::optional<QString> hashAfterLogin(const QString& storedField, const QString& typed);
+
 } // namespace pulsadrome::app

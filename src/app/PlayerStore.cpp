@@ -5,6 +5,7 @@
 #include "catalogue/Progress.h"
 
 #include <QDateTime>
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -57,6 +58,28 @@ std::optional<catalogue::Series> progressSeries(int column) {
         return catalogue::Series::Compound;
     }
     return std::nullopt;
+}
+
+// A new, empty database file that only its owner may read or write. SQLite takes an empty file
+// for an empty database, and gives its journals and index the file's mode.
+StoreStatus createPrivateFile(const QString& path) {
+    constexpr QFileDevice::Permissions kOwnerOnly =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly)) {
+        return failed(QStringLiteral("The player database %1 could not be created: %2.")
+                          .arg(path, file.errorString()));
+    }
+    file.close();
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                            QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if ((file.permissions() & others) && !file.setPermissions(kOwnerOnly)) {
+        // A file system without Unix modes (FAT, some network shares): the file still works.
+        qWarning().noquote() << "The player database" << path
+                             << "could not be made private to its owner:" << file.errorString();
+    }
+    return {};
 }
 
 // True when the file's header says it is kept in WAL mode (read and write versions 2).
@@ -178,7 +201,7 @@ StoreStatus PlayerStore::open() {
     // An existing file is judged before anything can change it; only a sound one is opened for
     // writing, upgraded and used.
     const bool existed = QFileInfo::exists(file_);
-    StoreStatus status = existed ? judgeExisting() : StoreStatus{};
+    StoreStatus status = existed ? judgeExisting() : createPrivateFile(file_);
     if (status) {
         status = openConnection();
     }
@@ -334,6 +357,32 @@ StoreStatus PlayerStore::reloadCurrent() {
         return {};
     }
     return moveTo(*currentId_);
+}
+
+StoreStatus PlayerStore::storePassword(const QString& password) {
+    if (!open_) {
+        return notOpen(file_);
+    }
+    if (!currentId_) {
+        return failed(QStringLiteral("No player is chosen in the player database %1.").arg(file_));
+    }
+    QSqlQuery query(connection());
+    if (!query.prepare(QStringLiteral("UPDATE %1 SET \"password\" = ? WHERE rowid = ?")
+                           .arg(player_table::name()))) {
+        return problemOf(query.lastError(), file_, QStringLiteral("written"));
+    }
+    query.addBindValue(textForStorage(password));
+    query.addBindValue(*currentId_);
+    if (!query.exec()) {
+        return problemOf(query.lastError(), file_, QStringLiteral("written"));
+    }
+    if (query.numRowsAffected() != 1) {
+        return failed(QStringLiteral("The player database %1 no longer holds the player \"%2\".")
+                          .arg(file_, current_.nom));
+    }
+    current_.password = password;
+    stored_.password = password;
+    return {};
 }
 
 StoreStatus PlayerStore::storeCurrent() {

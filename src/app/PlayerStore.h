@@ -67,10 +67,11 @@ public:
 };
 
 // The player database: the SQLite file "pulsadrome.sqlite" of the data directory, table
-// "Pulsadrome", one TEXT column per record column plus the integer row id. Several running
-// copies of the program may share the file: a writer waits up to the busy timeout for another
-// copy's write to end, then reports Busy, and storing the current player never undoes what
-// another copy stored (see storeCurrent()).
+// "Pulsadrome", one TEXT column per record column plus the integer row id. A new file is made
+// readable and writable by its owner only (SQLite gives its journals the same mode). Several
+// running copies of the program may share the file: a writer waits up to the busy timeout for
+// another copy's write to end, then reports Busy, and storing the current player never undoes
+// what another copy stored (see storeCurrent()).
 //
 // No operation throws; each reports what went wrong in its status. Nothing is ever deleted: a
 // file that is not a player database is left untouched until setAsideAndCreateFresh() renames
@@ -117,6 +118,9 @@ public:
     // this one (catalogue::furthestProgress), so no level another copy opened closes again; any
     // other changed column takes this run's value. current() then holds what was written.
     StoreStatus storeCurrent() override;
+    // Writes `password` into the current row's "password" column alone, and into the record in
+    // memory; every other column stays as it is, in the file and in memory.
+    StoreStatus storePassword(const QString& password);
     // Discards what was changed in memory: the current record takes its stored values again.
     StoreStatus reloadCurrent();
 

@@ -190,6 +190,13 @@ void PlayerChoiceWindow::Label_jouer_Click() {
         showMessage(this, captions_, captions_.text(u"choisir_utilisateur"));
         return;
     case GoOnOutcome::Proceed:
+        // A password an older record kept in clear is kept hashed from this first good login.
+        if (const auto hash = hashAfterLogin(stored, password_->text())) {
+            if (const StoreStatus status = store_.storePassword(*hash); !status) {
+                qWarning().noquote()
+                    << "The password stays in clear until the next login:" << status.message;
+            }
+        }
         emit goOn();
         return;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The way from the player choice to the menu and back, driven as a child would.
 #include "app/ProgramFlow.h"
+#include "app/PasswordHash.h"
 #include "ui/ClickLabel.h"
 
 #include <QApplication>
@@ -172,6 +173,34 @@ TEST_F(ProgramFlowTest, thePasswordIsCheckedBeforeTheNameAndLetterCaseCounts) {
     flow->playerChoice()->Label_jouer_Click();
     EXPECT_NE(flow->menu(), nullptr);
     EXPECT_FALSE(storedRecordOf("Tom").password.contains("DoReMi"));
+}
+
+TEST_F(ProgramFlowTest, aPasswordAnOlderRecordKeptInClearIsHashedAtTheFirstGoodLogin) {
+    PlayerRecord old = newPlayerRecord("Tom");
+    old.password = "DoReMi";
+    ASSERT_TRUE(flow->players().add(old));
+    flow->playerChoice()->reload();
+    pick("Tom");
+    flow->playerChoice()->passwordBox()->setText("doremi");
+    {
+        ModalAnswer answer;
+        flow->playerChoice()->Label_jouer_Click();
+    }
+    EXPECT_EQ(storedRecordOf("Tom").password, "DoReMi") << "a wrong login changes nothing";
+
+    flow->playerChoice()->passwordBox()->setText("DoReMi");
+    flow->playerChoice()->Label_jouer_Click();
+    ASSERT_NE(flow->menu(), nullptr);
+    const QString stored = storedRecordOf("Tom").password;
+    EXPECT_FALSE(stored.contains("DoReMi"));
+    EXPECT_TRUE(passwordMatches(stored, "DoReMi"));
+    flow->changePlayer(); // the record in memory holds the hash too: storing keeps it
+    EXPECT_EQ(storedRecordOf("Tom").password, stored);
+
+    pick("Tom");
+    flow->playerChoice()->passwordBox()->setText("DoReMi");
+    flow->playerChoice()->Label_jouer_Click();
+    EXPECT_NE(flow->menu(), nullptr) << "the hash lets the same password in";
 }
 
 TEST_F(ProgramFlowTest, withoutAPasswordOnTheFirstRowTheChildIsToldToChooseAName) {
