@@ -256,6 +256,7 @@ void ProgramFlow::openListening() {
         // The listening screen carries on without sound and says so.
         listenSound_ = std::make_unique<listening::SilentRhythm>();
     }
+    tellSetupNotice(*listenSound_);
     listen_ =
         new listening::ListeningWindow(captions_, *listenSound_, *store_, store_->current().fond);
     listen_->setAttribute(Qt::WA_DeleteOnClose);
@@ -278,7 +279,17 @@ bool ProgramFlow::openSound(std::unique_ptr<play::RhythmPort>& sound) {
         QMetaObject::invokeMethod(this, &ProgramFlow::quit, Qt::QueuedConnection);
         return false;
     }
+    tellSetupNotice(*sound);
     return true;
+}
+
+void ProgramFlow::tellSetupNotice(const play::RhythmPort& sound) {
+    const QString notice = sound.setupNotice();
+    if (notice.isEmpty() || setupNoticeTold_) {
+        return;
+    }
+    setupNoticeTold_ = true;
+    QMessageBox::warning(menu_, QStringLiteral("Pulsadrome"), notice);
 }
 
 input::GamepadHub* ProgramFlow::gamepads() {

@@ -107,6 +107,8 @@ private:
     // A play screen's own sound, into `sound`; false when there is none (said, and the program
     // ends).
     bool openSound(std::unique_ptr<play::RhythmPort>& sound);
+    // Tells the adult, once in the whole run, what a sound just made has to say about its set-up.
+    void tellSetupNotice(const play::RhythmPort& sound);
     bool openLevelScreen();
     bool openGameScreen();
     void leaveLevel();
@@ -128,6 +130,7 @@ private:
     std::unique_ptr<input::GamepadHub> gamepads_;
     QString gamepadsError_;
     bool gamepadsTried_ = false;
+    bool setupNoticeTold_ = false;
     std::unique_ptr<play::RhythmPort> levelSound_; // the level screen's, while it exists
     QPointer<play::LevelWindow> level_;
     std::unique_ptr<play::RhythmPort> gameSound_; // the games screen's, while it exists

@@ -24,8 +24,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTemporaryDir>
+
+#include <cstdio>
 
 namespace pulsadrome::app {
 
@@ -197,7 +201,42 @@ void shootListening(ProgramFlow& flow, Camera& camera, const QString& suffix) {
 
 } // namespace
 
+MessageBoxAnswerer::MessageBoxAnswerer() {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool MessageBoxAnswerer::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(watched) : nullptr;
+    if (box) {
+        answered_ << box->text();
+        std::fputs(QStringLiteral("Message: %1\n").arg(box->text()).toLocal8Bit().constData(),
+                   stderr);
+        std::fflush(stderr);
+        // Answered once its own event loop runs, as the Escape key answers it; a box that Escape
+        // does not close is rejected.
+        QMetaObject::invokeMethod(
+            box,
+            [box = QPointer<QMessageBox>(box)] {
+                if (!box) {
+                    return;
+                }
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QCoreApplication::sendEvent(box, &escape);
+                if (box && box->isVisible()) {
+                    box->reject();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 QString takeTour(const QString& folder) {
+    const MessageBoxAnswerer answerer;
     if (!QDir().mkpath(folder)) {
         return QStringLiteral("The folder %1 cannot be created.").arg(folder);
     }

@@ -236,6 +236,62 @@ const CaptionRow kExtraRows[] = {
       "Ascoltare la mia scelta :", "Meine Wahl anhören :"}},
     // Under the options panel's switch to its game-pad page, which a finger cannot hover.
     {"page_manettes", {"Manettes", "Game-pads", "Mandos", "Comandos", "Joypad", "Gamepads"}},
+    // The sound's set-up: a stored instrument that is not in the band list, a music style in the
+    // current folder that cannot be used.
+    {"instrument_remplace",
+     {"L'instrument enregistré pour ce joueur (« %1 ») n'est pas l'un des %2 instruments du style "
+      "de musique : l'instrument « %3 » est utilisé à la place.",
+      "The instrument stored for this player (\"%1\") is not one of the %2 instruments of the "
+      "music style: the instrument \"%3\" is used instead.",
+      "El instrumento guardado para este jugador («%1») no es uno de los %2 instrumentos del "
+      "estilo musical: se usa el instrumento «%3» en su lugar.",
+      "O instrumento guardado para este jogador («%1») não é um dos %2 instrumentos do estilo "
+      "musical: é usado o instrumento «%3» em seu lugar.",
+      "Lo strumento salvato per questo giocatore («%1») non è uno dei %2 strumenti dello stile "
+      "musicale: al suo posto viene usato lo strumento «%3».",
+      "Das für diesen Spieler gespeicherte Instrument („%1“) ist keines der %2 Instrumente des "
+      "Musikstils: Stattdessen wird das Instrument „%3“ verwendet."}},
+    {"instrument_aucun",
+     {"L'instrument enregistré pour ce joueur (« %1 ») ne peut pas être choisi : le style de "
+      "musique n'a aucun instrument.",
+      "The instrument stored for this player (\"%1\") cannot be chosen: the music style has no "
+      "instrument.",
+      "El instrumento guardado para este jugador («%1») no se puede elegir: el estilo musical no "
+      "tiene ningún instrumento.",
+      "O instrumento guardado para este jogador («%1») não pode ser escolhido: o estilo musical "
+      "não tem nenhum instrumento.",
+      "Lo strumento salvato per questo giocatore («%1») non può essere scelto: lo stile musicale "
+      "non ha nessuno strumento.",
+      "Das für diesen Spieler gespeicherte Instrument („%1“) kann nicht gewählt werden: Der "
+      "Musikstil hat kein Instrument."}},
+    {"style_illisible",
+     {"Le style de musique %1 ne peut pas être lu.", "The music style %1 cannot be read.",
+      "No se puede leer el estilo musical %1.", "Não é possível ler o estilo musical %1.",
+      "Non è possibile leggere lo stile musicale %1.",
+      "Der Musikstil %1 kann nicht gelesen werden."}},
+    {"style_abime",
+     {"Le style de musique %1 est abîmé (ligne %2).", "The music style %1 is damaged (line %2).",
+      "El estilo musical %1 está dañado (línea %2).",
+      "O estilo musical %1 está danificado (linha %2).",
+      "Lo stile musicale %1 è danneggiato (riga %2).",
+      "Der Musikstil %1 ist beschädigt (Zeile %2)."}},
+    {"style_vide",
+     {"Le style de musique %1 n'a aucun instrument ou aucun rythme.",
+      "The music style %1 has no instrument or no rhythm.",
+      "El estilo musical %1 no tiene ningún instrumento o ningún ritmo.",
+      "O estilo musical %1 não tem nenhum instrumento ou nenhum ritmo.",
+      "Lo stile musicale %1 non ha nessuno strumento o nessun ritmo.",
+      "Der Musikstil %1 hat kein Instrument oder keinen Rhythmus."}},
+    {"style_propre",
+     {"Pulsadrome joue avec son propre style de musique.",
+      "Pulsadrome plays with its own music style.", "Pulsadrome toca con su propio estilo musical.",
+      "O Pulsadrome toca com o seu próprio estilo musical.",
+      "Pulsadrome suona con il proprio stile musicale.",
+      "Pulsadrome spielt mit seinem eigenen Musikstil."}},
+    {"style_utilise",
+     {"Le style de musique %1 est utilisé.", "The music style %1 is used.",
+      "Se usa el estilo musical %1.", "É usado o estilo musical %1.",
+      "Viene usato lo stile musicale %1.", "Der Musikstil %1 wird verwendet."}},
     // The high-score tables: what the adult is told when a table cannot be read or written.
     {"score_ligne_trop_longue",
      {"la ligne %1 est bien trop longue", "line %1 is far too long",

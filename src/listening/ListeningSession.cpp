@@ -50,7 +50,10 @@ void ListeningSession::load() {
     const int tempo = storedValue(record.tempo, tempo_);
     setTempoArrows(tempo);
     tempo_.text = record.tempo;
-    selectBand(static_cast<qint16>(play::leadingNumber(record.instruments)));
+    // A stored position that is not one of the list's plays the default band.
+    const int stored = static_cast<qint16>(play::leadingNumber(record.instruments));
+    selectBand(stored >= 0 && stored < bands_.size() ? stored
+                                                     : play::fallbackBandPosition(bands_.size()));
 }
 
 void ListeningSession::playPlace(int place) {

@@ -9,6 +9,15 @@
 
 namespace pulsadrome::play {
 
+// The band list position a new player starts with.
+inline constexpr int kDefaultBandPosition = 23;
+
+// The band used when a stored position is not one of a list of `bandCount` bands: the new
+// player's when the list has it, else the list's first; -1 for an empty list.
+inline int fallbackBandPosition(qsizetype bandCount) {
+    return bandCount > kDefaultBandPosition ? kDefaultBandPosition : (bandCount > 0 ? 0 : -1);
+}
+
 // What the play screens' rules need of a screen's sound engine (sound::RhythmEngine is the real
 // one). Every operation returns at once; false means nothing could be done (no sound system, no
 // such band or rhythm). The caller decides whether that is reported.
@@ -45,6 +54,10 @@ public:
     // the later feedback sounds softer; a preview does not.
     virtual bool PlayFeedback(const QString& theme, const QString& verdict,
                               bool verdictDuringPlay) = 0;
+    // What the adult should be told, once, about how this sound was set up (a music style in
+    // the current folder that could not be used), in the interface language; empty when
+    // nothing.
+    virtual QString setupNotice() const { return {}; }
 };
 
 } // namespace pulsadrome::play

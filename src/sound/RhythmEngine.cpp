@@ -27,6 +27,7 @@ bool RhythmEngine::Initialise(const QString& currentFolder, bool withFeedback, Q
     const StyleSource source = loadStyle(currentFolder);
     styleFile_ = source.file;
     styleWarning_ = source.warning;
+    styleNotice_ = styleNotice(source, captions_);
     if (!styleWarning_.isEmpty()) {
         qWarning().noquote() << styleWarning_;
     }

@@ -66,6 +66,7 @@ public:
     // For the screens and tests: what was read and which band is current.
     const QString& styleFile() const { return styleFile_; }
     const QString& styleWarning() const { return styleWarning_; }
+    QString setupNotice() const override { return styleNotice_; }
     int motifCount() const { return motifCount_; }
     bool hasSlot(int k) const;
     std::optional<int> currentBand() const { return currentBand_; }
@@ -85,6 +86,7 @@ private:
     double tempo_ = 120; // a performance's tempo until the first SetTempo
     QString styleFile_;
     QString styleWarning_;
+    QString styleNotice_; // the same, in the interface language, for the adult
 };
 
 } // namespace pulsadrome::sound

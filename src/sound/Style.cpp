@@ -25,6 +25,7 @@ StyleParse parseStyle(QStringView text) {
     for (const auto& [lineNumber, line] : contentLines(text)) {
         const auto fail = [&](const QString& why) {
             result.error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);
+            result.errorLine = lineNumber;
             return result;
         };
         const auto words = line.split(u' ', Qt::SkipEmptyParts);
@@ -100,10 +101,11 @@ const Style& defaultStyle() {
 }
 
 StyleSource loadStyle(const QString& currentFolder) {
-    StyleSource source{defaultStyle(), {}, {}};
+    StyleSource source{defaultStyle(), {}, {}, {}};
     // A file that is found but cannot be used does not stop the search: the next name is tried,
     // then the program's own style.
-    QStringList problems;
+    using Kind = StyleProblem::Kind;
+    QStringList log;
     for (const QString& candidate : {currentFolder + QStringLiteral("/rythme.sty"),
                                      currentFolder + QStringLiteral("rythme.sty")}) {
         const QFileInfo info(candidate);
@@ -112,26 +114,56 @@ StyleSource loadStyle(const QString& currentFolder) {
         }
         QFile file(candidate);
         if (!file.open(QIODevice::ReadOnly) || info.size() > kMaxStyleFileSize) {
-            problems << QStringLiteral("The music style %1 cannot be read.").arg(candidate);
+            source.problems.push_back({Kind::Unreadable, candidate, 0, {}});
+            log << QStringLiteral("The music style %1 cannot be read.").arg(candidate);
             continue;
         }
         const auto parsed = parseStyle(QString::fromUtf8(file.readAll()));
         if (!parsed.style) {
-            problems << QStringLiteral("The music style %1 is damaged (%2).")
-                            .arg(candidate, parsed.error);
+            source.problems.push_back({Kind::Damaged, candidate, parsed.errorLine, parsed.error});
+            log << QStringLiteral("The music style %1 is damaged (%2).")
+                       .arg(candidate, parsed.error);
+            continue;
+        }
+        if (parsed.style->bands.empty() || parsed.style->motifs.empty()) {
+            source.problems.push_back({Kind::Empty, candidate, 0, {}});
+            log << QStringLiteral("The music style %1 has no band or no motif.").arg(candidate);
             continue;
         }
         source.style = *parsed.style;
         source.file = candidate;
         break;
     }
-    if (!problems.isEmpty()) {
-        problems << (source.file.isEmpty()
-                         ? QStringLiteral("The program's own style is used.")
-                         : QStringLiteral("The music style %1 is used.").arg(source.file));
-        source.warning = problems.join(QLatin1Char(' '));
+    if (!log.isEmpty()) {
+        log << (source.file.isEmpty()
+                    ? QStringLiteral("The program's own style is used.")
+                    : QStringLiteral("The music style %1 is used.").arg(source.file));
+        source.warning = log.join(QLatin1Char(' '));
     }
     return source;
+}
+
+QString styleNotice(const StyleSource& source, const i18n::CaptionTable& captions) {
+    if (source.problems.empty()) {
+        return {};
+    }
+    QStringList sentences;
+    for (const StyleProblem& problem : source.problems) {
+        switch (problem.kind) {
+        case StyleProblem::Kind::Unreadable:
+            sentences << captions.text(u"style_illisible").arg(problem.file);
+            break;
+        case StyleProblem::Kind::Damaged:
+            sentences << captions.text(u"style_abime").arg(problem.file).arg(problem.line);
+            break;
+        case StyleProblem::Kind::Empty:
+            sentences << captions.text(u"style_vide").arg(problem.file);
+            break;
+        }
+    }
+    sentences << (source.file.isEmpty() ? captions.text(u"style_propre")
+                                        : captions.text(u"style_utilise").arg(source.file));
+    return sentences.join(QLatin1Char(' '));
 }
 
 } // namespace pulsadrome::sound

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "catalogue/RhythmText.h"
+#include "i18n/CaptionTable.h"
 
 #include <QString>
 #include <QStringView>
@@ -41,7 +42,8 @@ struct Style {
 
 struct StyleParse {
     std::optional<Style> style;
-    QString error; // "line 12: ..." when the text is not a style
+    QString error;     // "line 12: ..." when the text is not a style
+    int errorLine = 0; // the line of that error
 };
 
 StyleParse parseStyle(QStringView text);
@@ -50,14 +52,35 @@ QString styleText(const Style& style);
 // The program's own style, built from its rhythm catalogue and band list.
 const Style& defaultStyle();
 
+// A "rythme.sty" that was found but not used.
+struct StyleProblem {
+    enum class Kind {
+        Unreadable, // cannot be opened, or far too large
+        Damaged,    // not a style: `line` says where
+        Empty       // a style with no band or no motif: nothing would sound
+    };
+    Kind kind;
+    QString file;
+    int line = 0;
+    QString detail; // the reason in English, for the log
+
+    friend bool operator==(const StyleProblem&, const StyleProblem&) = default;
+};
+
 // Where the style comes from: a "rythme.sty" in the current folder overrides the program's own.
 // The folder text is tried followed by "/rythme.sty", then followed directly by "rythme.sty"; a
-// file that cannot be read or is damaged is passed over for the next, then for the program's own.
+// file that cannot be read, is damaged or holds nothing to play is passed over for the next, then
+// for the program's own.
 struct StyleSource {
     Style style;
-    QString file;    // the file read, or empty for the program's own style
-    QString warning; // why a file that was found was not used, and what was used instead
+    QString file;                       // the file read, or empty for the program's own style
+    std::vector<StyleProblem> problems; // the files found but not used, in the order tried
+    QString warning; // for the log: why a file found was not used, and what was used instead
 };
 StyleSource loadStyle(const QString& currentFolder);
+
+// What the adult is told about the files found but not used and the style used instead, in the
+// interface language; empty when every file found was used.
+QString styleNotice(const StyleSource& source, const i18n::CaptionTable& captions);
 
 } // namespace pulsadrome::sound

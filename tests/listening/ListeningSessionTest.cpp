@@ -74,6 +74,7 @@ TEST_F(ListeningSessionTest, LoadAppliesStoredSettingsAndStartsAtGroupOne) {
 
     // Settings equal to the arrows' starting values are still sent: the engine starts at its
     // own tempo of 120 and must play at the 100 the box shows. The boxes keep the stored texts.
+    // A stored band beyond the list's four plays the default band, the list's first here.
     RecordingRhythm other;
     ASSERT_EQ(other.tempo, 120);
     MemoryPlayers same;
@@ -83,10 +84,10 @@ TEST_F(ListeningSessionTest, LoadAppliesStoredSettingsAndStartsAtGroupOne) {
     ListeningSession again(other, same);
     again.load();
     EXPECT_EQ(other.tempo, 100);
-    EXPECT_EQ(other.calls, QStringList({"ChangeVolume 50", "SetTempo 100"}));
+    EXPECT_EQ(other.calls, QStringList({"ChangeVolume 50", "SetTempo 100", "SelectBand Jazz"}));
     EXPECT_EQ(again.volume().text, "050");
     EXPECT_EQ(again.volume().value, 50);
-    EXPECT_EQ(again.bandPosition(), -1);
+    EXPECT_EQ(again.bandPosition(), 0);
 }
 
 TEST_F(ListeningSessionTest, TempoIsScaledForTheSectionOfTheGroup) {

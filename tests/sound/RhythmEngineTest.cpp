@@ -229,6 +229,60 @@ TEST_F(EngineTest, aDamagedStyleUnderTheFirstNameStillLetsTheSecondNameLoad) {
                 ::testing::HasSubstr(glued.fileName().toStdString()));
 }
 
+// A rythme.sty in the current folder that holds nothing to play, is damaged or cannot be read
+// is passed over for the program's own style, and the adult is told so in the interface
+// language, naming the file; a usable one says nothing.
+TEST_F(EngineTest, aStyleThatCannotBeUsedIsPassedOverAndToldInTheInterfaceLanguage) {
+    const struct {
+        const char* name;
+        QByteArray text;
+        const char* french;  // what the French notice says of the file
+        const char* english; // and the English one
+    } cases[] = {
+        {"empty", "", "n'a aucun instrument ou aucun rythme", "has no instrument or no rhythm"},
+        {"comments only", "# nothing\n\n", "n'a aucun instrument ou aucun rythme",
+         "has no instrument or no rhythm"},
+        {"bands only", "band A percussion 76 76\n", "n'a aucun instrument ou aucun rythme",
+         "has no instrument or no rhythm"},
+        {"motifs only", "motif a 4/4 1\n", "n'a aucun instrument ou aucun rythme",
+         "has no instrument or no rhythm"},
+        {"damaged", "band A percussion 76 76\nmotif a 4/4 4 4 4\n", "est abîmé (ligne 2)",
+         "is damaged (line 2)"},
+        {"far too large", QByteArray(5 * 1024 * 1024, '#'), "ne peut pas être lu",
+         "cannot be read"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("rythme.sty")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.text);
+        file.close();
+        for (const char* language : {"francais", "anglais"}) {
+            i18n::CaptionTable told;
+            told.setCurrentCode(QString::fromLatin1(language));
+            told.Command_langue_Click();
+            RhythmEngine engine(platform, told);
+            ASSERT_TRUE(engine.Initialise(dir.path(), false));
+            EXPECT_TRUE(engine.styleFile().isEmpty());
+            EXPECT_EQ(engine.motifCount(), 561); // the program's own style
+            EXPECT_EQ(engine.FillBandList().size(), 44);
+            const std::string notice = engine.setupNotice().toStdString();
+            const bool french = std::string(language) == "francais";
+            EXPECT_THAT(notice, ::testing::HasSubstr(french ? c.french : c.english));
+            EXPECT_THAT(notice, ::testing::HasSubstr(file.fileName().toStdString()));
+            EXPECT_THAT(notice,
+                        ::testing::HasSubstr(french ? "son propre style" : "its own music style"));
+        }
+    }
+
+    StyleFolder good(QStringList{"band A percussion 76 76"} + motifs(1));
+    RhythmEngine engine(platform, captions);
+    ASSERT_TRUE(engine.Initialise(good.path(), false));
+    EXPECT_TRUE(engine.setupNotice().isEmpty());
+    EXPECT_TRUE(engine.styleWarning().isEmpty());
+}
+
 TEST_F(EngineTest, tempoIsSentAsGivenFromTheCurrentMusicTime) {
     StyleFolder folder(QStringList{"band A percussion 76 76"} + motifs(1));
     RhythmEngine engine(platform, captions);

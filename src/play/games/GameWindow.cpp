@@ -288,6 +288,10 @@ void GameWindow::showMessage(LevelMessage message) {
     showLevelMessage(message);
 }
 
+void GameWindow::showInstrumentFallback(const InstrumentFallback& fallback) {
+    showInstrumentFallbackText(fallback);
+}
+
 void GameWindow::applyTheme(const QString& word) {
     putTheme(word);
 }

@@ -68,6 +68,7 @@ public:
     void applyStoredInstrument() override;
     void gameEnded(const GameResult& result) override;
     void showMessage(LevelMessage message) override;
+    void showInstrumentFallback(const InstrumentFallback& fallback) override;
     void applyTheme(const QString& word) override;
     void recordNotStored(const app::StoreStatus& status) override;
 

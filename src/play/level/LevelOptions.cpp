@@ -259,12 +259,22 @@ void LevelOptions::LIST_Bands_Click(int position) {
 }
 
 void LevelOptions::ApplyStoredInstrument() {
-    const auto position = wholeNumber(context_.players.current().instruments);
-    if (!position || *position < 0 || *position >= bands_.size()) {
-        context_.screen.showMessage(LevelMessage::InstrumentError);
-        return;
+    const QString stored = context_.players.current().instruments;
+    const auto position = wholeNumber(stored);
+    int n = -1;
+    if (position && *position >= 0 && *position < bands_.size()) {
+        n = static_cast<int>(*position);
+    } else {
+        n = fallbackBandPosition(bands_.size());
+        if (toldInstrument_ != stored) {
+            toldInstrument_ = stored;
+            context_.screen.showInstrumentFallback(
+                {stored, bands_.size(), n, n >= 0 ? bands_[n] : QString()});
+        }
+        if (n < 0) {
+            return;
+        }
     }
-    const int n = static_cast<int>(*position);
     LIST_Bands_Click(n);
     // Only the stored picture is framed here; a frame left by an earlier click stays.
     if (n < kInstrumentCount) {

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 namespace pulsadrome::play {
 
@@ -101,8 +102,10 @@ public:
     // The band list: select the band at `position`, and play its preview once the menu has
     // prepared a start (Label_instruments "ok").
     void LIST_Bands_Click(int position);
-    // The record's instrument position back into the band list and its picture framed; a
-    // position that is not one of the list's shows the instrument message.
+    // The record's instrument position back into the band list and its picture framed. A
+    // position that is not one of the list's is replaced by the default band (the record keeps
+    // it until the panel's choices are written) and told once per stored text while the screen
+    // lives.
     void ApplyStoredInstrument();
 
     // PlayRightSound / PlayWrongSound.
@@ -147,6 +150,7 @@ private:
     SoundChoice sounds2_;
     bool useBonus_ = true;
     QStringList bands_;
+    std::optional<QString> toldInstrument_; // the stored text whose replacement was told
     int bandPosition_ = -1;
     std::array<bool, kInstrumentCount> framed_{};
 };

@@ -245,6 +245,10 @@ void LevelWindow::showMessage(LevelMessage message) {
     showLevelMessage(message);
 }
 
+void LevelWindow::showInstrumentFallback(const InstrumentFallback& fallback) {
+    showInstrumentFallbackText(fallback);
+}
+
 void LevelWindow::showResult(const LevelVerdict& verdict) {
     // The run is idle already: draw its last state before the window covers it.
     render();

@@ -53,6 +53,7 @@ public:
 
     // LevelScreenEvents
     void showMessage(LevelMessage message) override;
+    void showInstrumentFallback(const InstrumentFallback& fallback) override;
     void showResult(const LevelVerdict& verdict) override;
     void applyTheme(const QString& word) override;
     void recordNotStored(const app::StoreStatus& status) override;

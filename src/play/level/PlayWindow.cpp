@@ -116,7 +116,12 @@ void PlayWindow::putTheme(const QString& word) {
 
 void PlayWindow::showLevelMessage(LevelMessage message) {
     QMessageBox::information(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
-                             messageText(message, captions_));
+                             messageText(message));
+}
+
+void PlayWindow::showInstrumentFallbackText(const InstrumentFallback& fallback) {
+    QMessageBox::information(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
+                             instrumentFallbackText(fallback, captions_));
 }
 
 void PlayWindow::warnNotStored(const app::StoreStatus& status) {

@@ -69,6 +69,7 @@ protected:
     // changes none.
     void putTheme(const QString& word);
     void showLevelMessage(LevelMessage message);
+    void showInstrumentFallbackText(const InstrumentFallback& fallback);
     void warnNotStored(const app::StoreStatus& status);
 
     // The run's own part of leaving: timers off and silence.

@@ -80,12 +80,16 @@ public:
     void applyStoredInstrument() override { ++instrumentsApplied; }
     void gameEnded(const GameResult& result) override { ended.push_back(result); }
     void showMessage(LevelMessage message) override { messages.push_back(message); }
+    void showInstrumentFallback(const InstrumentFallback& fallback) override {
+        fallbacks.push_back(fallback);
+    }
     void applyTheme(const QString& word) override { themes << word; }
     void recordNotStored(const app::StoreStatus&) override { ++notStored; }
 
     int instrumentsApplied = 0;
     std::vector<GameResult> ended;
     std::vector<LevelMessage> messages;
+    std::vector<InstrumentFallback> fallbacks;
     QStringList themes;
     int notStored = 0;
 };

@@ -38,9 +38,13 @@ app::StoreStatus MemoryPlayers::storeCurrent() {
     return {};
 }
 
-LevelBench::LevelBench(const std::function<void(app::PlayerRecord&)>& edit) {
+LevelBench::LevelBench(const std::function<void(app::PlayerRecord&)>& edit,
+                       const std::function<void(RecordingRhythm&)>& editSound) {
     if (edit) {
         edit(players.record);
+    }
+    if (editSound) {
+        editSound(sound);
     }
     menuLevels.ApplyProgress(players.record.progress());
     run.Form_Load();

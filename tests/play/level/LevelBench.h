@@ -40,6 +40,8 @@ public:
         return record("PlayFeedback", theme + "_" + verdict + (duringPlay ? "" : " preview"), true);
     }
 
+    QString setupNotice() const override { return notice; }
+
     // The arguments of every call of `operation`, in order.
     QStringList argsOf(const char* operation) const;
     // The calls made so far, without their arguments' quotes: "StopAll", "PlayRhythm 48" ...
@@ -50,6 +52,7 @@ public:
     bool failTempo = false;
     bool failVolume = false;
     std::optional<int> rhythmMilliseconds = 2400;
+    QString notice; // what the set-up has to tell
 
 private:
     bool record(const char* operation, const QString& argument, bool result);
@@ -68,6 +71,9 @@ public:
 class RecordingScreen final : public LevelScreenEvents {
 public:
     void showMessage(LevelMessage message) override { messages.push_back(message); }
+    void showInstrumentFallback(const InstrumentFallback& fallback) override {
+        fallbacks.push_back(fallback);
+    }
     void showResult(const LevelVerdict& verdict) override { results.push_back(verdict); }
     void applyTheme(const QString& word) override { themes << word; }
     void recordNotStored(const app::StoreStatus& status) override {
@@ -75,14 +81,16 @@ public:
     }
 
     std::vector<LevelMessage> messages;
+    std::vector<InstrumentFallback> fallbacks;
     std::vector<LevelVerdict> results;
     QStringList themes;
     std::vector<app::StoreStatus> storeFailures;
 };
 
 struct LevelBench {
-    // `edit` changes the new player's record before the screen loads.
-    explicit LevelBench(const std::function<void(app::PlayerRecord&)>& edit = {});
+    // `edit` changes the new player's record, `editSound` the engine, before the screen loads.
+    explicit LevelBench(const std::function<void(app::PlayerRecord&)>& edit = {},
+                        const std::function<void(RecordingRhythm&)>& editSound = {});
 
     // The menu starts `code` (Label_NN, NB captions, Command_tempo ...) on this screen.
     void start(const char* code);

@@ -163,16 +163,73 @@ TEST(LevelInstruments, theBandPreviewWaitsForTheMenusFirstStart) {
     EXPECT_THAT(bench.sound.calls, ElementsAre("SelectBand band 2"));
 }
 
-TEST(LevelInstruments, aStoredInstrumentThatIsNoBandPositionShowsTheInstrumentMessage) {
-    for (const char* stored : {"abc", "44", "-1", ""}) {
-        LevelBench bench([stored](pulsadrome::app::PlayerRecord& r) { r.instruments = stored; });
-        EXPECT_THAT(bench.screen.messages, ElementsAre(LevelMessage::InstrumentError)) << stored;
-        EXPECT_EQ(bench.run.options().bandPosition(), -1);
+// A stored instrument that is not a position of the band list (a damaged record, or a music
+// style with fewer bands) is replaced by the default band, which sounds and is framed, and the
+// adult is told what was wrong: never that the sound system is missing.
+TEST(LevelInstruments, aStoredInstrumentOutsideTheBandListFallsBackToTheDefaultBandAndSaysSo) {
+    const struct {
+        const char* stored;
+        int bands;    // in the style
+        int fallback; // the band used
+    } cases[] = {{"9999", 44, 23}, {"abc", 44, 23}, {"44", 44, 23}, {"-1", 44, 23},
+                 {"", 44, 23},     {"23", 5, 0},    {"3", 5, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.stored) + " of " + std::to_string(c.bands));
+        LevelBench bench(
+            [&c](pulsadrome::app::PlayerRecord& r) { r.instruments = c.stored; },
+            [&c](RecordingRhythm& sound) { sound.bands = sound.bands.mid(0, c.bands); });
+        if (std::string(c.stored) == "3") {
+            // Within the five bands: nothing to tell.
+            EXPECT_TRUE(bench.screen.fallbacks.empty());
+            EXPECT_EQ(bench.run.options().bandPosition(), 3);
+            continue;
+        }
+        const QString band = QStringLiteral("band %1").arg(c.fallback);
+        ASSERT_EQ(bench.screen.fallbacks.size(), 1u);
+        EXPECT_EQ(bench.screen.fallbacks[0],
+                  (InstrumentFallback{c.stored, c.bands, c.fallback, band}));
+        EXPECT_TRUE(bench.screen.messages.empty());
+        EXPECT_EQ(bench.run.options().bandPosition(), c.fallback);
+        EXPECT_TRUE(bench.run.options().instrumentFramed(c.fallback));
+        EXPECT_EQ(bench.sound.argsOf("SelectBand"), QStringList{band});
+        // Told once while the screen lives, though every start applies it again.
+        bench.run.question_Click();
+        bench.run.Image_retour_Click();
+        EXPECT_EQ(bench.screen.fallbacks.size(), 1u);
+        EXPECT_EQ(bench.sound.argsOf("SelectBand").last(), band);
+        // The record keeps its text until the panel's choices are written.
+        EXPECT_EQ(bench.players.record.instruments, QString::fromLatin1(c.stored));
     }
-    pulsadrome::i18n::CaptionTable captions;
-    EXPECT_EQ(messageText(LevelMessage::InstrumentError, captions),
-              "Error 3 - " + captions.text(u"Label_directx"));
-    EXPECT_EQ(messageText(LevelMessage::BandError, captions), "erreur Bands");
+    // The default band is the one a new player starts with.
+    EXPECT_EQ(pulsadrome::app::newPlayerRecord(QStringLiteral("Léa")).instruments,
+              QString::number(kDefaultBandPosition));
+}
+
+TEST(LevelInstruments, theFallbackIsToldInEveryLanguageWithWhatWasStoredAndWhatIsUsed) {
+    for (const char* code :
+         {"francais", "anglais", "espagnol", "portugais", "italien", "allemand"}) {
+        pulsadrome::i18n::CaptionTable captions;
+        captions.setCurrentCode(QString::fromLatin1(code));
+        captions.Command_langue_Click();
+        const QString text =
+            instrumentFallbackText({"9999", 44, 23, QStringLiteral("Piano")}, captions);
+        EXPECT_THAT(text.toStdString(), ::testing::HasSubstr("9999")) << code;
+        EXPECT_THAT(text.toStdString(), ::testing::HasSubstr("44")) << code;
+        EXPECT_THAT(text.toStdString(), ::testing::HasSubstr("Piano")) << code;
+        EXPECT_FALSE(text.contains(captions.text(u"Label_directx"))) << code;
+        const QString none = instrumentFallbackText({"23", 0, -1, QString()}, captions);
+        EXPECT_THAT(none.toStdString(), ::testing::HasSubstr("23")) << code;
+        EXPECT_NE(none, text) << code;
+    }
+    EXPECT_EQ(messageText(LevelMessage::BandError), "erreur Bands");
+}
+
+TEST(LevelInstruments, aStyleWithoutBandsTellsThatNoInstrumentCanBeChosen) {
+    LevelBench bench({}, [](RecordingRhythm& sound) { sound.bands.clear(); });
+    ASSERT_EQ(bench.screen.fallbacks.size(), 1u);
+    EXPECT_EQ(bench.screen.fallbacks[0].position, -1);
+    EXPECT_EQ(bench.run.options().bandPosition(), -1);
+    EXPECT_TRUE(bench.sound.argsOf("SelectBand").isEmpty());
 }
 
 TEST(LevelInstruments, aBandTheEngineRefusesShowsTheBandMessage) {
