@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/ResourceStore.h"
 
+#include "resources/BundleCheck.h"
+
+#include <QDebug>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -50,15 +53,16 @@ ResourceId resourceId(int number) {
     return number;
 }
 
-ResourceModule::ResourceModule(QString root, QString bundleFile, QString mapRoot)
+ResourceModule::ResourceModule(QString root, QString bundleFile, QString mapRoot, QByteArray bundle)
     : root_(std::move(root)), bundleFile_(std::move(bundleFile)), mapRoot_(std::move(mapRoot)),
-      handle_(registry().nextHandle++) {
+      bundle_(std::move(bundle)), handle_(registry().nextHandle++) {
     index();
 }
 
 ResourceModule::~ResourceModule() {
     if (!bundleFile_.isEmpty()) {
-        QResource::unregisterResource(bundleFile_, mapRoot_);
+        QResource::unregisterResource(reinterpret_cast<const uchar*>(bundle_.constData()),
+                                      mapRoot_);
     }
     QMutexLocker lock(&registry().mutex);
     registry().modules.erase(handle_);
@@ -82,7 +86,7 @@ void ResourceModule::index() {
 std::shared_ptr<ResourceModule> ResourceModule::program() {
     static const std::shared_ptr<ResourceModule> module = [] {
         auto m = std::shared_ptr<ResourceModule>(
-            new ResourceModule(QString::fromLatin1(kProgramRoot), QString(), QString()));
+            new ResourceModule(QString::fromLatin1(kProgramRoot), QString(), QString(), {}));
         QMutexLocker lock(&registry().mutex);
         registry().modules[m->handle()] = m;
         return m;
@@ -98,17 +102,41 @@ std::shared_ptr<ResourceModule> ResourceModule::openFile(const QString& path, in
         }
         return nullptr;
     }
+    // Qt's resource system trusts every offset and size of a bundle: a damaged one would make it
+    // read far outside the file. The bytes are read once, checked, and registered as read, so
+    // the file cannot change between the check and the use.
+    const BundleLimits limits;
+    QFile file(info.absoluteFilePath());
+    QByteArray bytes;
+    QString problem;
+    if (info.size() > limits.fileBytes) {
+        problem = QStringLiteral("the file is larger than %1 bytes").arg(limits.fileBytes);
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        if (systemError) {
+            *systemError = 5; // access denied
+        }
+        return nullptr;
+    } else {
+        bytes = file.read(limits.fileBytes + 1);
+        problem = bundleProblem(bytes, limits);
+    }
     static std::atomic<int> bundles{0};
     const QString mapRoot = QStringLiteral("/pulsadrome-bundle-%1").arg(++bundles);
-    if (!QResource::registerResource(info.absoluteFilePath(), mapRoot)) {
+    if (problem.isEmpty() &&
+        !QResource::registerResource(reinterpret_cast<const uchar*>(bytes.constData()), mapRoot)) {
+        problem = QStringLiteral("the resource system refused it");
+    }
+    if (!problem.isEmpty()) {
+        qWarning().noquote() << "The resource bundle" << info.absoluteFilePath()
+                             << "is not used:" << problem;
         if (systemError) {
-            *systemError = 193; // not a valid bundle
+            *systemError = kSystemBadFormat;
         }
         return nullptr;
     }
     auto module = std::shared_ptr<ResourceModule>(
         new ResourceModule(QLatin1Char(':') + mapRoot + QStringLiteral("/pulsadrome"),
-                           info.absoluteFilePath(), mapRoot));
+                           info.absoluteFilePath(), mapRoot, std::move(bytes)));
     QMutexLocker lock(&registry().mutex);
     registry().modules[module->handle()] = module;
     return module;

@@ -22,6 +22,7 @@ inline constexpr std::uint32_t kErrorResource = 0x80040001u;
 inline constexpr int kSystemFileNotFound = 2;
 inline constexpr int kSystemResourceTypeNotFound = 1813;
 inline constexpr int kSystemResourceNameNotFound = 1814;
+inline constexpr int kSystemBadFormat = 193; // a file that is not a valid bundle
 
 class ResourceError : public std::runtime_error {
 public:
@@ -49,7 +50,8 @@ class ResourceModule {
 public:
     // The program's own resources. Always open.
     static std::shared_ptr<ResourceModule> program();
-    // Opens a bundle file. Nothing when it cannot be opened; `systemError` then says why.
+    // Opens a bundle file. Nothing when it cannot be opened; `systemError` then says why
+    // (kSystemBadFormat for a file that is damaged, foreign or far too large: see BundleCheck).
     static std::shared_ptr<ResourceModule> openFile(const QString& path, int* systemError);
     ~ResourceModule();
     ResourceModule(const ResourceModule&) = delete;
@@ -69,12 +71,13 @@ public:
     QStringList names(const ResourceId& type) const;
 
 private:
-    ResourceModule(QString root, QString bundleFile, QString mapRoot);
+    ResourceModule(QString root, QString bundleFile, QString mapRoot, QByteArray bundle);
     void index();
 
     QString root_;       // ":/pulsadrome" or the bundle's mapped root
     QString bundleFile_; // empty for the program's own resources
     QString mapRoot_;
+    QByteArray bundle_; // a bundle file's bytes, registered while the module lives
     std::uint32_t handle_;
     QHash<QString, QHash<QString, QString>> entries_; // type key -> name key -> path
 };
