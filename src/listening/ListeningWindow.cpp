@@ -3,6 +3,7 @@
 
 #include "app/Startup.h"
 #include "play/level/LevelPictures.h"
+#include "ui/BeatNote.h"
 #include "ui/ClickLabel.h"
 #include "ui/FingerControls.h"
 
@@ -121,43 +122,6 @@ protected:
 private:
     resources::Picture picture_;
     int number_ = 0;
-};
-
-// Image_note: the note that carries the section's beat, drawn as a metronome marking's note.
-class BeatNote : public QWidget {
-public:
-    explicit BeatNote(QWidget* parent) : QWidget(parent) {}
-    void setBeat(play::TempoGroup beat) {
-        beat_ = beat;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const double u = height() / 10.0;
-        const QColor ink(0x23, 0x39, 0x5d);
-        const QPointF head(width() / 2.0 - 1.2 * u, 7.6 * u);
-        painter.save();
-        painter.translate(head);
-        painter.rotate(-20);
-        painter.setPen(QPen(ink, 0.55 * u));
-        painter.setBrush(beat_ == play::TempoGroup::Minim ? QBrush(Qt::white) : QBrush(ink));
-        painter.drawEllipse(QPointF(0, 0), 1.45 * u, 1.0 * u);
-        painter.restore();
-        painter.setPen(QPen(ink, 0.5 * u, Qt::SolidLine, Qt::RoundCap));
-        const double stemX = head.x() + 1.3 * u;
-        painter.drawLine(QPointF(stemX, 7.2 * u), QPointF(stemX, 0.8 * u));
-        if (beat_ == play::TempoGroup::DottedCrotchet) {
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(ink);
-            painter.drawEllipse(QPointF(stemX + 1.4 * u, 7.8 * u), 0.5 * u, 0.5 * u);
-        }
-    }
-
-private:
-    play::TempoGroup beat_ = play::TempoGroup::Crotchet;
 };
 
 ListeningWindow::ListeningWindow(const i18n::CaptionTable& captions, play::RhythmPort& sound,
@@ -290,7 +254,7 @@ void ListeningWindow::buildSettings() {
     tempoText->setObjectName(QStringLiteral("Label_tempo"));
     tempoText->setProperty("kind", "text");
     place(tempoText, px(kColumnLeft), px(346), px(56), px(32), 10.5);
-    beatNote_ = new BeatNote(this);
+    beatNote_ = new ui::BeatNote(this);
     beatNote_->setObjectName(QStringLiteral("Image_note"));
     place(beatNote_, px(kColumnLeft + 54), px(345), px(18), px(34));
     auto* equals = new QLabel(QStringLiteral("="), this);

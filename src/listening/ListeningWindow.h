@@ -17,13 +17,13 @@ class QLineEdit;
 class QListWidget;
 
 namespace pulsadrome::ui {
+class BeatNote;
 class ClickLabel;
 } // namespace pulsadrome::ui
 
 namespace pulsadrome::listening {
 
 class NotationPlace;
-class BeatNote;
 
 // Form_ecouter: the 22 groups of notation pictures, a click on a picture plays its rhythm, with
 // the band list, the tempo and volume boxes and the return picture. The screen loads when it is
@@ -61,7 +61,7 @@ private:
     QTimer timer1_;
     std::array<ui::ClickLabel*, kGroupCount> groupLabels_{};
     std::array<NotationPlace*, kPlaceCount> places_{};
-    BeatNote* beatNote_ = nullptr;
+    ui::BeatNote* beatNote_ = nullptr;
     QLineEdit* tempoBox_ = nullptr;
     QLineEdit* volumeBox_ = nullptr;
     QListWidget* bands_ = nullptr;

@@ -153,6 +153,10 @@ void LevelOptions::Image_tempo_Click() {
     }
 }
 
+TempoGroup LevelOptions::beatNote() const {
+    return tempoGroupOf(context_.codes, context_.menu.labelNN).value_or(TempoGroup::Crotchet);
+}
+
 void LevelOptions::sendTempo(qint16 tempo) {
     if (!context_.sound.SetTempo(tempo)) {
         context_.screen.showMessage(LevelMessage::TempoError);

@@ -73,6 +73,9 @@ public:
     void Command_tempo_Click();
     // The beat of the level's group, over whatever sounds; nothing for a code outside the groups.
     void Image_tempo_Click();
+    // The note the tempo counts on the screen's present code: that of its series, a crotchet for a
+    // code outside the groups (whose tempo is sent as it is).
+    TempoGroup beatNote() const;
 
     // Duration of a run: the running clock is never touched; it applies at the next start.
     void UpDown_chrono_Change(int value);

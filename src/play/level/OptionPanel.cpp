@@ -3,6 +3,7 @@
 
 #include "play/level/LevelOptions.h"
 #include "play/level/LevelPictures.h"
+#include "ui/BeatNote.h"
 #include "ui/ClickLabel.h"
 #include "ui/FingerControls.h"
 #include "ui/Form.h"
@@ -220,10 +221,12 @@ void OptionPanel::buildDisplayChoices() {
     }
 }
 
-NumberField OptionPanel::addNumberField(const QString& name, const QString& caption, int top) {
-    auto* text = add(new QLabel(caption, &form_), px(420), px(top), px(190), px(34), 10.5);
+NumberField OptionPanel::addNumberField(const QString& name, const QString& caption, int top,
+                                        int captionWidth) {
+    auto* text = add(new QLabel(caption, &form_), px(420), px(top), px(captionWidth), px(34), 10.5);
     text->setProperty("kind", "optionText");
     NumberField field;
+    field.caption = text;
     field.down = add(new ui::ClickLabel(QStringLiteral("−"), &form_), px(615), px(top + 1), px(34),
                      px(32), 14);
     field.box = add(new QLineEdit(&form_), px(655), px(top + 1), px(70), px(32), 12);
@@ -243,7 +246,15 @@ NumberField OptionPanel::addNumberField(const QString& name, const QString& capt
 void OptionPanel::buildNumbers() {
     volume_ = addNumberField(QStringLiteral("EDIT_Volume"),
                              QStringLiteral("🔊 ") + captions_.text(u"Label_volume"), 22);
-    tempo_ = addNumberField(QStringLiteral("EDIT_Tempo"), QStringLiteral("♩ ="), 66);
+    // "Tempo", the series' note and "=", before the beat's button: in 6/8 the number counts
+    // dotted crotchets, in the minim series minims.
+    tempo_ = addNumberField(QStringLiteral("EDIT_Tempo"), captions_.text(u"mot_tempo"), 66, 100);
+    tempoNote_ = add(new ui::BeatNote(&form_), px(522), px(66), px(18), px(34));
+    tempoNote_->setObjectName(QStringLiteral("Image_note"));
+    tempoEquals_ =
+        add(new QLabel(QStringLiteral("="), &form_), px(541), px(67), px(20), px(32), 12);
+    tempoEquals_->setProperty("kind", "optionText");
+    tempoEquals_->setAlignment(Qt::AlignCenter);
     beat_ = add(new ui::ClickLabel(QStringLiteral("🥁"), &form_), px(565), px(67), px(40), px(32),
                 14);
     beat_->setObjectName(QStringLiteral("Image_tempo"));
@@ -611,6 +622,7 @@ void OptionPanel::refresh() {
     bands_->setCurrentIndex(options_.bandPosition());
     volume_.box->setText(options_.volume().text);
     tempo_.box->setText(options_.tempo().text);
+    tempoNote_->setBeat(options_.beatNote());
     if (duration_.box) {
         duration_.box->setText(options_.duration().text);
     }

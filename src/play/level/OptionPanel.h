@@ -23,6 +23,7 @@ class QRadioButton;
 class QWidget;
 
 namespace pulsadrome::ui {
+class BeatNote;
 class ClickLabel;
 class Form;
 } // namespace pulsadrome::ui
@@ -34,6 +35,7 @@ class LevelOptions;
 // A number box with its arrows, drawn as "−", the box and "+". The three notifications are
 // those of the options: the arrows' new value, Enter in the box, and the box losing the focus.
 struct NumberField {
+    QLabel* caption = nullptr;
     QLineEdit* box = nullptr;
     ui::ClickLabel* down = nullptr;
     ui::ClickLabel* up = nullptr;
@@ -102,6 +104,9 @@ public:
     const NumberField& tempoField() const { return tempo_; }
     const NumberField& durationField() const { return duration_; }
     ui::ClickLabel* beatLabel() const { return beat_; } // Image_tempo
+    // The tempo row's note, that of the present level's or game's series, before its "=".
+    ui::BeatNote* tempoNote() const { return tempoNote_; }
+    QLabel* tempoEquals() const { return tempoEquals_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -121,7 +126,8 @@ private:
     void buildNumbers();
     void buildThemes();
     void buildInstruments();
-    NumberField addNumberField(const QString& name, const QString& caption, int top);
+    NumberField addNumberField(const QString& name, const QString& caption, int top,
+                               int captionWidth = 190);
 
     ui::Form& form_;
     LevelOptions& options_;
@@ -158,6 +164,8 @@ private:
     NumberField duration_;
     ui::ClickLabel* close_ = nullptr;
     ui::ClickLabel* beat_ = nullptr;
+    ui::BeatNote* tempoNote_ = nullptr;
+    QLabel* tempoEquals_ = nullptr;
 };
 
 } // namespace pulsadrome::play

@@ -12,6 +12,7 @@
 #include "play/level/OptionPanel.h"
 #include "support/Touch.h"
 #include "support/TouchTargets.h"
+#include "ui/BeatNote.h"
 #include "ui/ClickLabel.h"
 
 #include <QApplication>
@@ -418,6 +419,31 @@ TEST_F(GameWindowTest, theOptionsPanelPausesTheGameAndStoresTheBonusAndPlayerTwo
     EXPECT_TRUE(panel->pad(0).devices->isVisible());
     EXPECT_FALSE(panel->pad(1).devices->isVisible());
     EXPECT_FALSE(trainRight->isVisible());
+}
+
+TEST_F(GameWindowTest, theTempoRowShowsTheNoteOfTheGamesSeriesGameAfterGame) {
+    // Game "2" of the minim series shares its code with a level of the crotchet series.
+    struct Game {
+        const char* label;
+        play::TempoGroup beat;
+    };
+    for (const Game& one :
+         {Game{"LabelT4", play::TempoGroup::DottedCrotchet},
+          Game{"LabelB1", play::TempoGroup::Minim}, Game{"Label15a", play::TempoGroup::Crotchet},
+          Game{"LabelB4", play::TempoGroup::Minim}}) {
+        SCOPED_TRACE(one.label);
+        QTest::mouseClick(menuLabel(one.label), Qt::LeftButton);
+        GameWindow* game = flow->game();
+        ASSERT_NE(game, nullptr);
+        ASSERT_TRUE(game->isVisible());
+        QTest::mouseClick(game->optionLabel(), Qt::LeftButton);
+        OptionPanel* panel = game->optionPanel();
+        ASSERT_TRUE(panel->isVisible());
+        EXPECT_TRUE(panel->tempoNote()->isVisible());
+        EXPECT_EQ(panel->tempoNote()->beat(), one.beat);
+        QTest::mouseClick(panel->closeLabel(), Qt::LeftButton);
+        QTest::mouseClick(game->backLabel(), Qt::LeftButton);
+    }
 }
 
 TEST_F(GameWindowTest, theLevelAndGamesScreensEachHaveASoundOfTheirOwn) {

@@ -12,11 +12,13 @@
 #include "play/level/ResultWindow.h"
 #include "support/Touch.h"
 #include "support/TouchTargets.h"
+#include "ui/BeatNote.h"
 #include "ui/ClickLabel.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -28,7 +30,10 @@
 
 #include <gmock/gmock.h>
 
+#include <cstdlib>
 #include <functional>
+#include <string>
+#include <vector>
 
 using namespace pulsadrome;
 using namespace pulsadrome::play;
@@ -549,6 +554,70 @@ TEST_F(LevelWindowTest, theOptionsPanelsTargetsAreAFingersSizeAndEachChoiceTakes
     const auto stored = flow->players().read(*flow->players().currentId());
     EXPECT_EQ(stored->tictac, QStringLiteral("0"));
     EXPECT_EQ(stored->ecouteChoix, QStringLiteral("1"));
+}
+
+// The tempo row counts the beat of the level's series: "Tempo", the series' note, "=", the
+// beat's button and the arrows' box, side by side, the caption whole in every language.
+TEST_F(LevelWindowTest, theTempoRowShowsTheNoteOfTheLevelsSeriesAndFitsInEveryLanguage) {
+    struct Series {
+        const char* label;
+        TempoGroup beat;
+    };
+    const Series series[] = {{"Label_1a", TempoGroup::Crotchet},
+                             {"Niveau01T", TempoGroup::DottedCrotchet},
+                             {"Niveau01B", TempoGroup::Minim}};
+    const char* const languages[] = {"fr", "en", "es", "pt", "it", "de"};
+    for (const char* language : languages) {
+        flow->quit();
+        flow.reset();
+        makeFlow(true);
+        flow->captions().setCurrentCode(QString::fromLatin1(language));
+        flow->captions().Command_langue_Click();
+        // One screen serves the three series in turn: its panel follows the level now played.
+        for (const Series& one : series) {
+            SCOPED_TRACE(std::string(language) + " " + one.label);
+            LevelWindow* level = openLevel(one.label);
+            ASSERT_NE(level, nullptr);
+            level->setScale(1.0);
+            QTest::mouseClick(level->optionLabel(), Qt::LeftButton);
+            OptionPanel* panel = level->optionPanel();
+            ASSERT_TRUE(panel->isVisible());
+
+            ui::BeatNote* note = panel->tempoNote();
+            ASSERT_NE(note, nullptr);
+            EXPECT_TRUE(note->isVisible());
+            EXPECT_EQ(note->beat(), one.beat);
+            QLabel* caption = panel->tempoField().caption;
+            EXPECT_EQ(caption->text(), flow->captions().text(u"mot_tempo"));
+            caption->ensurePolished();
+            const int needed = caption->fontMetrics().horizontalAdvance(caption->text());
+            EXPECT_LE(needed, caption->contentsRect().width()) << caption->text().toStdString();
+            // Left to right without overlap, all on the row's height.
+            const std::vector<QWidget*> row{caption,
+                                            note,
+                                            panel->tempoEquals(),
+                                            panel->beatLabel(),
+                                            panel->tempoField().down,
+                                            panel->tempoField().box,
+                                            panel->tempoField().up};
+            for (std::size_t i = 0; i + 1 < row.size(); ++i) {
+                EXPECT_LE(row[i]->geometry().right(), row[i + 1]->geometry().left())
+                    << row[i]->objectName().toStdString() << " | "
+                    << row[i + 1]->objectName().toStdString();
+            }
+            for (QWidget* widget : row) {
+                EXPECT_TRUE(widget->isVisible()) << widget->objectName().toStdString();
+                EXPECT_LE(std::abs(widget->geometry().center().y() - note->geometry().center().y()),
+                          2)
+                    << widget->objectName().toStdString();
+            }
+            // The volume row above and the duration row below stay clear of the note.
+            EXPECT_FALSE(note->geometry().intersects(panel->volumeField().caption->geometry()));
+            EXPECT_FALSE(note->geometry().intersects(panel->durationField().caption->geometry()));
+            QTest::mouseClick(panel->closeLabel(), Qt::LeftButton);
+            QTest::mouseClick(level->backLabel(), Qt::LeftButton);
+        }
+    }
 }
 
 TEST_F(LevelWindowTest, aBandTheEngineRefusesIsReportedAndTheScreenStaysUsable) {
