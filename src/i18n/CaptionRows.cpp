@@ -152,7 +152,7 @@ const CaptionRow kSharedRows[] = {
 };
 
 const CaptionRow kExtraRows[] = {
-    {"mot_tempo", {"Tempo", "Tempo", "Tempo", "Andamento", "Tempo", "Tempo"}},
+    {"mot_tempo", {"Vitesse", "Tempo", "Velocidad", "Andamento", "Velocità", "Tempo"}},
     {"choisir_langue",
      {"Choisis ta langue", "Choose your language", "Elige tu idioma", "Escolhe a tua língua",
       "Scegli la tua lingua", "Wähle deine Sprache"}},
