@@ -5,6 +5,7 @@
 
 #include "app/BackdropWindow.h"
 #include "app/HelpDocument.h"
+#include "app/InterruptedSaves.h"
 #include "app/MenuWindow.h"
 #include "app/PlayerWindows.h"
 #include "app/ResolutionWindow.h"
@@ -38,6 +39,10 @@ ProgramFlow::ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound)
     : dataDirectory_(std::move(dataDirectory)), makeSound_(std::move(makeSound)),
       languageFile_(dataDirectory_.file(QString::fromLatin1(i18n::kLanguageFileName))),
       store_(std::make_unique<PlayerStore>(dataDirectory_)) {
+    for (const QString& removed :
+         removeInterruptedSaves(dataDirectory_, QDateTime::currentDateTime())) {
+        qInfo("Removed %s, left by a save that was cut short.", qUtf8Printable(removed));
+    }
     i18n::applyLanguageAtStartup(captions_, languageFile_);
 }
 

@@ -84,7 +84,8 @@ WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-QStringList removeLeftoverTemporaries(const QString& folder, const QStringList& ownNames) {
+QStringList removeLeftoverTemporaries(const QString& folder, const QStringList& ownNames,
+                                      const QDateTime& writtenBefore) {
     static const QRegularExpression suffix(QStringLiteral(R"(^\.[A-Za-z0-9]{6}$)"));
     QStringList removed;
     const QDir dir(folder);
@@ -96,6 +97,9 @@ QStringList removeLeftoverTemporaries(const QString& folder, const QStringList& 
                 continue;
             }
             const QString full = dir.filePath(candidate);
+            if (QFileInfo(full).lastModified() >= writtenBefore) {
+                continue;
+            }
             if (QFile::remove(full)) {
                 removed << full;
             }

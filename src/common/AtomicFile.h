@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -31,8 +32,10 @@ struct WriteOutcome {
 WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // Removes what an interrupted save left in `folder`: the temporaries QSaveFile names
-// "<name>.XXXXXX" (six letters or digits) beside a file called `name`, one of `ownNames`.
-// Nothing else is touched. The value lists the files removed.
-QStringList removeLeftoverTemporaries(const QString& folder, const QStringList& ownNames);
+// "<name>.XXXXXX" (six letters or digits) beside a file called `name`, one of `ownNames`, last
+// written before `writtenBefore`. A younger one may be another running copy's save in progress
+// and is left alone. Nothing else is touched. The value lists the files removed.
+QStringList removeLeftoverTemporaries(const QString& folder, const QStringList& ownNames,
+                                      const QDateTime& writtenBefore);
 
 } // namespace pulsadrome

@@ -5,6 +5,7 @@
 #include "app/DataDirectory.h"
 #include "app/ExportPicture.h"
 #include "app/HelpDocument.h"
+#include "app/InterruptedSaves.h"
 #include "app/PlayerStore.h"
 #include "common/AtomicFile.h"
 #include "i18n/CaptionTable.h"
@@ -14,9 +15,11 @@
 
 #include "support/ChildProcess.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -241,6 +244,46 @@ TEST(WriteFailurePlayerStore, aStoreThatCannotGrowItsJournalFailsAndTheRowKeepsI
     app::PlayerStore store(*directory);
     ASSERT_TRUE(store.open());
     EXPECT_EQ(store.current().fond, QStringLiteral("1"));
+}
+
+// A save killed before it completes leaves its temporary beside the file wherever the file
+// system has no anonymous temporaries (a USB stick, a network share). The next start removes it,
+// keeps the file as it was, and touches neither other files nor a save another copy may still
+// have in progress.
+TEST(InterruptedSave, theNextStartRemovesItsTemporaryAndNothingElse) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const auto data = app::DataDirectory::open(tmp.path());
+    ASSERT_TRUE(data.has_value());
+    const QString table = data->file(QStringLiteral("Score3.kdt"));
+    ASSERT_TRUE(writeFileAtomically(table, "the table\r\n").ok());
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto leave = [&](const QString& name, const QDateTime& written) {
+        QFile file(data->file(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_EQ(file.write(QByteArray(5000, 'x')), 5000);
+        EXPECT_TRUE(file.flush());
+        EXPECT_TRUE(file.setFileTime(written, QFileDevice::FileModificationTime));
+    };
+    leave(QStringLiteral("Score3.kdt.a1B2c3"), now.addSecs(-3600));
+    leave(QStringLiteral("langue.kdt.Xy12Z9"), now.addSecs(-60));
+    leave(QStringLiteral("notes.txt.ABC123"), now.addSecs(-3600));
+    leave(QStringLiteral("Score3.kdt.old"), now.addSecs(-3600));
+
+    const QStringList removed = app::removeInterruptedSaves(*data, now);
+    ASSERT_EQ(removed.size(), 1) << removed.join(QLatin1Char(' ')).toStdString();
+    EXPECT_THAT(removed.front().toStdString(), HasSubstr("Score3.kdt.a1B2c3"));
+    EXPECT_FALSE(QFileInfo::exists(data->file(QStringLiteral("Score3.kdt.a1B2c3"))));
+    for (const char* kept : {"langue.kdt.Xy12Z9", "notes.txt.ABC123", "Score3.kdt.old"}) {
+        EXPECT_TRUE(QFileInfo::exists(data->file(QLatin1String(kept)))) << kept;
+    }
+    QFile back(table);
+    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+    EXPECT_EQ(back.readAll(), QByteArray("the table\r\n"));
+
+    // Ten minutes on, the recent one is no longer anyone's save in progress.
+    EXPECT_EQ(app::removeInterruptedSaves(*data, now.addSecs(11 * 60)).size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(data->file(QStringLiteral("langue.kdt.Xy12Z9"))));
 }
 
 } // namespace

@@ -62,6 +62,14 @@ QString HighScoreList::separator() const {
     return separator_.isEmpty() ? QStringLiteral("\t\t\t") : separator_;
 }
 
+QStringList scoreFileNames() {
+    QStringList names;
+    for (int n = 1; n <= kScoreTableCount; ++n) {
+        names << QStringLiteral("Score%1.kdt").arg(n);
+    }
+    return names;
+}
+
 QString HighScoreList::fileOfGameCode() const {
     for (int n = 1; n <= kScoreTableCount; ++n) {
         if (gameCode_ == QStringLiteral("score%1").arg(n)) {

@@ -92,4 +92,7 @@ private:
 // The text of an item after its rank: after the first "." and the character that follows it.
 QString itemBody(const QString& item);
 
+// The names of every high-score table in the data folder ("Score1.kdt" …).
+QStringList scoreFileNames();
+
 } // namespace pulsadrome::play
