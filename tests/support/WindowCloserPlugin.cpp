@@ -43,8 +43,8 @@ class WindowCloserPlugin : public QGenericPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "WindowCloserPlugin.json")
 public:
-    QObject* create(const QString& key, const QString& specification) override {
-        return key == QLatin1String("windowcloser") ? new WindowCloser(specification) : nullptr;
+    QObject* create(const QString& key, const QString& parameters) override {
+        return key == QLatin1String("windowcloser") ? new WindowCloser(parameters) : nullptr;
     }
 };
 
