@@ -366,19 +366,8 @@ StoreStatus PlayerStore::storePassword(const QString& password) {
     if (!currentId_) {
         return failed(QStringLiteral("No player is chosen in the player database %1.").arg(file_));
     }
-    QSqlQuery query(connection());
-    if (!query.prepare(QStringLiteral("UPDATE %1 SET \"password\" = ? WHERE rowid = ?")
-                           .arg(player_table::name()))) {
-        return problemOf(query.lastError(), file_, QStringLiteral("written"));
-    }
-    query.addBindValue(textForStorage(password));
-    query.addBindValue(*currentId_);
-    if (!query.exec()) {
-        return problemOf(query.lastError(), file_, QStringLiteral("written"));
-    }
-    if (query.numRowsAffected() != 1) {
-        return failed(QStringLiteral("The player database %1 no longer holds the player \"%2\".")
-                          .arg(file_, current_.nom));
+    if (auto status = updateCurrentRow({QStringLiteral("password")}, {password}); !status.ok()) {
+        return status;
     }
     current_.password = password;
     stored_.password = password;
@@ -433,22 +422,32 @@ StoreStatus PlayerStore::writeChanges(const std::vector<int>& changed, PlayerRec
         return row.status;
     }
     written = *std::move(row);
-    QStringList assignments;
+    QStringList columns;
+    QStringList values;
     for (const int i : changed) {
         const auto series = progressSeries(i);
         written.text(i) =
             series ? catalogue::furthestProgress(*series, current_.text(i), written.text(i))
                    : current_.text(i);
-        assignments << QStringLiteral("\"%1\" = ?").arg(columnName(i));
+        columns << columnName(i);
+        values << written.text(i);
     }
     // One statement: SQLite writes every changed column or none.
+    return updateCurrentRow(columns, values);
+}
+
+StoreStatus PlayerStore::updateCurrentRow(const QStringList& columns, const QStringList& values) {
+    QStringList assignments;
+    for (const QString& column : columns) {
+        assignments << QStringLiteral("\"%1\" = ?").arg(column);
+    }
     QSqlQuery query(connection());
     if (!query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                            .arg(player_table::name(), assignments.join(QLatin1Char(','))))) {
         return problemOf(query.lastError(), file_, QStringLiteral("written"));
     }
-    for (const int i : changed) {
-        query.addBindValue(textForStorage(written.text(i)));
+    for (const QString& value : values) {
+        query.addBindValue(textForStorage(value));
     }
     query.addBindValue(*currentId_);
     if (!query.exec()) {

@@ -5,6 +5,7 @@
 #include "app/PlayerRecord.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
@@ -142,6 +143,8 @@ private:
     PlayerRecord current_;
     PlayerRecord stored_; // the current row as this store last read or wrote it
     StoreStatus writeChanges(const std::vector<int>& changed, PlayerRecord& written);
+    // Sets the current player's `columns` to `values` in one statement.
+    StoreStatus updateCurrentRow(const QStringList& columns, const QStringList& values);
 };
 
 } // namespace pulsadrome::app
