@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/Style.h"
 
-#include "common/TextLines.h"
-
 #include "catalogue/RhythmCatalogue.h"
 #include "sound/Bands.h"
 
@@ -15,47 +13,147 @@ namespace pulsadrome::sound {
 
 namespace {
 
-constexpr qint64 kMaxStyleFileSize = 4 * 1024 * 1024;
+// A word of a style line and the 0-based index of its first character in the line.
+struct Word {
+    qsizetype at;
+    QStringView text;
+};
+
+// The first character of `line` that the format refuses, or -1: the space is the only blank it
+// knows, and it holds no control character.
+qsizetype refusedCharacter(QStringView line) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c != u' ' && (c.isSpace() || c.category() == QChar::Other_Control)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+std::vector<Word> wordsOf(QStringView line) {
+    std::vector<Word> words;
+    qsizetype i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && line[i] == u' ') {
+            ++i;
+        }
+        const qsizetype start = i;
+        while (i < line.size() && line[i] != u' ') {
+            ++i;
+        }
+        if (i > start) {
+            words.push_back({start, line.mid(start, i - start)});
+        }
+    }
+    return words;
+}
+
+QString characterName(QChar c) {
+    if (c == u'\t') {
+        return QStringLiteral("a tab");
+    }
+    return QStringLiteral("the character U+%1")
+        .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+}
+
+bool isByte(QStringView word, int& value) {
+    bool ok = false;
+    value = word.toInt(&ok);
+    return ok && !word.isEmpty() && word.front() >= u'0' && word.front() <= u'9' && value >= 0 &&
+           value <= 127;
+}
 
 } // namespace
 
 StyleParse parseStyle(QStringView text) {
     StyleParse result;
     Style style;
-    for (const auto& [lineNumber, line] : contentLines(text)) {
-        const auto fail = [&](const QString& why) {
-            result.error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);
+    if (text.startsWith(u'\uFEFF')) {
+        text = text.mid(1); // a byte order mark, as some editors write
+    }
+    int lineNumber = 0;
+    for (QStringView line : text.split(u'\n')) {
+        ++lineNumber;
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+        // `at` is the 0-based index in the line of what is refused.
+        const auto fail = [&](qsizetype at, const QString& why) {
             result.errorLine = lineNumber;
+            result.errorColumn = static_cast<int>(at) + 1;
+            result.error = QStringLiteral("line %1, column %2: %3")
+                               .arg(lineNumber)
+                               .arg(result.errorColumn)
+                               .arg(why);
             return result;
         };
-        const auto words = line.split(u' ', Qt::SkipEmptyParts);
-        if (words.first() == u"band") {
-            if (words.size() != 5 || (words[2] != u"percussion" && words[2] != u"melodic")) {
-                return fail(QStringLiteral("a band is \"band <name> percussion|melodic <gm> "
-                                           "<pitch>\""));
+        qsizetype first = 0;
+        while (first < line.size() && line[first] == u' ') {
+            ++first;
+        }
+        if (first < line.size() && line[first] == u'#') {
+            continue;
+        }
+        if (const qsizetype bad = refusedCharacter(line); bad >= 0) {
+            return fail(bad, QStringLiteral("%1: words are separated by spaces only")
+                                 .arg(characterName(line[bad])));
+        }
+        const std::vector<Word> words = wordsOf(line);
+        if (words.empty()) {
+            continue;
+        }
+        const auto end = [&] { return words.back().at + words.back().text.size(); };
+        if (words[0].text == u"band") {
+            if (words.size() != 5) {
+                return fail(words.size() < 5 ? end() : words[5].at,
+                            QStringLiteral("a band is \"band <name> percussion|melodic <gm> "
+                                           "<pitch>\", five words"));
             }
-            bool okGm = false, okPitch = false;
-            Band band{words[1].toString(), words[2] == u"percussion", words[3].toInt(&okGm),
-                      words[4].toInt(&okPitch)};
-            if (!okGm || !okPitch || band.gm < 0 || band.gm > 127 || band.pitch < 0 ||
-                band.pitch > 127) {
-                return fail(QStringLiteral("the General MIDI number and the pitch are 0 ... 127"));
+            if (words[2].text != u"percussion" && words[2].text != u"melodic") {
+                return fail(words[2].at, QStringLiteral("\"%1\": a band is percussion or melodic")
+                                             .arg(words[2].text.toString()));
+            }
+            Band band{words[1].text.toString(), words[2].text == u"percussion", 0, 0};
+            if (!isByte(words[3].text, band.gm)) {
+                return fail(words[3].at,
+                            QStringLiteral("\"%1\": the General MIDI number is 0 ... 127")
+                                .arg(words[3].text.toString()));
+            }
+            if (!isByte(words[4].text, band.pitch)) {
+                return fail(
+                    words[4].at,
+                    QStringLiteral("\"%1\": the pitch is 0 ... 127").arg(words[4].text.toString()));
             }
             style.bands.push_back(std::move(band));
-        } else if (words.first() == u"motif") {
+        } else if (words[0].text == u"motif") {
             if (words.size() < 4) {
-                return fail(QStringLiteral("a motif is \"motif <name> <meter> <notes...>\""));
+                return fail(end(),
+                            QStringLiteral("a motif is \"motif <name> <meter> <notes...>\""));
             }
-            const auto nameEnd = line.indexOf(words[1]) + words[1].size();
-            const QStringView body = line.mid(nameEnd).trimmed();
+            const Word& name = words[1];
+            if (QStringView(u"motif").contains(name.text)) {
+                return fail(name.at, QStringLiteral("\"%1\": a motif's name cannot be a piece of "
+                                                    "the word \"motif\"")
+                                         .arg(name.text.toString()));
+            }
+            const qsizetype bodyAt = words[2].at;
+            const QStringView body = line.mid(bodyAt, end() - bodyAt);
             const auto parsed = catalogue::parseRhythm(body);
             if (!parsed.ok()) {
-                return fail(QStringLiteral("motif %1: %2")
-                                .arg(words[1].toString(), parsed.error.message()));
+                const auto& error = parsed.error;
+                return fail(
+                    bodyAt + error.column - 1,
+                    error.token.isEmpty()
+                        ? QStringLiteral("motif %1: %2").arg(name.text.toString(), error.reason)
+                        : QStringLiteral("motif %1, \"%2\": %3")
+                              .arg(name.text.toString(), error.token, error.reason));
             }
-            style.motifs.push_back({words[1].toString(), body.toString(), *parsed.rhythm});
+            style.motifs.push_back({name.text.toString(), body.toString(), *parsed.rhythm});
         } else {
-            return fail(QStringLiteral("a line starts with \"band\" or \"motif\""));
+            return fail(words[0].at, QStringLiteral("\"%1\": a line starts with \"band\" or "
+                                                    "\"motif\"")
+                                         .arg(words[0].text.toString()));
         }
     }
     result.style = std::move(style);
@@ -113,7 +211,7 @@ StyleSource loadStyle(const QString& currentFolder) {
             continue;
         }
         QFile file(candidate);
-        if (!file.open(QIODevice::ReadOnly) || info.size() > kMaxStyleFileSize) {
+        if (!file.open(QIODevice::ReadOnly) || info.size() > kMaxStyleFileBytes) {
             source.problems.push_back({Kind::Unreadable, candidate, 0, {}});
             log << QStringLiteral("The music style %1 cannot be read.").arg(candidate);
             continue;

@@ -32,18 +32,42 @@ struct Motif {
 // (the band list shows them last first) and 561 motifs: the 560 rhythms, then the band-preview
 // phrase.
 //
-// Text form, one item per line, "#" starting a comment:
-//   band  <name key> percussion|melodic <gm number> <pitch>
-//   motif <name> <meter> <tokens...>
+// The style file ("rythme.sty") is UTF-8 text, a byte order mark allowed first, read whole; a
+// file over kMaxStyleFileBytes is not read at all. Its rules:
+//   lines     end with LF or CR LF. A line of spaces only is blank; a line whose first character
+//             after its spaces is "#" is a comment, free text. Both are passed over.
+//   words     every other line is words separated by one space or more, spaces allowed before
+//             the first word and after the last. The space is the only separator: a tab, or any
+//             other blank or control character, anywhere on such a line is refused.
+//   band      "band <name key> percussion|melodic <gm number> <pitch>", exactly five words; the
+//             name key is the caption row that names the band, the gm number (a percussion key
+//             or a melodic program) and the pitch are decimals 0 ... 127.
+//   motif     "motif <name> <meter> <notes...>": the name is the second word, the rhythm is
+//             everything from the third word on, in the rhythm text form (RhythmText.h: a
+//             known meter, notes that fill whole bars, kMaxBars bars at most). A name that is a
+//             piece of the word "motif" ("m", "ti", "if", "motif"…) is refused: it would read
+//             as the keyword cut short. Motifs are used in file order (the sound engine keeps
+//             the first 562); their names are only shown.
+//   else      a line that starts with any other word is refused.
+// The reader stops at the first refused line and says its line and column (1-based, counted in
+// characters of the line as written, its spaces included). A style without a band or without a
+// motif is read, but holds nothing to play: loadStyle passes it over.
+//
+// styleText writes a style in this form, one space between the words, so that parseStyle reads
+// back the same bands and motifs.
 struct Style {
     std::vector<Band> bands;
     std::vector<Motif> motifs;
 };
 
+// The largest style file that is read.
+inline constexpr qint64 kMaxStyleFileBytes = 4 * 1024 * 1024;
+
 struct StyleParse {
     std::optional<Style> style;
-    QString error;     // "line 12: ..." when the text is not a style
-    int errorLine = 0; // the line of that error
+    QString error;       // "line 12, column 7: ..." when the text is not a style
+    int errorLine = 0;   // the line of that error
+    int errorColumn = 0; // and its column
 };
 
 StyleParse parseStyle(QStringView text);
