@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libqt6svg6 libqt6sql6-sqlite libgl-dev
   libx11-dev
   # sound and game-pads
-  libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont libsdl2-dev
+  libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont libsdl2-dev libebur128-dev
   # passwords
   libsodium-dev
   # fonts

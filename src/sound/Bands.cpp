@@ -21,8 +21,8 @@ BandListParse parseBandList(QStringView text) {
             return result;
         };
         const auto fields = line.split(u'|');
-        if (fields.size() != 10) {
-            return fail(QStringLiteral("expected 10 fields separated by \"|\", found %1")
+        if (fields.size() != 13) {
+            return fail(QStringLiteral("expected 13 fields separated by \"|\", found %1")
                             .arg(fields.size()));
         }
         BandEntry band;
@@ -42,8 +42,17 @@ BandListParse parseBandList(QStringView text) {
             band.pitch > 127) {
             return fail(QStringLiteral("the General MIDI number and the pitch are 0 ... 127"));
         }
+        bool okGain = false, okAttack = false, okRelease = false;
+        band.gainTenthsDb = fields[4].trimmed().toInt(&okGain);
+        band.attack = fields[5].trimmed().toInt(&okAttack);
+        band.release = fields[6].trimmed().toInt(&okRelease);
+        if (!okGain || !okAttack || !okRelease ||
+            !isBandBalance(band.gainTenthsDb, band.attack, band.release)) {
+            return fail(QStringLiteral("the gain is -200 ... 200 tenths of a dB, the attack and "
+                                       "release 0 ... 127"));
+        }
         for (int i = 0; i < 6; ++i) {
-            band.names[static_cast<std::size_t>(i)] = fields[4 + i].trimmed().toString();
+            band.names[static_cast<std::size_t>(i)] = fields[7 + i].trimmed().toString();
             if (band.names[static_cast<std::size_t>(i)].isEmpty()) {
                 return fail(QStringLiteral("name %1 is empty").arg(i + 1));
             }

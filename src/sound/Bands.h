@@ -21,6 +21,9 @@ struct BandEntry {
     bool percussion = false;      // a General MIDI percussion key, or a melodic program
     int gm = 0;                   // percussion key, or program number
     int pitch = 0;                // the MIDI note a rhythm is played on
+    int gainTenthsDb = 0;         // the gain on the band's notes, -200 ... 200
+    int attack = 64;              // sound controller 73 (attack time), 0 ... 127
+    int release = 64;             // sound controller 72 (release time), 0 ... 127
     std::array<QString, 6> names; // French, English, Spanish, Portuguese, Italian, German
 
     // The caption row that names the band: "instrument_<position>".
@@ -33,7 +36,14 @@ struct BandListParse {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads the band list text: "position | percussion|melodic | gm | pitch | six names", one band a
+// Whether a band's balance is in range: gain -20 ... +20 dB, controllers 0 ... 127.
+inline bool isBandBalance(int gainTenthsDb, int attack, int release) {
+    return gainTenthsDb >= -200 && gainTenthsDb <= 200 && attack >= 0 && attack <= 127 &&
+           release >= 0 && release <= 127;
+}
+
+// Reads the band list text: "position | percussion|melodic | gm | pitch | gain | attack |
+// release | six names", one band a
 // line, "#" starting a comment. Positions run from 0 without a gap.
 BandListParse parseBandList(QStringView text);
 

@@ -25,7 +25,7 @@ void MusicService::stopSlot(int slot, fluid_synth_t* synth) {
     auto& s = rhythm_[static_cast<std::size_t>(slot)];
     s.activeCount = 0;
     if (synth) {
-        for (const int channel : {melodicChannel(slot), drumChannel(slot)}) {
+        for (const int channel : {melodicChannel(slot), drumChannel(slot), bandDrumChannel(slot)}) {
             if (options_.synthCalls.allNotesOff(synth, channel) != FLUID_OK) {
                 countFault(notesOffFaults_);
             }
@@ -44,6 +44,21 @@ void MusicService::ensureProgram(int slot, fluid_synth_t* synth) {
         // The channel keeps whatever it had: the change is tried again at the next block.
         s.programOnChannel = -1;
         countFault(programFaults_);
+    }
+}
+
+// The band's attack and release controllers, on both of the band's channels.
+void MusicService::sendBandTimes(int slot, int attack, int release, fluid_synth_t* synth) {
+    if (!synth) {
+        return;
+    }
+    for (const int channel : {melodicChannel(slot), bandDrumChannel(slot)}) {
+        for (const auto& [controller, value] :
+             {std::pair{kAttackController, attack}, std::pair{kReleaseController, release}}) {
+            if (options_.synthCalls.controlChange(synth, channel, controller, value) != FLUID_OK) {
+                countFault(controlFaults_);
+            }
+        }
     }
 }
 
@@ -70,12 +85,18 @@ void MusicService::applyCommand(const Command& command, fluid_synth_t* synth) {
         break;
     case Command::Type::Band: {
         auto& s = rhythm_[static_cast<std::size_t>(slot)];
-        if (synth && options_.synthCalls.allNotesOff(synth, melodicChannel(slot)) != FLUID_OK) {
-            countFault(notesOffFaults_);
+        if (synth) {
+            for (const int channel : {melodicChannel(slot), bandDrumChannel(slot)}) {
+                if (options_.synthCalls.allNotesOff(synth, channel) != FLUID_OK) {
+                    countFault(notesOffFaults_);
+                }
+            }
         }
         s.percussion = command.a != 0;
         s.gm = command.b;
         s.pitch = command.c;
+        s.bandGain = static_cast<float>(command.value);
+        sendBandTimes(slot, command.d, command.e, synth);
         ensureProgram(slot, synth);
         break;
     }
@@ -87,9 +108,11 @@ void MusicService::applyCommand(const Command& command, fluid_synth_t* synth) {
         s.ticks = 0;
         s.tempo = RhythmSlot::kStartTempo;
         s.gain = rhythmGainForLevel(0);
+        s.bandGain = 1;
         s.percussion = true;
         s.gm = RhythmSlot::kStartKey;
         s.pitch = RhythmSlot::kStartKey;
+        sendBandTimes(slot, kBankTime, kBankTime, synth);
         s.publishedTicks.store(0, std::memory_order_relaxed);
         break;
     }
@@ -115,7 +138,10 @@ void MusicService::applyCommand(const Command& command, fluid_synth_t* synth) {
 void MusicService::playNote(int slot, const NoteEvent& event, fluid_synth_t* synth) {
     auto& s = rhythm_[static_cast<std::size_t>(slot)];
     const bool click = event.voice == NoteEvent::Voice::Click;
-    const int channel = click || s.percussion ? drumChannel(slot) : melodicChannel(slot);
+    // The clicks have a percussion channel of their own, mixed apart from the band's.
+    const int channel = click          ? drumChannel(slot)
+                        : s.percussion ? bandDrumChannel(slot)
+                                       : melodicChannel(slot);
     const int key = click ? event.clickKey : s.percussion ? s.gm : s.pitch;
     if (!click) {
         ensureProgram(slot, synth);
@@ -159,7 +185,7 @@ void MusicService::processBlock(float* interleaved, int frames) {
     }
     std::memset(interleaved, 0, sizeof(float) * 2 * static_cast<std::size_t>(frames));
     if (synth) {
-        std::array<float*, 2 * kRhythmSlots> outputs{};
+        std::array<float*, 2 * kAudioGroups> outputs{};
         for (std::size_t i = 0; i < groups_.size(); ++i) {
             groups_[i].fill(0.0f);
             outputs[i] = groups_[i].data();
@@ -167,12 +193,16 @@ void MusicService::processBlock(float* interleaved, int frames) {
         if (fluid_synth_process(synth, frames, 0, nullptr, static_cast<int>(outputs.size()),
                                 outputs.data()) == FLUID_OK) {
             for (int slot = 0; slot < kRhythmSlots; ++slot) {
-                const float gain = rhythm_[static_cast<std::size_t>(slot)].gain;
-                const auto& left = groups_[static_cast<std::size_t>(2 * slot)];
-                const auto& right = groups_[static_cast<std::size_t>(2 * slot + 1)];
-                for (int f = 0; f < frames; ++f) {
-                    interleaved[2 * f] += left[static_cast<std::size_t>(f)] * gain;
-                    interleaved[2 * f + 1] += right[static_cast<std::size_t>(f)] * gain;
+                const auto& s = rhythm_[static_cast<std::size_t>(slot)];
+                // Group `slot` holds the band's channels, group `slot + kRhythmSlots` the clicks.
+                for (const auto& [group, gain] : {std::pair{slot, s.gain * s.bandGain},
+                                                  std::pair{slot + kRhythmSlots, s.gain}}) {
+                    const auto& left = groups_[static_cast<std::size_t>(2 * group)];
+                    const auto& right = groups_[static_cast<std::size_t>(2 * group + 1)];
+                    for (int f = 0; f < frames; ++f) {
+                        interleaved[2 * f] += left[static_cast<std::size_t>(f)] * gain;
+                        interleaved[2 * f + 1] += right[static_cast<std::size_t>(f)] * gain;
+                    }
                 }
             }
         }

@@ -17,12 +17,33 @@ namespace pulsadrome::sound {
 
 namespace {
 
-constexpr int kGroups = MusicService::kRhythmSlots;
+constexpr int kGroups = MusicService::kAudioGroups;
+
+// The attack and release controllers: the bank's own time at kBankTime, each step away from it
+// multiplies it by 2^(kEnvelopeTimecents / 1200 / 64).
+constexpr double kEnvelopeTimecents = 4800; // 0 is 1/16 of the bank's time, 127 about 16 times
+
+// Adds to the synthesizer's default modulators the sound controller that moves `generator`.
+bool addTimeController(fluid_synth_t* synth, int controller, int generator) {
+    fluid_mod_t* mod = new_fluid_mod();
+    if (!mod) {
+        return false;
+    }
+    fluid_mod_set_source1(mod, controller,
+                          FLUID_MOD_CC | FLUID_MOD_BIPOLAR | FLUID_MOD_LINEAR | FLUID_MOD_POSITIVE);
+    fluid_mod_set_source2(mod, FLUID_MOD_NONE, 0);
+    fluid_mod_set_dest(mod, generator);
+    fluid_mod_set_amount(mod, kEnvelopeTimecents);
+    const bool added = fluid_synth_add_default_mod(synth, mod, FLUID_SYNTH_OVERWRITE) == FLUID_OK;
+    delete_fluid_mod(mod);
+    return added;
+}
 
 // The synthesizer's own gain; the mixer scales each performance from there.
 constexpr double kSynthGain = 1.0;
-// The mixer's gain at the loudest rhythm level: with it the loudest band of the default sound
-// bank (the tubular bells, on the densest bar at tempo 160), over its pulse, peaks near -1 dBFS.
+// The mixer's gain at the loudest rhythm level, before the band's own gain: with both, the
+// loudest band of the default sound bank (the maracas, whose short sound the band file raises
+// to the piano's loudness), over its pulse, peaks near -1 dBFS.
 constexpr double kTopRhythmGain = 1.4;
 constexpr int kSilence = -10000;
 
@@ -44,6 +65,10 @@ float MusicService::waveGainForLevel(int hundredthsOfDb) {
     constexpr double kWaveDb = -6.0;
     return static_cast<float>(
         std::pow(10.0, (std::min(hundredthsOfDb, 0) / 100.0 + kWaveDb) / 20.0));
+}
+
+float MusicService::bandGain(int tenthsOfDb) {
+    return static_cast<float>(std::pow(10.0, tenthsOfDb / 200.0));
 }
 
 MusicService::MusicService(Options options) : options_(std::move(options)) {
@@ -139,12 +164,16 @@ void MusicService::loadSoundBank() {
         state_ = State::NoSoundBank;
         return;
     }
-    bool channelsReady = true;
+    bool channelsReady =
+        addTimeController(synth, MusicService::kAttackController, GEN_VOLENVATTACK) &&
+        addTimeController(synth, MusicService::kReleaseController, GEN_VOLENVRELEASE);
     for (int slot = 0; slot < kRhythmSlots; ++slot) {
-        channelsReady =
-            channelsReady &&
-            fluid_synth_set_channel_type(synth, drumChannel(slot), CHANNEL_TYPE_DRUM) == FLUID_OK &&
-            fluid_synth_program_change(synth, drumChannel(slot), 0) == FLUID_OK;
+        for (const int channel : {drumChannel(slot), bandDrumChannel(slot)}) {
+            channelsReady =
+                channelsReady &&
+                fluid_synth_set_channel_type(synth, channel, CHANNEL_TYPE_DRUM) == FLUID_OK &&
+                fluid_synth_program_change(synth, channel, 0) == FLUID_OK;
+        }
     }
     if (!channelsReady) {
         problem_ = QStringLiteral("The synthesizer cannot set up its channels.");
@@ -190,6 +219,7 @@ MusicService::AudioFaults MusicService::audioFaults() const {
     faults.notesOff = notesOffFaults_.load(std::memory_order_relaxed);
     faults.noteOn = noteOnFaults_.load(std::memory_order_relaxed);
     faults.programChange = programFaults_.load(std::memory_order_relaxed);
+    faults.controlChange = controlFaults_.load(std::memory_order_relaxed);
     faults.noteOffUnmatched = noteOffFaults_.load(std::memory_order_relaxed);
     return faults;
 }
@@ -202,10 +232,11 @@ bool MusicService::reportAudioFaults() {
     reportedFaults_ = faults.total();
     qWarning().noquote() << QStringLiteral(
                                 "The synthesizer refused sound commands: %1 all-notes-off, %2 "
-                                "note-on, %3 program change so far.")
+                                "note-on, %3 program change, %4 sound controller so far.")
                                 .arg(faults.notesOff)
                                 .arg(faults.noteOn)
-                                .arg(faults.programChange);
+                                .arg(faults.programChange)
+                                .arg(faults.controlChange);
     return true;
 }
 

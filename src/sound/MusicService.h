@@ -31,10 +31,21 @@ public:
     static constexpr int kBlockFrames = 64;  // events are applied on these boundaries
     static constexpr int kRhythmSlots = 4;   // rhythm performances at once
     static constexpr int kFeedbackSlots = 4; // feedback performances at once
-    // Every rhythm slot owns the MIDI channels whose number modulo the slot count is its own:
-    // the synthesizer renders each such group to its own stereo output, which the mixer scales.
+    // Every rhythm slot owns three MIDI channels: its band's melodic channel, its band's
+    // percussion channel and the percussion channel of its clicks. The synthesizer renders the
+    // band's two channels to one stereo output and the clicks to another, so that the mixer
+    // scales the band's notes by the band's gain and the clicks by the volume alone.
+    static constexpr int kAudioGroups = 2 * kRhythmSlots;
     static constexpr int melodicChannel(int slot) { return slot; }
     static constexpr int drumChannel(int slot) { return slot + kRhythmSlots; }
+    static constexpr int bandDrumChannel(int slot) { return slot + kAudioGroups; }
+    // A band's gain in tenths of a dB as the mixer applies it.
+    static float bandGain(int tenthsOfDb);
+    // General MIDI sound controllers 73 (attack time) and 72 (release time), which a band may
+    // set; at kBankTime the sound bank's own times hold.
+    static constexpr int kAttackController = 73;
+    static constexpr int kReleaseController = 72;
+    static constexpr int kBankTime = 64;
     // A rhythm performance's master volume as a gain. The loudest level the screens send
     // (+3000, the volume box at 100) plays at kTopRhythmGain, with which the loudest band peaks
     // just under full scale; below it every hundredth of a dB is half a hundredth at the output,
@@ -53,8 +64,9 @@ public:
         int notesOff = 0;         // all-notes-off refused
         int noteOn = 0;           // note-on refused
         int programChange = 0;    // program change refused (retried at the next block)
+        int controlChange = 0;    // a band's attack or release controller refused
         int noteOffUnmatched = 0; // note-off that found nothing sounding: not a fault
-        int total() const { return notesOff + noteOn + programChange; }
+        int total() const { return notesOff + noteOn + programChange + controlChange; }
     };
     AudioFaults audioFaults() const;
     // User-interface side: warns about the faults counted since the last report, once each time
@@ -68,6 +80,8 @@ public:
         int (*allNotesOff)(fluid_synth_t*, int channel) = &fluid_synth_all_notes_off;
         int (*programChange)(fluid_synth_t*, int channel,
                              int program) = &fluid_synth_program_change;
+        int (*controlChange)(fluid_synth_t*, int channel, int controller,
+                             int value) = &fluid_synth_cc;
     };
 
     struct Options {
@@ -126,6 +140,8 @@ private:
         int a = 0;
         int b = 0;
         int c = 0;
+        int d = 0;
+        int e = 0;
         double value = 0;
     };
     struct ActiveSegment {
@@ -148,6 +164,7 @@ private:
         double ticks = 0;
         double tempo = kStartTempo;
         float gain = 1;
+        float bandGain = 1;
         bool percussion = true;
         int gm = kStartKey;
         int pitch = kStartKey;
@@ -171,6 +188,8 @@ private:
     // counted and tried again at the next block.
     void ensureProgram(int slot, fluid_synth_t* synth);
     void countFault(std::atomic<int>& counter);
+    // Sends the band's attack and release controllers to both of the band's channels.
+    void sendBandTimes(int slot, int attack, int release, fluid_synth_t* synth);
     static void audioCallback(void* self, std::uint8_t* stream, int length);
 
     Options options_;
@@ -192,6 +211,7 @@ private:
     std::atomic<int> noteOnFaults_{0};
     std::atomic<int> noteOffFaults_{0};
     std::atomic<int> programFaults_{0};
+    std::atomic<int> controlFaults_{0};
     int reportedFaults_ = 0;
 
     CommandQueue<Command, 4096> queue_;
@@ -201,7 +221,7 @@ private:
     std::array<bool, kFeedbackSlots> feedbackInUse_{}; // user-interface side
 
     // Audio-thread scratch: one block of each synthesizer group, stereo.
-    std::array<std::array<float, kBlockFrames>, 2 * kRhythmSlots> groups_{};
+    std::array<std::array<float, kBlockFrames>, 2 * kAudioGroups> groups_{};
 
     // User-interface side: what the audio thread may point into, kept for the service's life.
     std::vector<std::shared_ptr<const std::vector<Segment>>> kept_;

@@ -24,6 +24,9 @@ public:
         command.a = band.percussion ? 1 : 0;
         command.b = band.gm;
         command.c = band.pitch;
+        command.d = band.attack;
+        command.e = band.release;
+        command.value = MusicService::bandGain(band.gainTenthsDb);
         service_.send(command);
     }
     void playSecondary(const Segment& segment) override {

@@ -105,10 +105,15 @@ StyleParse parseStyle(QStringView text) {
         }
         const auto end = [&] { return words.back().at + words.back().text.size(); };
         if (words[0].text == u"band") {
-            if (words.size() != 5) {
-                return fail(words.size() < 5 ? end() : words[5].at,
+            if (words.size() != 5 && words.size() != 8) {
+                // Short of five: where the line ends; six or seven: the balance begun; more than
+                // eight: the first word too many.
+                return fail(words.size() < 5   ? end()
+                            : words.size() < 8 ? words[5].at
+                                               : words[8].at,
                             QStringLiteral("a band is \"band <name> percussion|melodic <gm> "
-                                           "<pitch>\", five words"));
+                                           "<pitch>\", five words, or eight with \"<gain> "
+                                           "<attack> <release>\""));
             }
             if (words[2].text != u"percussion" && words[2].text != u"melodic") {
                 return fail(words[2].at, QStringLiteral("\"%1\": a band is percussion or melodic")
@@ -124,6 +129,23 @@ StyleParse parseStyle(QStringView text) {
                 return fail(
                     words[4].at,
                     QStringLiteral("\"%1\": the pitch is 0 ... 127").arg(words[4].text.toString()));
+            }
+            if (words.size() == 8) {
+                bool okGain = false;
+                band.gainTenthsDb = words[5].text.toInt(&okGain);
+                if (!okGain || !isBandBalance(band.gainTenthsDb, 64, 64)) {
+                    return fail(words[5].at,
+                                QStringLiteral("\"%1\": the gain is -200 ... 200 tenths of a dB")
+                                    .arg(words[5].text.toString()));
+                }
+                if (!isByte(words[6].text, band.attack)) {
+                    return fail(words[6].at, QStringLiteral("\"%1\": the attack is 0 ... 127")
+                                                 .arg(words[6].text.toString()));
+                }
+                if (!isByte(words[7].text, band.release)) {
+                    return fail(words[7].at, QStringLiteral("\"%1\": the release is 0 ... 127")
+                                                 .arg(words[7].text.toString()));
+                }
             }
             style.bands.push_back(std::move(band));
         } else if (words[0].text == u"motif") {
@@ -163,11 +185,14 @@ StyleParse parseStyle(QStringView text) {
 QString styleText(const Style& style) {
     QString text = QStringLiteral("# Pulsadrome music style: bands, then motifs\n");
     for (const auto& band : style.bands) {
-        text += QStringLiteral("band %1 %2 %3 %4\n")
+        text += QStringLiteral("band %1 %2 %3 %4 %5 %6 %7\n")
                     .arg(band.nameKey,
                          band.percussion ? QStringLiteral("percussion") : QStringLiteral("melodic"))
                     .arg(band.gm)
-                    .arg(band.pitch);
+                    .arg(band.pitch)
+                    .arg(band.gainTenthsDb)
+                    .arg(band.attack)
+                    .arg(band.release);
     }
     for (const auto& motif : style.motifs) {
         text += QStringLiteral("motif %1 %2\n").arg(motif.name, motif.text);
@@ -182,7 +207,8 @@ const Style& defaultStyle() {
         // The band list shows the style's bands last first: list position p is style band
         // count - 1 - p.
         for (auto it = bands.rbegin(); it != bands.rend(); ++it) {
-            s.bands.push_back({it->captionKey(), it->percussion, it->gm, it->pitch});
+            s.bands.push_back({it->captionKey(), it->percussion, it->gm, it->pitch,
+                               it->gainTenthsDb, it->attack, it->release});
         }
         const auto& catalogue = catalogue::rhythmCatalogue();
         for (int n = 1; n <= catalogue::kRhythmCount + 1; ++n) {

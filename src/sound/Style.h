@@ -18,6 +18,12 @@ struct Band {
     bool percussion; // a General MIDI percussion key, or a melodic program
     int gm;          // percussion key 27 ... 87, or program 0 ... 127
     int pitch;       // the MIDI note every note of a rhythm is played on
+    // How the band is balanced against the others: a gain on its notes (not on the clicks) in
+    // tenths of a dB, and its attack and release times as General MIDI sound controllers 73 and
+    // 72 (64 leaves the bank's own times, lower is shorter).
+    int gainTenthsDb = 0;
+    int attack = 64;
+    int release = 64;
 
     friend bool operator==(const Band&, const Band&) = default;
 };
@@ -39,9 +45,11 @@ struct Motif {
 //   words     every other line is words separated by one space or more, spaces allowed before
 //             the first word and after the last. The space is the only separator: a tab, or any
 //             other blank or control character, anywhere on such a line is refused.
-//   band      "band <name key> percussion|melodic <gm number> <pitch>", exactly five words; the
-//             name key is the caption row that names the band, the gm number (a percussion key
-//             or a melodic program) and the pitch are decimals 0 ... 127.
+//   band      "band <name key> percussion|melodic <gm number> <pitch>", five words, or eight
+//             with "<gain> <attack> <release>" after them; the name key is the caption row that
+//             names the band, the gm number (a percussion key or a melodic program) and the pitch
+//             are decimals 0 ... 127; the gain is in tenths of a dB, -200 ... 200, the attack and
+//             release sound controllers 0 ... 127. Five words mean 0 64 64.
 //   motif     "motif <name> <meter> <notes...>": the name is the second word, the rhythm is
 //             everything from the third word on, in the rhythm text form (RhythmText.h: a
 //             known meter, notes that fill whole bars, kMaxBars bars at most). A name that is a

@@ -269,6 +269,9 @@ int refusingProgramChange(fluid_synth_t* synth, int channel, int program) {
 int refusingNoteOn(fluid_synth_t*, int, int, int) {
     return FLUID_FAILED;
 }
+int refusingControlChange(fluid_synth_t*, int, int, int) {
+    return FLUID_FAILED;
+}
 
 TEST(RenderFaults, aRefusedProgramChangeIsCountedReportedAndTriedAgainUntilItIsDone) {
     MusicService::Options options{QString::fromLatin1(kTestSoundFont), false, 256};
@@ -319,6 +322,25 @@ TEST(RenderFaults, aRefusedNoteIsCountedAndReported) {
     EXPECT_GE(service.audioFaults().noteOn, 8);
     EXPECT_EQ(service.audioFaults().total(), service.audioFaults().noteOn);
     EXPECT_TRUE(service.reportAudioFaults());
+}
+
+TEST(RenderFaults, aRefusedSoundControllerIsCountedAndTheBandStillPlays) {
+    MusicService::Options options{QString::fromLatin1(kTestSoundFont), false, 256};
+    options.synthCalls.controlChange = &refusingControlChange;
+    MusicService service(options);
+    service.start();
+    ASSERT_TRUE(service.waitUntilReady(10000));
+    i18n::CaptionTable captions;
+    RhythmEngine engine(service, captions);
+    ASSERT_TRUE(engine.Initialise(QStringLiteral("/nonexistent"), false));
+    ASSERT_TRUE(engine.SelectBand(engine.FillBandList().at(23)));
+    ASSERT_TRUE(engine.PlayRhythm(0));
+    const auto audio = renderSeconds(service, 1.0);
+    // Attack and release, on the band's melodic and percussion channels.
+    EXPECT_EQ(service.audioFaults().controlChange, 4);
+    EXPECT_EQ(service.audioFaults().total(), 4);
+    EXPECT_TRUE(service.reportAudioFaults());
+    EXPECT_GT(peak(audio), 0.01f);
 }
 
 TEST_F(RenderTest, silenceAtVolumeZeroAndTheSoundBankLoadsOnce) {

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The shipped bands, rendered offline and measured: each as loud as the piano, quick to speak,
+// clear of the pulse under it and of full scale; and the measures themselves on known signals.
+#include "BandBalance.h"
+
+#include <gmock/gmock.h>
+
+#include <QFileInfo>
+
+#include <cmath>
+#include <set>
+
+using namespace pulsadrome;
+using namespace pulsadrome::tools::balance;
+
+namespace {
+
+constexpr int kRate = sound::MusicService::kSampleRate;
+constexpr int kReferenceRhythm = 57; // 4/4: four quavers, a crotchet rest, a crotchet
+constexpr double kReferenceTempo = 100;
+
+std::vector<float> sine(double dbfs, double hz, double seconds) {
+    const double amplitude = std::pow(10.0, dbfs / 20.0);
+    std::vector<float> out(2 * static_cast<std::size_t>(seconds * kRate));
+    for (std::size_t f = 0; f < out.size() / 2; ++f) {
+        const auto s = static_cast<float>(amplitude * std::sin(2 * M_PI * hz * f / kRate));
+        out[2 * f] = s;
+        out[2 * f + 1] = s;
+    }
+    return out;
+}
+
+TEST(BalanceMeasures, loudnessReadsTheReferenceToneAndSilence) {
+    // A 1 kHz tone at -23 dBFS in both channels reads -23 LUFS, momentary and integrated.
+    const auto tone = measureLoudness(sine(-23, 1000, 3), kRate);
+    EXPECT_NEAR(tone.momentaryMax, -23.0, 0.2);
+    EXPECT_NEAR(tone.integrated, -23.0, 0.2);
+    EXPECT_NEAR(tone.peakDb, -23.0, 0.05);
+    // Half a second of it in silence: the loudest 400 ms is the tone, the whole is gated to it.
+    auto burst = sine(-23, 1000, 0.5);
+    burst.resize(burst.size() * 6, 0.0f);
+    EXPECT_NEAR(measureLoudness(burst, kRate).momentaryMax, -23.0, 0.3);
+    const auto silence = measureLoudness(std::vector<float>(2 * kRate, 0.0f), kRate);
+    EXPECT_EQ(silence.momentaryMax, -70.0);
+    EXPECT_EQ(silence.integrated, -70.0);
+    EXPECT_EQ(silence.peakDb, -100.0);
+}
+
+TEST(BalanceMeasures, onsetsAreMatchedOnceEachWithinTheTolerance) {
+    const auto match = matchOnsets({0.100, 0.205, 0.230, 0.600}, {0.100, 0.200, 0.400}, 0.010);
+    EXPECT_EQ(match.written, 3);
+    EXPECT_EQ(match.found, 2); // 0.400 is not heard
+    EXPECT_EQ(match.extra, 2); // 0.230 and 0.600 are nowhere written
+    EXPECT_NEAR(match.worstMs, 5.0, 1e-6);
+}
+
+TEST(BalanceMeasures, attackIsTheTimeToNinetyPercentOfTheLevelReached) {
+    // A 50 ms linear rise to a held level reaches 90 % at 45 ms.
+    std::vector<float> rise(600, 1.0f);
+    for (int i = 0; i < 50; ++i) {
+        rise[static_cast<std::size_t>(i)] = i / 50.0f;
+    }
+    EXPECT_EQ(attackMilliseconds(rise), 45.0);
+    // A struck sound: at once at its peak, then decaying.
+    std::vector<float> struck(600);
+    for (std::size_t i = 0; i < struck.size(); ++i) {
+        struck[i] = std::exp(-static_cast<float>(i) / 100.0f);
+    }
+    EXPECT_EQ(attackMilliseconds(struck), 0.0);
+    // A sustained sound still swelling after its first 100 ms is measured to what it holds.
+    std::vector<float> swell(600, 1.0f);
+    for (int i = 0; i < 150; ++i) {
+        swell[static_cast<std::size_t>(i)] = i / 150.0f;
+    }
+    EXPECT_EQ(attackMilliseconds(swell), 135.0);
+}
+
+bool installed(const char* soundFont) {
+    return QFileInfo::exists(QString::fromLatin1(soundFont));
+}
+
+std::vector<BandMeasure> measureEveryBand(BandBench& bench) {
+    std::vector<BandMeasure> measures;
+    for (const auto& band : sound::bandList()) {
+        measures.push_back(bench.measure(styleBand(band), kReferenceRhythm, kReferenceTempo));
+    }
+    return measures;
+}
+
+// Bands whose instrument still takes longer than 30 ms to speak in the default bank: no program,
+// pitch or attack controller tried so far brings them under it. The test fails when one of them
+// gets quick, so that the list only shrinks.
+const std::set<int> kSlowToSpeak{31, 34, 36, 37, 39, 40, 41};
+
+TEST(ShippedBands, inTheDefaultBankMatchThePianoSpeakQuicklyAndStandClearOfThePulse) {
+    if (!installed(kDefaultSoundFont)) {
+        GTEST_SKIP() << kDefaultSoundFont << " is not installed";
+    }
+    BandBench bench(QString::fromLatin1(kDefaultSoundFont));
+    QString why;
+    ASSERT_TRUE(bench.ready(&why)) << why.toStdString();
+    const auto measures = measureEveryBand(bench);
+    const double piano =
+        measures[static_cast<std::size_t>(sound::kDefaultBandPosition)].notes.momentaryMax;
+    for (std::size_t p = 0; p < measures.size(); ++p) {
+        const auto& m = measures[p];
+        const std::string band = "band " + std::to_string(p);
+        EXPECT_NEAR(m.notes.momentaryMax, piano, 1.5) << band;
+        EXPECT_GE(m.notesOverClick, 10.0) << band;
+        EXPECT_LT(m.fullPeakDb, -0.5) << band;
+        EXPECT_EQ(m.attackMs <= 30.0, !kSlowToSpeak.contains(static_cast<int>(p)))
+            << band << ": " << m.attackMs << " ms";
+        EXPECT_TRUE(m.onsets.found == m.onsets.written && m.onsets.extra == 0)
+            << band << ": " << m.onsets.found << "/" << m.onsets.written << " +" << m.onsets.extra;
+    }
+}
+
+TEST(ShippedBands, inTheSmallBankAreHeardOverThePulseAndNeverClip) {
+    // The gains are chosen for the default bank; in this one every band is still clear of the
+    // pulse and of full scale, with its notes (not the clicks) well heard.
+    BandBench bench(QString::fromLatin1(kSmallSoundFont));
+    QString why;
+    ASSERT_TRUE(bench.ready(&why)) << why.toStdString();
+    const auto measures = measureEveryBand(bench);
+    for (std::size_t p = 0; p < measures.size(); ++p) {
+        const auto& m = measures[p];
+        const std::string band = "band " + std::to_string(p);
+        EXPECT_GT(m.notes.momentaryMax, -32.0) << band;
+        EXPECT_GE(m.notesOverClick, 10.0) << band;
+        EXPECT_LT(m.fullPeakDb, -0.5) << band;
+    }
+}
+
+} // namespace
