@@ -16,8 +16,6 @@ using namespace pulsadrome::tools::balance;
 namespace {
 
 constexpr int kRate = sound::MusicService::kSampleRate;
-constexpr int kReferenceRhythm = 57; // 4/4: four quavers, a crotchet rest, a crotchet
-constexpr double kReferenceTempo = 100;
 
 std::vector<float> sine(double dbfs, double hz, double seconds) {
     const double amplitude = std::pow(10.0, dbfs / 20.0);
@@ -128,6 +126,62 @@ TEST(ShippedBands, inTheSmallBankAreHeardOverThePulseAndNeverClip) {
         EXPECT_GT(m.notes.momentaryMax, -32.0) << band;
         EXPECT_GE(m.notesOverClick, 10.0) << band;
         EXPECT_LT(m.fullPeakDb, -0.5) << band;
+    }
+}
+
+// Every theme's right and wrong sounds, as the feedback player plays them.
+struct ThemeWaves {
+    QString theme;
+    WaveMeasure right;
+    WaveMeasure wrong;
+};
+
+std::vector<ThemeWaves> measureEveryWave() {
+    std::vector<ThemeWaves> themes;
+    for (const QString& theme : soundThemes()) {
+        QString why;
+        const auto right = measureWave(theme + QStringLiteral("_vrai"), &why);
+        const auto wrong = measureWave(theme + QStringLiteral("_faux"), &why);
+        EXPECT_TRUE(right && wrong) << why.toStdString();
+        if (right && wrong) {
+            themes.push_back({theme, *right, *wrong});
+        }
+    }
+    return themes;
+}
+
+TEST(ShippedWaves, matchWithinTheirThemeAreShortAndSixteenBit) {
+    const auto themes = measureEveryWave();
+    ASSERT_EQ(themes.size(), soundThemes().size());
+    for (const auto& t : themes) {
+        const std::string theme = t.theme.toStdString();
+        EXPECT_NEAR(t.right.loudness.momentaryMax, t.wrong.loudness.momentaryMax, 3.0) << theme;
+        for (const WaveMeasure* m : {&t.right, &t.wrong}) {
+            EXPECT_LE(m->seconds, kLongestWave) << theme;
+            EXPECT_EQ(m->encoding, sound::WaveEncoding::Pcm16) << theme;
+            EXPECT_LT(m->loudness.peakDb, -1.0) << theme;
+        }
+    }
+}
+
+TEST(ShippedWaves, sitSixDecibelsUnderThePianosRhythmAtTheLoudestVolume) {
+    if (!installed(kDefaultSoundFont)) {
+        GTEST_SKIP() << kDefaultSoundFont << " is not installed: the waves are set to its piano";
+    }
+    BandBench bench(QString::fromLatin1(kDefaultSoundFont));
+    QString why;
+    ASSERT_TRUE(bench.ready(&why)) << why.toStdString();
+    const double piano =
+        bench
+            .measure(
+                styleBand(sound::bandList()[static_cast<std::size_t>(sound::kDefaultBandPosition)]),
+                kReferenceRhythm, kReferenceTempo)
+            .notes.momentaryMax;
+    for (const auto& t : measureEveryWave()) {
+        for (const WaveMeasure* m : {&t.right, &t.wrong}) {
+            EXPECT_NEAR(m->loudness.momentaryMax, piano - kWaveUnderRhythmDb, 1.0)
+                << t.theme.toStdString();
+        }
     }
 }
 

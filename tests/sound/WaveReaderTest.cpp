@@ -7,6 +7,7 @@
 
 #include <gmock/gmock.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -113,6 +114,54 @@ TEST_P(WaveAdpcmTone, decodesLikeSox) {
 
 INSTANTIATE_TEST_SUITE_P(Files, WaveAdpcmTone,
                          ::testing::Values("adpcm_mono_11025", "adpcm_stereo_22050"));
+
+// Rendered phrases (the feedback sounds once stored in these formats): what the tones cannot
+// show, a real sound's quick changes and quiet ends, decoded as sox decodes them, and whole.
+struct RecordedSound {
+    const char* name;
+    WaveEncoding encoding;
+    int channels;
+    int rate;
+    double seconds;
+};
+
+void PrintTo(const RecordedSound& sound, std::ostream* os) {
+    *os << sound.name;
+}
+
+class WaveRecordedSound : public ::testing::TestWithParam<RecordedSound> {};
+
+TEST_P(WaveRecordedSound, decodesLikeSoxAndLastsItsWholeLength) {
+    const RecordedSound& sound = GetParam();
+    const std::string name = sound.name;
+    const QByteArray bytes = fixture((name + ".wav").c_str());
+    const QByteArray soxBytes = fixture((name + "_sox.wav").c_str());
+    const auto wave = decodeWave(bytesOf(bytes));
+    const auto sox = decodeWave(bytesOf(soxBytes));
+    ASSERT_TRUE(wave) << wave.error.toStdString();
+    ASSERT_TRUE(sox) << sox.error.toStdString();
+    EXPECT_EQ(wave->format.encoding, sound.encoding);
+    EXPECT_EQ(wave->format.channels, sound.channels);
+    EXPECT_EQ(wave->format.sampleRate, sound.rate);
+    ASSERT_EQ(wave->samples.size(), sox->samples.size());
+    int worst = 0;
+    for (std::size_t i = 0; i < sox->samples.size(); ++i) {
+        worst = std::max(worst, std::abs(wave->samples[i] - sox->samples[i]));
+    }
+    EXPECT_LE(worst, 1);
+
+    const auto mix = readWave(bytes);
+    ASSERT_TRUE(mix) << mix.error.toStdString();
+    EXPECT_NEAR(mix->seconds(), sound.seconds, 0.005);
+    // Stored with its peak at -3 dBFS.
+    EXPECT_NEAR(20 * std::log10(peak(mix->samples)), -3.0, 0.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, WaveRecordedSound,
+                         ::testing::Values(RecordedSound{"feedback_u8_mono_11025",
+                                                         WaveEncoding::Pcm8, 1, 11025, 1.2},
+                                           RecordedSound{"feedback_adpcm_stereo_22050",
+                                                         WaveEncoding::MsAdpcm, 2, 22050, 1.331}));
 
 TEST(WaveReader, skipsForeignChunksBeforeBetweenAndAfterTheSoundChunks) {
     const auto plain = decodeWave(bytesOf(fixture("tone_u8_mono_11025.wav")));

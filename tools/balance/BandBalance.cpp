@@ -301,6 +301,16 @@ sound::Band styleBand(const sound::BandEntry& entry) {
             entry.gainTenthsDb, entry.attack,     entry.release};
 }
 
+Loudness feedbackLoudness(std::vector<float> mixSamples) {
+    const float gain = sound::MusicService::waveGainForLevel(0);
+    for (float& s : mixSamples) {
+        s *= gain;
+    }
+    // A short sound's loudest 400 ms includes the silence that follows it in a game.
+    mixSamples.resize(mixSamples.size() + 2 * static_cast<std::size_t>(sound::kMixRate / 2), 0.0f);
+    return measureLoudness(mixSamples, sound::kMixRate);
+}
+
 std::optional<WaveMeasure> measureWave(const QString& name, QString* why) {
     QByteArray bytes;
     try {
@@ -319,16 +329,8 @@ std::optional<WaveMeasure> measureWave(const QString& name, QString* why) {
         }
         return std::nullopt;
     }
-    // The feedback player and a rhythm at one volume setting get the same gain.
-    std::vector<float> samples = wave->samples;
-    const float gain = sound::MusicService::rhythmGainForLevel(kLoudestLevel);
-    for (float& s : samples) {
-        s *= gain;
-    }
     WaveMeasure m;
-    // A short sound's loudest 400 ms includes the silence that follows it in a game.
-    samples.resize(samples.size() + 2 * static_cast<std::size_t>(kRate / 2), 0.0f);
-    m.loudness = measureLoudness(samples, sound::kMixRate);
+    m.loudness = feedbackLoudness(wave->samples);
     m.seconds = wave->seconds();
     m.encoding = wave->source.encoding;
     return m;

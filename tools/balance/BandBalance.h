@@ -93,7 +93,20 @@ private:
 // The band of band list position `position` as the style plays it.
 sound::Band styleBand(const sound::BandEntry& entry);
 
-// The shipped feedback wave `name` ("cheval_vrai") at the same loudest volume.
+// The rhythm every band is measured on and its tempo: 4/4, four quavers, a crotchet rest, a
+// crotchet, at 100.
+inline constexpr int kReferenceRhythm = 57;
+inline constexpr double kReferenceTempo = 100;
+// How far a feedback wave, as its player plays it, sits under the piano's reference rhythm at
+// the loudest volume (loudest 400 ms of each): heard over the music, never drowning it.
+inline constexpr double kWaveUnderRhythmDb = 6.0;
+// The longest a feedback wave may last, seconds.
+inline constexpr double kLongestWave = 1.3;
+
+// Samples at the mix rate as the feedback player plays them at its own level: their loudness.
+Loudness feedbackLoudness(std::vector<float> mixSamples);
+
+// The shipped feedback wave `name` ("cheval_vrai") as the feedback player plays it.
 std::optional<WaveMeasure> measureWave(const QString& name, QString* why = nullptr);
 
 // The eight sound themes, each with a "_vrai" and a "_faux" wave.

@@ -264,11 +264,8 @@ StorageFormat storageFormat(Storage storage) {
         return {44100, 1, signed16, QStringLiteral("16-bit mono 44100 Hz")};
     case Storage::Mono16At22050:
         return {22050, 1, signed16, QStringLiteral("16-bit mono 22050 Hz")};
-    case Storage::Mono8At11025:
-        return {
-            11025, 1, {"-e", "unsigned-integer", "-b", "8"}, QStringLiteral("8-bit mono 11025 Hz")};
-    case Storage::MsAdpcmStereoAt22050:
-        return {22050, 2, {"-e", "ms-adpcm"}, QStringLiteral("MS ADPCM stereo 22050 Hz")};
+    case Storage::Stereo16At22050:
+        return {22050, 2, signed16, QStringLiteral("16-bit stereo 22050 Hz")};
     }
     return {};
 }
@@ -298,13 +295,13 @@ std::vector<FeedbackSound> feedbackSounds() {
         {"cheval_vrai", "galloping hooves, trumpet call", Stereo16At44100, 0.85, 0.2, horseRight()},
         {"cheval_faux", "slow \"clop ... clop\", soft bassoon (G3, E3)", Stereo16At44100, 0.8, 0.25,
          horseWrong()},
-        {"train_vrai", "chugging, then two whistle toots", MsAdpcmStereoAt22050, 1.3, 0.25,
+        {"train_vrai", "chugging, then two whistle toots", Stereo16At22050, 1.25, 0.25,
          trainRight()},
         {"train_faux", "train slowing down, low soft whistle \"uh-oh\"", Mono16At22050, 1.1, 0.3,
          trainWrong()},
-        {"coq_vrai", "cock-a-doodle-doo on a muted trumpet, xylophone ding", Mono8At11025, 1.2, 0.2,
-         roosterRight()},
-        {"coq_faux", "two soft clucks and a questioning \"bo?\"", Mono8At11025, 0.9, 0.2,
+        {"coq_vrai", "cock-a-doodle-doo on a muted trumpet, xylophone ding", Mono16At22050, 1.2,
+         0.2, roosterRight()},
+        {"coq_faux", "two soft clucks and a questioning \"bo?\"", Mono16At22050, 0.9, 0.2,
          roosterWrong()},
     };
 }

@@ -9,14 +9,13 @@
 
 namespace pulsadrome::tools::sounds {
 
-// How a sound is stored in the program. The stored formats vary on purpose: the game's wave
-// reader meets every one of them in its own assets.
+// How a sound is stored in the program: always 16-bit, so that no quantisation hiss reaches a
+// child (the wave reader's 8-bit and ADPCM paths are tested on the tests' own files).
 enum class Storage {
     Stereo16At44100,
     Mono16At44100,
     Mono16At22050,
-    Mono8At11025,
-    MsAdpcmStereoAt22050,
+    Stereo16At22050,
 };
 
 struct StorageFormat {
@@ -32,7 +31,7 @@ struct FeedbackSound {
     const char* name;        // file name without ".wav": theme + "_vrai" or "_faux"
     const char* description; // what a child hears
     Storage storage;
-    double longest; // seconds: the sound is cut (with a fade) at this length
+    double longest; // seconds: the sound is cut (with a fade) at this length, 1.3 at most
     double fadeOut; // seconds of fade at the end
     Phrase phrase;
 };

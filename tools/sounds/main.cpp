@@ -4,9 +4,12 @@
 //   pulsadrome_sounds [--soundfont FILE] [--output DIR] [--sox PROGRAM] [--only NAME]
 //
 // Each sound is a short phrase played on FluidSynth with a General MIDI SoundFont, shaped
-// (trimmed, faded in and out, peak at -3 dBFS), then stored by sox in its own format
-// (FeedbackSounds.cpp) as DIR/<name>.wav. Every file written is read back with the game's own
-// wave reader, and its format, length and peak are printed.
+// (trimmed, faded in and out), then stored by sox in its own format (FeedbackSounds.cpp) as
+// DIR/<name>.wav at the loudness that sets it kWaveUnderRhythmDb under the piano's reference
+// rhythm at the loudest volume, as the feedback player plays it (measured in the same bank).
+// Every file written is read back with the game's own wave reader, and its format, length,
+// peak and loudness are printed.
+#include "BandBalance.h"
 #include "FeedbackSounds.h"
 #include "Render.h"
 #include "common/AtomicFile.h"
@@ -21,12 +24,15 @@
 #include <QTextStream>
 
 #include <cmath>
+#include <optional>
 
 using namespace pulsadrome::tools::sounds;
 
 namespace {
 
-constexpr double kPeakDb = -3.0;
+constexpr double kFirstPeakDb = -3.0;      // the first storing, measured to find the right level
+constexpr double kLoudnessTolerance = 0.2; // dB
+constexpr double kHighestPeakDb = -1.0;
 constexpr double kRingingTail = 1.5; // seconds rendered after the last note ends
 
 QTextStream& out() {
@@ -48,8 +54,9 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // sox converts the rendered float file to the stored format: mono by mixing, a good resampler,
-// the peak set again after resampling, repeatable dither.
-bool runSox(const QString& sox, const QString& input, Storage storage, const QString& output) {
+// the peak set to `peakDb` after resampling, repeatable dither.
+bool runSox(const QString& sox, const QString& input, Storage storage, double peakDb,
+            const QString& output) {
     const StorageFormat format = storageFormat(storage);
     QStringList arguments{QStringLiteral("-R"),
                           QStringLiteral("-V1"),
@@ -63,7 +70,7 @@ bool runSox(const QString& sox, const QString& input, Storage storage, const QSt
         arguments << QStringLiteral("remix") << QStringLiteral("-");
     }
     arguments << QStringLiteral("rate") << QStringLiteral("-v") << QString::number(format.rate)
-              << QStringLiteral("gain") << QStringLiteral("-n") << QString::number(kPeakDb);
+              << QStringLiteral("gain") << QStringLiteral("-n") << QString::number(peakDb, 'f', 2);
     QProcess process;
     process.start(sox, arguments);
     if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit ||
@@ -75,49 +82,114 @@ bool runSox(const QString& sox, const QString& input, Storage storage, const QSt
     return true;
 }
 
+// The stored file `path`, read back with the game's reader.
+std::optional<pulsadrome::sound::MixWave> readBack(const QString& path, QByteArray* bytes) {
+    QFile stored(path);
+    if (!stored.open(QIODevice::ReadOnly)) {
+        err() << "cannot read " << path << ": " << stored.errorString() << "\n";
+        return std::nullopt;
+    }
+    *bytes = stored.readAll();
+    auto wave = pulsadrome::sound::readWave(*bytes);
+    if (!wave) {
+        err() << path << ": the stored file does not read back: " << wave.error << "\n";
+        return std::nullopt;
+    }
+    return std::move(wave.value);
+}
+
+float peakOf(const std::vector<float>& samples) {
+    float peak = 0;
+    for (const float sample : samples) {
+        peak = std::max(peak, std::abs(sample));
+    }
+    return peak;
+}
+
 bool makeSound(const FeedbackSound& sound, const QString& soundFont, const QString& sox,
-               const QDir& work, const QDir& output) {
+               double targetLoudness, const QDir& work, const QDir& output) {
+    using pulsadrome::tools::balance::feedbackLoudness;
     const QString name = QString::fromLatin1(sound.name);
+    if (sound.longest > pulsadrome::tools::balance::kLongestWave) {
+        err() << name << ": longer than " << pulsadrome::tools::balance::kLongestWave << " s\n";
+        return false;
+    }
     QString error;
     auto rendered = render(sound.phrase, soundFont, kRingingTail, &error);
     if (!rendered) {
         err() << name << ": " << error << "\n";
         return false;
     }
-    shape(*rendered, sound.longest, sound.fadeOut, kPeakDb);
+    shape(*rendered, sound.longest, sound.fadeOut, kFirstPeakDb);
 
     const QString floatPath = work.filePath(name + QStringLiteral("_float.wav"));
     const QString storedPath = work.filePath(name + QStringLiteral(".wav"));
-    if (!writeFile(floatPath, floatWave(*rendered)) ||
-        !runSox(sox, floatPath, sound.storage, storedPath)) {
+    if (!writeFile(floatPath, floatWave(*rendered))) {
         return false;
     }
-    QFile stored(storedPath);
-    if (!stored.open(QIODevice::ReadOnly)) {
-        err() << "cannot read " << storedPath << ": " << stored.errorString() << "\n";
+    // Stored once at a known peak and measured as the game plays it, then stored again at the
+    // peak that gives the target loudness: the resampler and the gain are linear.
+    QByteArray bytes;
+    if (!runSox(sox, floatPath, sound.storage, kFirstPeakDb, storedPath)) {
         return false;
     }
-    const QByteArray bytes = stored.readAll();
-    const auto wave = pulsadrome::sound::readWave(bytes);
+    const auto first = readBack(storedPath, &bytes);
+    if (!first) {
+        return false;
+    }
+    const double peakDb =
+        kFirstPeakDb + targetLoudness - feedbackLoudness(first->samples).momentaryMax;
+    if (peakDb > kHighestPeakDb) {
+        err() << name << ": reaching the loudness would take its peak to " << peakDb << " dBFS\n";
+        return false;
+    }
+    if (!runSox(sox, floatPath, sound.storage, peakDb, storedPath)) {
+        return false;
+    }
+    const auto wave = readBack(storedPath, &bytes);
     if (!wave) {
-        err() << name << ": the stored file does not read back: " << wave.error << "\n";
         return false;
     }
-    float peak = 0;
-    for (const float sample : wave->samples) {
-        peak = std::max(peak, std::abs(sample));
+    const double loudness = feedbackLoudness(wave->samples).momentaryMax;
+    if (std::abs(loudness - targetLoudness) > kLoudnessTolerance) {
+        err() << name << ": stored at " << loudness << " LUFS instead of " << targetLoudness
+              << "\n";
+        return false;
     }
     if (!writeFile(output.filePath(name + QStringLiteral(".wav")), bytes)) {
         return false;
     }
-    out() << QStringLiteral("%1  %2, %3 s, peak %4 dBFS, %5 KB  %6\n")
+    out() << QStringLiteral("%1  %2, %3 s, peak %4 dBFS, %5 LUFS, %6 KB  %7\n")
                  .arg(name, -16)
                  .arg(storageFormat(sound.storage).name, -24)
                  .arg(wave->seconds(), 0, 'f', 2)
-                 .arg(20 * std::log10(peak), 0, 'f', 1)
+                 .arg(20 * std::log10(peakOf(wave->samples)), 0, 'f', 1)
+                 .arg(loudness, 0, 'f', 1)
                  .arg(double(bytes.size()) / 1024, 0, 'f', 0)
                  .arg(QString::fromUtf8(sound.description));
     return true;
+}
+
+// The loudness the feedback sounds are stored at: the piano's reference rhythm at the loudest
+// volume in `soundFont`, less kWaveUnderRhythmDb.
+std::optional<double> targetLoudness(const QString& soundFont) {
+    namespace balance = pulsadrome::tools::balance;
+    balance::BandBench bench(soundFont);
+    QString why;
+    if (!bench.ready(&why)) {
+        err() << why << "\n";
+        return std::nullopt;
+    }
+    const auto& piano = pulsadrome::sound::bandList()[static_cast<std::size_t>(
+        pulsadrome::sound::kDefaultBandPosition)];
+    const double rhythm =
+        bench
+            .measure(balance::styleBand(piano), balance::kReferenceRhythm, balance::kReferenceTempo)
+            .notes.momentaryMax;
+    out() << QStringLiteral("piano rhythm %1 LUFS: sounds at %2 LUFS as played\n")
+                 .arg(rhythm, 0, 'f', 1)
+                 .arg(rhythm - balance::kWaveUnderRhythmDb, 0, 'f', 1);
+    return rhythm - balance::kWaveUnderRhythmDb;
 }
 
 } // namespace
@@ -151,12 +223,16 @@ int main(int argc, char** argv) {
         err() << "cannot make a temporary folder: " << work.errorString() << "\n";
         return 1;
     }
+    const auto target = targetLoudness(parser.value(soundFontOption));
+    if (!target) {
+        return 1;
+    }
     int made = 0;
     for (const FeedbackSound& sound : feedbackSounds()) {
         if (parser.isSet(onlyOption) && parser.value(onlyOption) != QLatin1String(sound.name)) {
             continue;
         }
-        if (!makeSound(sound, parser.value(soundFontOption), parser.value(soxOption),
+        if (!makeSound(sound, parser.value(soundFontOption), parser.value(soxOption), *target,
                        QDir(work.path()), output)) {
             return 1;
         }

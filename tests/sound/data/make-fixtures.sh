@@ -6,6 +6,9 @@
 #               each stored format the feedback sounds use
 #   adpcm_*     the same tones in Microsoft ADPCM, and sox's own decode of each (*_sox.wav)
 #   chunky_*    tone_u8_mono_11025.wav with foreign chunks around its fmt and data chunks
+#   feedback_*  two feedback sounds as the program once shipped them, rendered phrases in 8-bit
+#               PCM and in Microsoft ADPCM (kept as they are, not made here), and sox's own
+#               decode of each (*_sox.wav)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -27,6 +30,8 @@ tone adpcm_stereo_22050.wav 22050 2 ms-adpcm 4 0.3
 tone adpcm_mono_11025.wav 11025 1 ms-adpcm 4 0.25
 sox adpcm_stereo_22050.wav -e signed -b 16 adpcm_stereo_22050_sox.wav
 sox adpcm_mono_11025.wav -e signed -b 16 adpcm_mono_11025_sox.wav
+sox feedback_u8_mono_11025.wav -e signed -b 16 feedback_u8_mono_11025_sox.wav
+sox feedback_adpcm_stereo_22050.wav -e signed -b 16 feedback_adpcm_stereo_22050_sox.wav
 
 python3 - <<'EOF'
 import struct
