@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PlayerStore.h"
 
+#include "app/AnswerTable.h"
 #include "app/PlayerTable.h"
 #include "catalogue/Progress.h"
 
@@ -357,6 +358,22 @@ StoreStatus PlayerStore::reloadCurrent() {
         return {};
     }
     return moveTo(*currentId_);
+}
+
+StoreStatus PlayerStore::appendAnswers(const std::vector<answers::AnswerRecord>& records) {
+    if (!open_) {
+        return notOpen(file_);
+    }
+    QSqlDatabase db = connection();
+    return answer_table::append(db, file_, records);
+}
+
+StoreResult<std::vector<answers::AnswerRecord>> PlayerStore::answersOf(RowId id) const {
+    if (!open_) {
+        return StoreResult<std::vector<answers::AnswerRecord>>::failure(notOpen(file_));
+    }
+    QSqlDatabase db = connection();
+    return answer_table::read(db, file_, id);
 }
 
 StoreStatus PlayerStore::storePassword(const QString& password) {

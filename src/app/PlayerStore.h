@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "answers/AnswerRecord.h"
 #include "app/DataDirectory.h"
 #include "app/PlayerRecord.h"
 
@@ -124,6 +125,11 @@ public:
     StoreStatus storePassword(const QString& password);
     // Discards what was changed in memory: the current record takes its stored values again.
     StoreStatus reloadCurrent();
+
+    // The answer log (table "Answers"): appends `records` in one transaction, all or none.
+    StoreStatus appendAnswers(const std::vector<answers::AnswerRecord>& records);
+    // The logged answers of player `id`, oldest first.
+    StoreResult<std::vector<answers::AnswerRecord>> answersOf(RowId id) const;
 
 private:
     QSqlDatabase connection() const;

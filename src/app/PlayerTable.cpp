@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PlayerTable.h"
 
+#include "app/AnswerTable.h"
 #include "common/NetworkFileSystem.h"
 
 #include <QFileInfo>
@@ -188,7 +189,7 @@ StoreStatus create(QSqlDatabase& db, const QString& file) {
                         .arg(name(), definitions.join(QStringLiteral(", "))))) {
         return problemOf(query.lastError(), file, QStringLiteral("created"));
     }
-    return {};
+    return answer_table::prepare(db, file);
 }
 
 bool hasInterruptedWrite(QSqlDatabase& readOnly) {
@@ -221,6 +222,9 @@ StoreStatus upgrade(QSqlDatabase& db, const QString& file) {
     }
     if (status && std::find(present.begin(), present.end(), false) != present.end()) {
         status = addColumns(db, file, present);
+    }
+    if (status) {
+        status = answer_table::prepare(db, file);
     }
     return status;
 }

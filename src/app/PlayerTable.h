@@ -23,7 +23,7 @@ StoreStatus problemOf(const QSqlError& error, const QString& file, const QString
 StoreStatus failed(QString sentence);
 
 // A new file: its journal (WAL, or the rollback journal on a network file system) and the table,
-// every column TEXT, plus the integer row id.
+// every column TEXT, plus the integer row id; then the answer log's table (answer_table).
 StoreStatus create(QSqlDatabase& db, const QString& file);
 
 // True when the file holds a write cut short in rollback-journal mode (a hot journal): a
@@ -35,7 +35,8 @@ bool hasInterruptedWrite(QSqlDatabase& readOnly);
 StoreStatus judge(QSqlDatabase& readOnly, const QString& file);
 
 // A file judge() found sound, on the read-write connection: its journal, and the record columns
-// the table lacks are added, empty, in one transaction; other columns stay as they are.
+// the table lacks are added, empty, in one transaction; other columns stay as they are. The
+// answer log's table is then made or completed (answer_table).
 StoreStatus upgrade(QSqlDatabase& db, const QString& file);
 
 } // namespace pulsadrome::app::player_table

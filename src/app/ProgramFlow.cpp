@@ -47,6 +47,10 @@ ProgramFlow::ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound)
 }
 
 ProgramFlow::~ProgramFlow() {
+    // An end without the menu's way out still keeps the answers given.
+    if (const StoreStatus status = answerLog_.flush(); !status) {
+        qWarning().noquote() << "The answers of the last run were not stored:" << status.message;
+    }
     for (QWidget* window : std::initializer_list<QWidget*>{
              game_.data(), level_.data(), menu_.data(), backdrop_.data(), newPlayer_.data(),
              playerChoice_.data(), resolution_.data()}) {
@@ -194,7 +198,10 @@ bool ProgramFlow::storePlayer() {
         return true;
     }
     for (;;) {
-        const StoreStatus status = store_->storeCurrent();
+        StoreStatus status = store_->storeCurrent();
+        if (status) {
+            status = answerLog_.flush();
+        }
         if (status) {
             return true;
         }
@@ -313,7 +320,7 @@ bool ProgramFlow::openLevelScreen() {
         return false;
     }
     level_ = new play::LevelWindow(*levelSound_, *store_, random_, menuModel_->holders,
-                                   menuModel_->levels, captions_);
+                                   menuModel_->levels, captions_, answerLog_);
     level_->attachPads(gamepads(), gamepadsError_);
     connect(level_, &play::LevelWindow::left, this, &ProgramFlow::leaveLevel);
     connect(level_, &play::LevelWindow::resultClosed, menu_, &MenuWindow::refreshLevels);
@@ -345,7 +352,7 @@ bool ProgramFlow::openGameScreen() {
         return false;
     }
     game_ = new play::GameWindow(*gameSound_, *store_, random_, menuModel_->holders, dataDirectory_,
-                                 captions_, *clock_);
+                                 captions_, *clock_, answerLog_);
     game_->attachPads(gamepads(), gamepadsError_);
     connect(game_, &play::GameWindow::left, this, &ProgramFlow::leaveLevel);
     return true;

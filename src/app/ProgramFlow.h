@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/AnswerLog.h"
 #include "app/BackdropWindow.h"
 #include "app/DataDirectory.h"
 #include "app/MenuModel.h"
@@ -63,10 +64,21 @@ public:
     // SDL's game-pads, opened with the first play screen and kept until the program ends; none
     // when they cannot be read.
     input::GamepadHub* gamepads();
-    // The clock of the windows that end a game; the steady clock unless a test sets its own
-    // before the first game. It outlives the flow.
-    void setClock(const Clock& clock) { clock_ = &clock; }
+    // The clock of the windows that end a game and of the answer log's times to answer; the
+    // steady clock unless a test sets its own before the first game. It outlives the flow.
+    void setClock(const Clock& clock) {
+        clock_ = &clock;
+        answerLog_.setClocks(*clock_, *wallClock_);
+    }
     const Clock& clock() const { return *clock_; }
+    // The date of the answers logged; the system's unless a test sets its own. It outlives the
+    // flow.
+    void setWallClock(const WallClock& clock) {
+        wallClock_ = &clock;
+        answerLog_.setClocks(*clock_, *wallClock_);
+    }
+    // The play screens' answers waiting to be written.
+    AnswerLog& answerLog() { return answerLog_; }
 
     void showPlayerChoice();
     void goOn();
@@ -98,8 +110,8 @@ private:
     void closeNewPlayer();
     void closeMenu();
     void closeListening();
-    // Stores the current record; on failure asks whether to try again. False when the child
-    // gave up, the record then stays in memory.
+    // Stores the current record and the answers waiting; on failure asks whether to try again.
+    // False when the child gave up, the record and the answers then stay in memory.
     bool storePlayer();
     void openHelp();
     void openWebSite();
@@ -121,6 +133,9 @@ private:
     QString languageFile_;
     i18n::CaptionTable captions_;
     std::unique_ptr<PlayerStore> store_;
+    SystemWallClock systemWallClock_;
+    const WallClock* wallClock_ = &systemWallClock_;
+    AnswerLog answerLog_{*store_, *clock_, *wallClock_};
     std::unique_ptr<MenuModel> menuModel_;
     QPointer<ResolutionWindow> resolution_;
     QPointer<PlayerChoiceWindow> playerChoice_;

@@ -11,4 +11,10 @@ std::int64_t SteadyClock::milliseconds() const {
         .count();
 }
 
+std::int64_t SystemWallClock::utcSeconds() const {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
 } // namespace pulsadrome

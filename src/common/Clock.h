@@ -18,4 +18,17 @@ public:
     std::int64_t milliseconds() const override;
 };
 
+// The date and time, in seconds since 1970-01-01 UTC: when something happened, for the records
+// that keep it. The program reads the system's clock; tests set their own.
+class WallClock {
+public:
+    virtual ~WallClock() = default;
+    virtual std::int64_t utcSeconds() const = 0;
+};
+
+class SystemWallClock final : public WallClock {
+public:
+    std::int64_t utcSeconds() const override;
+};
+
 } // namespace pulsadrome

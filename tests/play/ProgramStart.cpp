@@ -36,6 +36,7 @@ void ProgramAtMenuTest::SetUp() {
     });
     ASSERT_NE(flow, nullptr);
     flow->setClock(clock);
+    flow->setWallClock(clock);
 }
 
 void ProgramAtMenuTest::TearDown() {

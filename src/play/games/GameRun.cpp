@@ -108,6 +108,7 @@ void GameRun::play(int cell) {
     const int rhythm = questions_.rhythmOf(cell);
     if (rhythm >= 1 && rhythm <= catalogue::kRhythmCount) {
         context_.sound.PlayRhythm(rhythm - 1);
+        context_.answers.questionPlayed();
     }
 }
 
@@ -188,6 +189,13 @@ void GameRun::judge(GamePlayer player, int cell) {
     qint64& score = first ? score_ : scoreB_;
     bool& wrongShown = first ? wrongShown_ : wrongShownB_;
     const bool right = questions_.isRight(cell);
+    const int asked = questions_.question();
+    if (first && !twoPlayers_ && asked != 0) {
+        context_.answers.answered({{answers::Activity::Kind::Game, gameCode_},
+                                   questions_.rhythmOf(asked),
+                                   questions_.rhythmOf(cell),
+                                   right});
+    }
     // A bonus goes to whoever answers right first; a wrong answer never touches it.
     score += right ? kRightPoints + bonus_.points() : kWrongPoints;
     playVerdictSound(context_.sound, soundChoice(player), right ? Verdict::Right : Verdict::Wrong,
@@ -249,6 +257,7 @@ void GameRun::endGame() {
     clock_.stop();
     feedbackRunning_ = false;
     context_.sound.StopAll();
+    endAnswers();
     context_.screen.gameEnded(
         GameResult{twoPlayers_, gameCode_, j1_, QString::number(score_), QString::number(scoreB_)});
 }
@@ -285,12 +294,20 @@ void GameRun::Label_arret_Click() {
     feedbackRunning_ = false;
     bonus_.stopCountdown();
     context_.sound.StopAll();
+    endAnswers();
 }
 
 void GameRun::Image_retour_Click() {
     feedbackRunning_ = false;
     clock_.stop();
     context_.sound.StopAll();
+    endAnswers();
+}
+
+void GameRun::endAnswers() {
+    if (const app::StoreStatus status = context_.answers.runEnded(); !status.ok()) {
+        context_.screen.recordNotStored(status);
+    }
 }
 
 } // namespace pulsadrome::play

@@ -4,6 +4,7 @@
 #include "app/PlayerStore.h"
 #include "catalogue/GameStart.h"
 #include "common/Random.h"
+#include "play/AnswerPort.h"
 #include "play/RhythmPort.h"
 #include "play/games/Bonus.h"
 #include "play/games/GameGrid.h"
@@ -45,6 +46,7 @@ struct GameContext {
     Random& random;                     // starts, bonuses and feedback-sound draws
     const catalogue::MenuHolders& menu; // Label_NN: the game code; Label_instruments
     GameScreenEvents& screen;
+    AnswerPort& answers; // player 1's judged answers in a one-player game, and each run's end
 };
 
 enum class GamePlayer { First, Second };
@@ -136,6 +138,8 @@ private:
     SoundChoice soundChoice(GamePlayer player) const;
     void restartFeedbackCountdown();
     void endGame();
+    // The run's answers are written; a failure is told like a record not stored.
+    void endAnswers();
 
     GameContext context_;
     QString gameCode_;

@@ -49,9 +49,10 @@ QWidget[kind="secondFrame"] { border: 5px solid #8080ff; border-radius: 6px; bac
 
 GameWindow::GameWindow(RhythmPort& sound, app::PlayerRecordStore& players, Random& random,
                        const catalogue::MenuHolders& menu, const app::DataDirectory& data,
-                       const i18n::CaptionTable& captions, const Clock& clock, QWidget* parent)
+                       const i18n::CaptionTable& captions, const Clock& clock, AnswerPort& answers,
+                       QWidget* parent)
     : PlayWindow(captions, parent), sound_(sound), players_(players), menu_(menu), data_(data),
-      clock_(clock), run_(GameContext{sound, players, random, menu, *this}) {
+      clock_(clock), run_(GameContext{sound, players, random, menu, *this, answers}) {
     setObjectName(QStringLiteral("Form_jeux"));
     setStyleSheet(commonStyle() + QString::fromLatin1(kStyle));
     applyTheme(players_.current().fond);

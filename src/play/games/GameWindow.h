@@ -32,7 +32,8 @@ public:
     // the windows that end a game.
     GameWindow(RhythmPort& sound, app::PlayerRecordStore& players, Random& random,
                const catalogue::MenuHolders& menu, const app::DataDirectory& data,
-               const i18n::CaptionTable& captions, const Clock& clock, QWidget* parent = nullptr);
+               const i18n::CaptionTable& captions, const Clock& clock, AnswerPort& answers,
+               QWidget* parent = nullptr);
 
     GameRun& run() { return run_; }
     // The two players' game-pads of the options panel; without a hub the panel says why pads

@@ -5,6 +5,7 @@
 #include "catalogue/MenuHolders.h"
 #include "catalogue/Progress.h"
 #include "common/Random.h"
+#include "play/AnswerPort.h"
 #include "play/RhythmPort.h"
 #include "play/level/LevelScreenEvents.h"
 
@@ -20,6 +21,7 @@ struct LevelContext {
     catalogue::LevelLabelStates&
         menuLevels; // the menu's open levels, read and opened by the verdict
     LevelScreenEvents& screen;
+    AnswerPort& answers; // every judged answer, and the end of each run
 };
 
 } // namespace pulsadrome::play

@@ -78,10 +78,19 @@ void LevelRun::Jouer_rythmes() {
     const auto& order = QuestionOrder(gridKindOf(levelCode()));
     const int answer = order[static_cast<std::size_t>(questionIndex_ - 1)];
     question_ = QString::number(answer);
-    const qint64 rhythm = leadingNumber(nb_[static_cast<std::size_t>(answer - 1)]);
-    if (catalogue::isRhythm(static_cast<int>(rhythm))) {
-        context_.sound.PlayRhythm(catalogue::motifOf(static_cast<int>(rhythm)));
+    const int rhythm = rhythmOfAnswer(answer);
+    if (catalogue::isRhythm(rhythm)) {
+        context_.sound.PlayRhythm(catalogue::motifOf(rhythm));
+        context_.answers.questionPlayed();
     }
+}
+
+int LevelRun::rhythmOfAnswer(int answer) const {
+    if (answer < 1 || answer > static_cast<int>(nb_.size())) {
+        return 0;
+    }
+    const qint64 rhythm = leadingNumber(nb_[static_cast<std::size_t>(answer - 1)]);
+    return catalogue::isRhythm(static_cast<int>(rhythm)) ? static_cast<int>(rhythm) : 0;
 }
 
 void LevelRun::Form_KeyDown(int keyCode) {
@@ -143,7 +152,14 @@ void LevelRun::judge(int answer) {
         context_.sound.StopAll();
     }
     // The answer is compared as text with the question last played.
-    if (QString::number(answer) == question_) {
+    const bool right = QString::number(answer) == question_;
+    const int chosen = rhythmOfAnswer(answer);
+    const int played = rhythmOfAnswer(static_cast<int>(leadingNumber(question_)));
+    if (chosen != 0 && played != 0) {
+        context_.answers.answered(
+            {{answers::Activity::Kind::Level, levelCode()}, played, chosen, right});
+    }
+    if (right) {
         score_ = addToNumberText(score_, kRightPoints);
         options_.playVerdictSound(Verdict::Right);
         feedback_.showRight();
@@ -152,9 +168,8 @@ void LevelRun::judge(int answer) {
     score_ = addToNumberText(score_, kWrongPoints);
     options_.playVerdictSound(Verdict::Wrong);
     feedback_.showWrong();
-    const qint64 chosen = leadingNumber(nb_[static_cast<std::size_t>(answer - 1)]);
-    if (options_.echoChoice() && catalogue::isRhythm(static_cast<int>(chosen))) {
-        echo_.start(context_.sound, catalogue::motifOf(static_cast<int>(chosen)));
+    if (options_.echoChoice() && chosen != 0) {
+        echo_.start(context_.sound, catalogue::motifOf(chosen));
     }
 }
 
@@ -193,7 +208,14 @@ void LevelRun::endLevel() {
     if (verdict.stored && !verdict.stored->ok()) {
         context_.screen.recordNotStored(*verdict.stored);
     }
+    endAnswers();
     context_.screen.showResult(verdict);
+}
+
+void LevelRun::endAnswers() {
+    if (const app::StoreStatus status = context_.answers.runEnded(); !status.ok()) {
+        context_.screen.recordNotStored(status);
+    }
 }
 
 void LevelRun::Label_arret_Click() {
@@ -203,12 +225,14 @@ void LevelRun::Label_arret_Click() {
     clock_.stop();
     feedback_.stop();
     stopSound();
+    endAnswers();
 }
 
 void LevelRun::Image_retour_Click() {
     feedback_.stop();
     clock_.stop();
     stopSound();
+    endAnswers();
 }
 
 void LevelRun::Label_option_Click() {

@@ -99,6 +99,10 @@ private:
     void stopSound();
     void judge(int answer);
     void endLevel();
+    // The run's answers are written; a failure is told like a record not stored.
+    void endAnswers();
+    // The rhythm of answer number `answer` (NB1 ... NB8), 0 when there is none.
+    int rhythmOfAnswer(int answer) const;
 
     LevelContext context_;
     LevelOptions options_;

@@ -55,9 +55,9 @@ constexpr int keyCodeOf(int qtKey) {
 LevelWindow::LevelWindow(RhythmPort& sound, app::PlayerRecordStore& players, Random& random,
                          const catalogue::MenuHolders& menu,
                          catalogue::LevelLabelStates& menuLevels,
-                         const i18n::CaptionTable& captions, QWidget* parent)
+                         const i18n::CaptionTable& captions, AnswerPort& answers, QWidget* parent)
     : PlayWindow(captions, parent),
-      run_(LevelContext{sound, players, random, menu, menuLevels, *this}) {
+      run_(LevelContext{sound, players, random, menu, menuLevels, *this, answers}) {
     setObjectName(QStringLiteral("Form_rythme"));
     setStyleSheet(commonStyle() + QString::fromLatin1(kStyle));
     buildGrid();

@@ -26,7 +26,7 @@ public:
     // Everything but the screen itself is the caller's and outlives the window.
     LevelWindow(RhythmPort& sound, app::PlayerRecordStore& players, Random& random,
                 const catalogue::MenuHolders& menu, catalogue::LevelLabelStates& menuLevels,
-                const i18n::CaptionTable& captions, QWidget* parent = nullptr);
+                const i18n::CaptionTable& captions, AnswerPort& answers, QWidget* parent = nullptr);
 
     LevelRun& run() { return run_; }
     // The game-pad of the options panel; without a hub the panel says why pads cannot be read.

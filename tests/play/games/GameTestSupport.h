@@ -5,6 +5,7 @@
 
 #include "catalogue/GameStart.h"
 #include "play/games/GameRun.h"
+#include "support/RecordingAnswers.h"
 
 #include <QStringList>
 
@@ -162,7 +163,8 @@ struct GameFixture {
     RecordingScreen screen;
     ScriptedRandom random;
     catalogue::MenuHolders holders;
-    GameRun run{GameContext{sound, record, random, holders, screen}};
+    pulsadrome::testing::RecordingAnswers answers;
+    GameRun run{GameContext{sound, record, random, holders, screen, answers}};
 };
 
 inline void GameFixture::walkTo(int cell, bool second) {

@@ -10,6 +10,7 @@
 #include "play/games/GameWindow.h"
 #include "play/level/OptionPanel.h"
 #include "support/ManualClock.h"
+#include "support/RecordingAnswers.h"
 #include "ui/ClickLabel.h"
 
 #include <QFontMetrics>
@@ -72,7 +73,8 @@ protected:
         data = app::DataDirectory::open(dir.path());
         ASSERT_TRUE(data);
         menu.nom1 = QStringLiteral("Zoé");
-        game = std::make_unique<GameWindow>(sound, players, random, menu, *data, captions, clock);
+        game = std::make_unique<GameWindow>(sound, players, random, menu, *data, captions, clock,
+                                            answers);
         const catalogue::GameEntry* entry = catalogue::findGameByLabel(u"Label15a");
         ASSERT_NE(entry, nullptr);
         game->applyGameStart(catalogue::startGame(*entry, random, menu, false));
@@ -85,6 +87,7 @@ protected:
     catalogue::MenuHolders menu;
     i18n::CaptionTable captions;
     pulsadrome::testing::ManualClock clock;
+    pulsadrome::testing::RecordingAnswers answers;
     QTemporaryDir dir;
     std::optional<app::DataDirectory> data;
     std::unique_ptr<GameWindow> game;

@@ -5,6 +5,7 @@
 
 #include "catalogue/LevelStart.h"
 #include "play/level/LevelRun.h"
+#include "support/RecordingAnswers.h"
 
 #include <QString>
 #include <QStringList>
@@ -111,7 +112,8 @@ struct LevelBench {
     catalogue::MenuHolders menu;
     catalogue::LevelLabelStates menuLevels;
     RecordingScreen screen;
-    LevelRun run{LevelContext{sound, players, random, menu, menuLevels, screen}};
+    pulsadrome::testing::RecordingAnswers answers;
+    LevelRun run{LevelContext{sound, players, random, menu, menuLevels, screen, answers}};
 };
 
 // The grid as three rows of three, '#' for the cursor: "... .#. ...".

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The answer log's growth: a class of 30 children playing 200 days, 100 answers a day each,
+// written as the program writes them (one transaction per run; here one run a child a day), then
+// the file's size once closed, the writing time, and the time to read and sum up one child.
+//
+//   answer_log_bench [folder]     (a temporary folder by default; the database is left there)
+#include "answers/Confusions.h"
+#include "app/PlayerStore.h"
+#include "catalogue/Levels.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace pulsadrome;
+
+namespace {
+
+constexpr int kChildren = 30;
+constexpr int kDays = 200;
+constexpr int kAnswersPerDay = 100;
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    QTemporaryDir temporary;
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
+    temporary.setAutoRemove(argc <= 1);
+    const auto directory = app::DataDirectory::open(folder);
+    if (!directory) {
+        std::fprintf(stderr, "The folder %s cannot be used.\n", qUtf8Printable(folder));
+        return 1;
+    }
+    auto store = std::make_unique<app::PlayerStore>(*directory);
+    if (const app::StoreStatus status = store->open(); !status) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(status.message));
+        return 1;
+    }
+    std::vector<app::RowId> children;
+    for (int i = 0; i < kChildren; ++i) {
+        const auto id = store->add(app::newPlayerRecord(QStringLiteral("Enfant %1").arg(i + 1)));
+        if (!id) {
+            std::fprintf(stderr, "%s\n", qUtf8Printable(id.status.message));
+            return 1;
+        }
+        children.push_back(*id);
+    }
+
+    // A school year from September: the children play at school, one after another.
+    QRandomGenerator random(20260901);
+    const auto& levels = catalogue::levels();
+    const qint64 firstDay = 1'788'249'600; // 2026-09-01 00:00 UTC
+    QElapsedTimer timer;
+    qint64 writing = 0;
+    qint64 slowest = 0;
+    for (int day = 0; day < kDays; ++day) {
+        for (int child = 0; child < kChildren; ++child) {
+            const catalogue::Level& level =
+                levels[static_cast<std::size_t>(random.bounded(static_cast<int>(levels.size())))];
+            const auto rhythmOfLevel = [&] {
+                return level.answers[static_cast<std::size_t>(random.bounded(level.rhythmCount()))]
+                    .rhythm;
+            };
+            qint64 at = firstDay + day * 86'400 + 8 * 3600 + child * 600;
+            std::vector<answers::AnswerRecord> run;
+            run.reserve(kAnswersPerDay);
+            for (int i = 0; i < kAnswersPerDay; ++i) {
+                const int played = rhythmOfLevel();
+                const bool right = random.bounded(100) < 80;
+                const int chosen = right ? played : rhythmOfLevel();
+                const qint64 ms = 800 + random.bounded(6000);
+                at += 2 + ms / 1000;
+                run.push_back({children[static_cast<std::size_t>(child)],
+                               at,
+                               {answers::Activity::Kind::Level, level.code},
+                               played,
+                               chosen,
+                               right || chosen == played,
+                               ms,
+                               100,
+                               23});
+            }
+            timer.start();
+            if (const app::StoreStatus status = store->appendAnswers(run); !status) {
+                std::fprintf(stderr, "%s\n", qUtf8Printable(status.message));
+                return 1;
+            }
+            const qint64 took = timer.nsecsElapsed();
+            writing += took;
+            slowest = std::max(slowest, took);
+        }
+    }
+
+    timer.start();
+    const auto one = store->answersOf(children.front());
+    const answers::ChildSummary summary = one ? answers::summarise(*one) : answers::ChildSummary{};
+    const double readMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    const QString file = store->file();
+    store.reset(); // the last connection: the write-ahead log goes into the file
+    const qint64 bytes = QFileInfo(file).size();
+    const qint64 rows = qint64{kChildren} * kDays * kAnswersPerDay;
+    const int batches = kChildren * kDays;
+
+    std::printf("answer log: %d children x %d days x %d answers = %lld rows\n", kChildren, kDays,
+                kAnswersPerDay, static_cast<long long>(rows));
+    std::printf("file size: %.1f MB (%.1f bytes a row), %s\n", static_cast<double>(bytes) / 1e6,
+                static_cast<double>(bytes) / static_cast<double>(rows), qUtf8Printable(file));
+    std::printf("writing: %.2f s in %d transactions of %d rows: %.2f ms each, slowest %.2f ms\n",
+                static_cast<double>(writing) / 1e9, batches, kAnswersPerDay,
+                static_cast<double>(writing) / 1e6 / batches, static_cast<double>(slowest) / 1e6);
+    std::printf("one child: %zu answers read and summed up in %.1f ms (%zu confused pairs)\n",
+                one ? one->size() : std::size_t{0}, readMs, summary.confusedPairs.size());
+    return 0;
+}

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/AnswerTable.h"
+
+#include "app/PlayerTable.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <array>
+#include <set>
+
+namespace pulsadrome::app::answer_table {
+
+namespace {
+
+// In row order; "right" is 1 or 0, "at" seconds since 1970 UTC, "activity" answers::
+// activityNumber().
+constexpr std::array<const char*, 9> kColumns{"player", "at",        "activity", "played", "chosen",
+                                              "right",  "answer_ms", "tempo",    "band"};
+
+QString columnList() {
+    QStringList names;
+    for (const char* column : kColumns) {
+        names << QStringLiteral("\"%1\"").arg(QLatin1String(column));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+StoreStatus existingColumns(QSqlQuery& query, const QString& file, std::set<QString>& present) {
+    if (!query.exec(QStringLiteral("PRAGMA table_info(\"Answers\")"))) {
+        return player_table::problemOf(query.lastError(), file, QStringLiteral("checked"));
+    }
+    while (query.next()) {
+        present.insert(query.value(1).toString().toLower());
+    }
+    if (query.lastError().isValid()) {
+        return player_table::problemOf(query.lastError(), file, QStringLiteral("checked"));
+    }
+    return {};
+}
+
+} // namespace
+
+StoreStatus prepare(QSqlDatabase& db, const QString& file) {
+    const QString repaired = QStringLiteral("prepared for the answer log");
+    QSqlQuery query(db);
+    std::set<QString> present;
+    if (StoreStatus status = existingColumns(query, file, present); !status) {
+        return status;
+    }
+    if (present.empty()) {
+        QStringList definitions;
+        for (const char* column : kColumns) {
+            definitions << QStringLiteral("\"%1\" INTEGER NOT NULL").arg(QLatin1String(column));
+        }
+        if (!query.exec(QStringLiteral("CREATE TABLE \"Answers\" (%1)")
+                            .arg(definitions.join(QStringLiteral(", "))))) {
+            return player_table::problemOf(query.lastError(), file, repaired);
+        }
+    } else {
+        for (const char* column : kColumns) {
+            if (!present.count(QString::fromLatin1(column)) &&
+                !query.exec(
+                    QStringLiteral("ALTER TABLE \"Answers\" ADD COLUMN \"%1\" INTEGER NOT NULL "
+                                   "DEFAULT 0")
+                        .arg(QLatin1String(column)))) {
+                return player_table::problemOf(query.lastError(), file, repaired);
+            }
+        }
+    }
+    if (!query.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS \"Answers_by_player\" ON "
+                                   "\"Answers\" (\"player\", \"at\")"))) {
+        return player_table::problemOf(query.lastError(), file, repaired);
+    }
+    return {};
+}
+
+StoreStatus append(QSqlDatabase& db, const QString& file,
+                   const std::vector<answers::AnswerRecord>& records) {
+    if (records.empty()) {
+        return {};
+    }
+    const QString written = QStringLiteral("written");
+    QSqlQuery begin(db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        return player_table::problemOf(begin.lastError(), file, written);
+    }
+    StoreStatus status;
+    {
+        QSqlQuery insert(db);
+        if (!insert.prepare(QStringLiteral("INSERT INTO \"Answers\" (%1) VALUES (?, ?, ?, ?, ?, "
+                                           "?, ?, ?, ?)")
+                                .arg(columnList()))) {
+            status = player_table::problemOf(insert.lastError(), file, written);
+        }
+        for (auto record = records.begin(); status && record != records.end(); ++record) {
+            const std::optional<int> activity = answers::activityNumber(record->activity);
+            if (!activity) {
+                continue; // no level or game of the catalogue: nothing the log can name
+            }
+            insert.bindValue(0, record->player);
+            insert.bindValue(1, record->utcSeconds);
+            insert.bindValue(2, *activity);
+            insert.bindValue(3, record->played);
+            insert.bindValue(4, record->chosen);
+            insert.bindValue(5, record->right ? 1 : 0);
+            insert.bindValue(6, record->answerMs);
+            insert.bindValue(7, record->tempo);
+            insert.bindValue(8, record->band);
+            if (!insert.exec()) {
+                status = player_table::problemOf(insert.lastError(), file, written);
+            }
+        }
+    }
+    if (status) {
+        QSqlQuery commit(db);
+        if (!commit.exec(QStringLiteral("COMMIT"))) {
+            status = player_table::problemOf(commit.lastError(), file, written);
+        }
+    }
+    if (!status) {
+        QSqlQuery rollback(db);
+        rollback.exec(QStringLiteral("ROLLBACK")); // fails only when SQLite already rolled back
+    }
+    return status;
+}
+
+StoreResult<std::vector<answers::AnswerRecord>> read(QSqlDatabase& db, const QString& file,
+                                                     qint64 player) {
+    using Result = StoreResult<std::vector<answers::AnswerRecord>>;
+    const QString done = QStringLiteral("read");
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(QStringLiteral("SELECT %1 FROM \"Answers\" WHERE \"player\" = ? ORDER BY "
+                                      "\"at\", rowid")
+                           .arg(columnList()))) {
+        return Result::failure(player_table::problemOf(query.lastError(), file, done));
+    }
+    query.addBindValue(player);
+    if (!query.exec()) {
+        return Result::failure(player_table::problemOf(query.lastError(), file, done));
+    }
+    std::vector<answers::AnswerRecord> records;
+    while (query.next()) {
+        const std::optional<answers::Activity> activity =
+            answers::activityOfNumber(query.value(2).toInt());
+        if (!activity) {
+            continue;
+        }
+        records.push_back({query.value(0).toLongLong(), query.value(1).toLongLong(), *activity,
+                           query.value(3).toInt(), query.value(4).toInt(),
+                           query.value(5).toInt() != 0, query.value(6).toLongLong(),
+                           query.value(7).toInt(), query.value(8).toInt()});
+    }
+    if (query.lastError().isValid()) {
+        return Result::failure(player_table::problemOf(query.lastError(), file, done));
+    }
+    return {std::move(records), {}};
+}
+
+} // namespace pulsadrome::app::answer_table

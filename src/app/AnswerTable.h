@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The answer log's SQL for PlayerStore: table "Answers" beside the player table, one row per
+// answer, every column an integer so that a year of a class stays small, and an index by player
+// and time.
+#pragma once
+
+#include "answers/AnswerRecord.h"
+#include "app/PlayerStore.h"
+
+#include <QString>
+
+#include <vector>
+
+class QSqlDatabase;
+
+namespace pulsadrome::app::answer_table {
+
+// The table and its index when missing, and the columns an older table lacks (0 in every row);
+// other columns stay as they are. Runs inside the caller's transaction, if any.
+StoreStatus prepare(QSqlDatabase& db, const QString& file);
+
+// Appends `records` in one transaction: all of them or none.
+StoreStatus append(QSqlDatabase& db, const QString& file,
+                   const std::vector<answers::AnswerRecord>& records);
+
+// The answers of `player`, oldest first (equal times in the order they were written). A row
+// whose activity the catalogue does not know is passed over.
+StoreResult<std::vector<answers::AnswerRecord>> read(QSqlDatabase& db, const QString& file,
+                                                     qint64 player);
+
+} // namespace pulsadrome::app::answer_table
