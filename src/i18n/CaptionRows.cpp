@@ -447,6 +447,31 @@ const CaptionRow kExtraRows[] = {
       "Pulsadrome ist mit denselben Daten schon auf dem Computer „%1“ geöffnet. Schließe es "
       "dort, bevor du hier spielst. Ist dort kein Pulsadrome offen, kann ein Erwachsener die "
       "Datei %2 löschen."}},
+    // The answer log as a spreadsheet file: its heading row, and the word before a game's number
+    // (a level's is "niveau").
+    {"csv_joueur", {"Joueur", "Player", "Jugador", "Jogador", "Giocatore", "Spieler"}},
+    {"csv_date",
+     {"Date et heure (UTC)", "Date and time (UTC)", "Fecha y hora (UTC)", "Data e hora (UTC)",
+      "Data e ora (UTC)", "Datum und Uhrzeit (UTC)"}},
+    {"csv_activite",
+     {"Niveau ou jeu", "Level or game", "Nivel o juego", "Nível ou jogo", "Livello o gioco",
+      "Niveau oder Spiel"}},
+    {"csv_rythme_joue",
+     {"Rythme entendu", "Rhythm heard", "Ritmo oído", "Ritmo ouvido", "Ritmo ascoltato",
+      "Gehörter Rhythmus"}},
+    {"csv_rythme_choisi",
+     {"Rythme choisi", "Rhythm chosen", "Ritmo elegido", "Ritmo escolhido", "Ritmo scelto",
+      "Gewählter Rhythmus"}},
+    {"csv_juste",
+     {"Juste (1) ou faux (0)", "Right (1) or wrong (0)", "Correcto (1) o incorrecto (0)",
+      "Certo (1) ou errado (0)", "Giusto (1) o sbagliato (0)", "Richtig (1) oder falsch (0)"}},
+    {"csv_temps",
+     {"Temps de réponse (ms)", "Time to answer (ms)", "Tiempo de respuesta (ms)",
+      "Tempo de resposta (ms)", "Tempo di risposta (ms)", "Antwortzeit (ms)"}},
+    {"csv_instrument",
+     {"Instrument (numéro)", "Instrument (number)", "Instrumento (número)", "Instrumento (número)",
+      "Strumento (numero)", "Instrument (Nummer)"}},
+    {"csv_jeu", {"JEU ", "GAME ", "JUEGO ", "JOGO ", "GIOCO ", "SPIEL "}},
 };
 
 } // namespace

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/AnswerExport.h"
+
+#include "answers/CsvDocument.h"
+#include "app/PlayerTable.h"
+#include "catalogue/Games.h"
+#include "common/AtomicFile.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+namespace pulsadrome::app {
+
+namespace {
+
+// "NIVEAU 7" for a level; "JEU 3" for the game of score table 3, "JEU 1" for a two-player game.
+QString activityText(const answers::Activity& activity, const i18n::CaptionTable& captions) {
+    if (activity.kind == answers::Activity::Kind::Level) {
+        return captions.text(u"niveau") + activity.code;
+    }
+    for (const auto& game : catalogue::games()) {
+        if (game.code == activity.code && game.players == 1) {
+            return captions.text(u"csv_jeu") + QString::number(game.scoreTable);
+        }
+    }
+    return captions.text(u"csv_jeu") + activity.code;
+}
+
+} // namespace
+
+StoreStatus exportAnswerLog(const PlayerStore& store, const std::vector<RowId>& players,
+                            const i18n::CaptionTable& captions, const QLocale& locale,
+                            const QString& path) {
+    std::vector<QStringList> rows{
+        {captions.text(u"csv_joueur"), captions.text(u"csv_date"), captions.text(u"csv_activite"),
+         captions.text(u"csv_rythme_joue"), captions.text(u"csv_rythme_choisi"),
+         captions.text(u"csv_juste"), captions.text(u"csv_temps"), captions.text(u"mot_tempo"),
+         captions.text(u"csv_instrument")}};
+    for (const RowId player : players) {
+        const auto record = store.read(player);
+        if (!record) {
+            return record.status;
+        }
+        const auto answers = store.answersOf(player);
+        if (!answers) {
+            return answers.status;
+        }
+        for (const answers::AnswerRecord& answer : *answers) {
+            rows.push_back({record->nom,
+                            QDateTime::fromSecsSinceEpoch(answer.utcSeconds, QTimeZone::utc())
+                                .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                            activityText(answer.activity, captions), QString::number(answer.played),
+                            QString::number(answer.chosen),
+                            answer.right ? QStringLiteral("1") : QStringLiteral("0"),
+                            QString::number(answer.answerMs), QString::number(answer.tempo),
+                            QString::number(answer.band)});
+        }
+    }
+    const WriteOutcome written =
+        writeFileAtomically(path, answers::csvDocument(rows, answers::csvSeparator(locale)));
+    if (!written) {
+        return player_table::failed(
+            QStringLiteral("The file %1 could not be written: %2.").arg(path, written.systemText));
+    }
+    return {};
+}
+
+} // namespace pulsadrome::app
