@@ -5,6 +5,7 @@
 #include "app/PlayerTable.h"
 #include "catalogue/Games.h"
 #include "common/AtomicFile.h"
+#include "i18n/LanguageFile.h"
 
 #include <QDateTime>
 #include <QTimeZone>
@@ -63,6 +64,32 @@ StoreStatus exportAnswerLog(const PlayerStore& store, const std::vector<RowId>& 
             QStringLiteral("The file %1 could not be written: %2.").arg(path, written.systemText));
     }
     return {};
+}
+
+QString exportAllAnswers(const QString& dataDir, const QString& path) {
+    QString error;
+    const auto directory = DataDirectory::open(dataDir, &error);
+    if (!directory) {
+        return error;
+    }
+    // A file that is not a player database is only told here: the game sets it aside.
+    PlayerStore store(*directory);
+    if (const StoreStatus status = store.open(); !status) {
+        return status.message;
+    }
+    const auto players = store.players();
+    if (!players) {
+        return players.status.message;
+    }
+    std::vector<RowId> ids;
+    for (const PlayerEntry& player : *players) {
+        ids.push_back(player.id);
+    }
+    i18n::CaptionTable captions;
+    i18n::applyLanguageAtStartup(captions,
+                                 directory->file(QString::fromLatin1(i18n::kLanguageFileName)));
+    const StoreStatus status = exportAnswerLog(store, ids, captions, QLocale::system(), path);
+    return status ? QString() : status.message;
 }
 
 } // namespace pulsadrome::app

@@ -20,4 +20,9 @@ StoreStatus exportAnswerLog(const PlayerStore& store, const std::vector<RowId>& 
                             const i18n::CaptionTable& captions, const QLocale& locale,
                             const QString& path);
 
+// The command for teachers: the answers of every player of the data folder `dataDir` (the
+// default one when empty), with the headings in the language of its language file, for a
+// spreadsheet of the computer's locale. Empty on success, else what went wrong, in a sentence.
+QString exportAllAnswers(const QString& dataDir, const QString& path);
+
 } // namespace pulsadrome::app

@@ -118,6 +118,21 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.action = CommandLine::Action::ExportPicture;
         return result;
     }
+    if (command == QLatin1String("export-answers")) {
+        if (words.size() != 1) {
+            return failure(QStringLiteral("export-answers takes no number."));
+        }
+        if (parser.isSet(size) || parser.isSet(tempo) || parser.isSet(band)) {
+            return failure(QStringLiteral("--size, --tempo and --band go with the exports of a "
+                                          "rhythm."));
+        }
+        result.out = parser.value(out);
+        if (result.out.isEmpty()) {
+            return failure(QStringLiteral("export-answers needs --out FILE."));
+        }
+        result.action = CommandLine::Action::ExportAnswers;
+        return result;
+    }
     if (!words.isEmpty()) {
         return failure(QStringLiteral("Unknown argument: %1.").arg(words.first()));
     }
@@ -140,6 +155,7 @@ QString helpText() {
         "Usage: pulsadrome [options]\n"
         "       pulsadrome export-picture N --out FILE.png [--size WxH]\n"
         "       pulsadrome export-rhythm N --out FILE.wav [--tempo T] [--band P]\n"
+        "       pulsadrome export-answers --out FILE.csv [--data-dir DIR]\n"
         "\n"
         "Pulsadrome teaches children to recognise written rhythms by ear: it plays a one-bar\n"
         "rhythm and the child finds its picture in a grid.\n"
@@ -161,7 +177,12 @@ QString helpText() {
         "  export-rhythm N --out FILE.wav [--tempo T] [--band P]\n"
         "                   save rhythm N as it sounds in the game (count-in, pulse, notes) as\n"
         "                   a WAV file, at T quarter notes a minute (default 100) on band list\n"
-        "                   position P, 0 to 43 (default 23)\n");
+        "                   position P, 0 to 43 (default 23)\n"
+        "  export-answers --out FILE.csv\n"
+        "                   save every answer the players gave on the level and games screens\n"
+        "                   (player, date, level or game, rhythm heard and chosen, right or\n"
+        "                   wrong, time to answer, tempo, band) as a spreadsheet file in the\n"
+        "                   game's language, with the separator of the computer's language\n");
 }
 
 } // namespace pulsadrome::app

@@ -8,7 +8,16 @@
 namespace pulsadrome::app {
 
 struct CommandLine {
-    enum class Action { Run, Help, Version, ExportPicture, ExportRhythm, Tour, Error };
+    enum class Action {
+        Run,
+        Help,
+        Version,
+        ExportPicture,
+        ExportRhythm,
+        ExportAnswers,
+        Tour,
+        Error
+    };
     Action action = Action::Run;
     QString dataDir; // empty: the default data folder
     QString error;   // for Action::Error: what is wrong, in one sentence
@@ -18,6 +27,7 @@ struct CommandLine {
 
     // export-picture N --size WxH --out FILE.png
     // export-rhythm N --tempo T --band P --out FILE.wav
+    // export-answers --out FILE.csv
     int rhythm = 0;
     QSize size{932, 228};
     int tempo = 100;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/AnswerExport.h"
 #include "app/CommandLine.h"
 #include "app/DataDirectory.h"
 #include "app/ExportPicture.h"
@@ -138,6 +139,17 @@ int runExport(int argc, char* argv[], const app::CommandLine& options) {
     return 0;
 }
 
+// The answer log for the teacher's spreadsheet; no window, no sound.
+int runExportAnswers(int argc, char* argv[], const app::CommandLine& options) {
+    QCoreApplication application(argc, argv);
+    const QString error = app::exportAllAnswers(options.dataDir, options.out);
+    if (!error.isEmpty()) {
+        print(stderr, error + QLatin1Char('\n'));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -161,6 +173,8 @@ int main(int argc, char* argv[]) {
     case app::CommandLine::Action::ExportPicture:
     case app::CommandLine::Action::ExportRhythm:
         return runExport(argc, argv, options);
+    case app::CommandLine::Action::ExportAnswers:
+        return runExportAnswers(argc, argv, options);
     case app::CommandLine::Action::Tour:
         return runTour(argc, argv, options);
     case app::CommandLine::Action::Run:

@@ -97,3 +97,23 @@ TEST(CommandLine, exportRhythmTakesATempoABandAndASoundBank) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CommandLine, exportAnswersTakesAFileAndTheDataFolderOnly) {
+    const auto full = parse({"export-answers", "--out", "class.csv", "--data-dir", "/school"});
+    EXPECT_EQ(full.action, Action::ExportAnswers);
+    EXPECT_EQ(full.out, QLatin1String("class.csv"));
+    EXPECT_EQ(full.dataDir, QLatin1String("/school"));
+    EXPECT_TRUE(helpText().contains(QLatin1String("export-answers --out FILE.csv")));
+    for (const QStringList& args :
+         {QStringList{"export-answers"}, QStringList{"export-answers", "3", "--out", "a.csv"},
+          QStringList{"export-answers", "--out", "a.csv", "--tempo", "90"},
+          QStringList{"export-answers", "--out", "a.csv", "--size", "1x1"}}) {
+        const auto result = parse(args);
+        EXPECT_EQ(result.action, Action::Error) << args.join(' ').toStdString();
+        EXPECT_FALSE(result.error.isEmpty());
+    }
+}
+
+} // namespace

@@ -34,3 +34,20 @@ execute_process(COMMAND ${PROGRAM} export-rhythm 1 --soundfont /no/such.sf2 --ou
 if(rc EQUAL 0 OR NOT err MATCHES "sound bank" OR EXISTS ${out}/x.wav)
   message(FATAL_ERROR "export-rhythm with a missing sound bank: exit ${rc}, ${err}")
 endif()
+
+# The answer log of a data folder with no answer yet: a spreadsheet file with its heading row.
+file(MAKE_DIRECTORY ${out}/data)
+execute_process(COMMAND ${PROGRAM} export-answers --data-dir ${out}/data --out ${out}/answers.csv
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+file(READ ${out}/answers.csv head LIMIT 3 HEX)
+file(STRINGS ${out}/answers.csv lines)
+list(LENGTH lines count)
+if(NOT rc EQUAL 0 OR NOT head STREQUAL "efbbbf" OR NOT count EQUAL 1)
+  message(FATAL_ERROR "export-answers: exit ${rc}, ${err}, ${count} lines")
+endif()
+execute_process(COMMAND ${PROGRAM} export-answers --data-dir ${out}/data
+                        --out ${out}/no/such/folder/answers.csv
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc EQUAL 0 OR NOT err MATCHES "could not be written")
+  message(FATAL_ERROR "export-answers into a missing folder: exit ${rc}, ${err}")
+endif()
