@@ -3,6 +3,7 @@
 // onset detection on what it renders.
 #pragma once
 
+#include "BandBalance.h"
 #include "sound/MusicService.h"
 
 #include <cmath>
@@ -38,45 +39,10 @@ inline float peak(const std::vector<float>& stereo) {
     return p;
 }
 
-// The times (seconds) at which sounds start: the envelope jumps well above what it was just
-// before. Each onset is placed on the first sample that reaches a tenth of the new peak.
+// The times (seconds) at which sounds start, looking back 25 ms so that a ringing sound's
+// wobble is not heard as a new note.
 inline std::vector<double> detectOnsets(const std::vector<float>& stereo) {
-    constexpr int kRate = MusicService::kSampleRate;
-    constexpr int kHop = kRate / 1000; // 1 ms
-    const std::size_t frames = stereo.size() / 2;
-    std::vector<float> mono(frames);
-    for (std::size_t i = 0; i < frames; ++i) {
-        mono[i] = std::abs(stereo[2 * i]) + std::abs(stereo[2 * i + 1]);
-    }
-    const std::size_t hops = frames / kHop;
-    std::vector<float> envelope(hops);
-    for (std::size_t h = 0; h < hops; ++h) {
-        for (int i = 0; i < kHop; ++i) {
-            envelope[h] = std::max(envelope[h], mono[h * kHop + static_cast<std::size_t>(i)]);
-        }
-    }
-    std::vector<double> onsets;
-    std::size_t lastOnset = 0;
-    for (std::size_t h = 0; h + 4 < hops; ++h) {
-        float before = 0;
-        for (std::size_t b = h >= 25 ? h - 25 : 0; b + 2 <= h; ++b) {
-            before = std::max(before, envelope[b]);
-        }
-        float ahead = 0;
-        for (std::size_t a = h; a < h + 4; ++a) {
-            ahead = std::max(ahead, envelope[a]);
-        }
-        const bool rises = envelope[h] > 0.002f && envelope[h] > 2.5f * before + 0.001f;
-        if (rises && (onsets.empty() || h > lastOnset + 30)) {
-            std::size_t first = h > 0 ? (h - 1) * kHop : 0;
-            while (first < (h + 4) * kHop && mono[first] < ahead / 10) {
-                ++first;
-            }
-            onsets.push_back(static_cast<double>(first) / kRate);
-            lastOnset = h;
-        }
-    }
-    return onsets;
+    return tools::balance::detectOnsets(stereo, MusicService::kSampleRate, 25);
 }
 
 } // namespace pulsadrome::sound::testing

@@ -95,7 +95,7 @@ Loudness measureLoudness(const std::vector<float>& stereo, int rate) {
     return result;
 }
 
-std::vector<double> detectOnsets(const std::vector<float>& stereo, int rate) {
+std::vector<double> detectOnsets(const std::vector<float>& stereo, int rate, int lookBackMs) {
     const std::size_t hop = static_cast<std::size_t>(rate) / 1000; // 1 ms
     const std::size_t frames = stereo.size() / 2;
     std::vector<float> mono(frames);
@@ -113,7 +113,8 @@ std::vector<double> detectOnsets(const std::vector<float>& stereo, int rate) {
     std::size_t lastOnset = 0;
     for (std::size_t h = 0; h + 4 < hops; ++h) {
         float before = 0;
-        for (std::size_t b = h >= 10 ? h - 10 : 0; b + 2 <= h; ++b) {
+        const auto lookBack = static_cast<std::size_t>(lookBackMs);
+        for (std::size_t b = h >= lookBack ? h - lookBack : 0; b + 2 <= h; ++b) {
             before = std::max(before, envelope[b]);
         }
         float ahead = 0;

@@ -28,9 +28,11 @@ struct Loudness {
 // Stereo interleaved samples at `rate`. Silence measures -70 LUFS and -100 dBFS.
 Loudness measureLoudness(const std::vector<float>& stereo, int rate);
 
-// Where sounds start (seconds): the 1 ms envelope jumps to 2.5 times its last 10 ms or more,
-// short enough a look back to part semiquavers at 160 that leave 9 ms between them.
-std::vector<double> detectOnsets(const std::vector<float>& stereo, int rate);
+// Where sounds start (seconds): the 1 ms envelope jumps to 2.5 times its last `lookBackMs` or
+// more. Each onset is placed on the first sample that reaches a tenth of the new peak. The
+// default 10 ms is short enough a look back to part semiquavers at 160 that leave 9 ms between
+// them; a longer one ignores the wobble of a sound that is still ringing.
+std::vector<double> detectOnsets(const std::vector<float>& stereo, int rate, int lookBackMs = 10);
 
 // An envelope sampled every millisecond: how long it takes to reach 90 % of the level the note
 // reaches (the peak of its first 100 ms, or the median after them if that is higher).
