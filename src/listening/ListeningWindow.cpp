@@ -8,6 +8,7 @@
 #include "ui/FingerControls.h"
 
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <cmath>
 
 namespace pulsadrome::listening {
 
@@ -33,6 +36,21 @@ constexpr int kPicturesTop = 64;
 constexpr int kPictureWidth = 180;
 constexpr int kPictureHeight = 52;
 constexpr int kPictureGap = 6;
+// Where the tempo's and the volume's arrows start in the column.
+constexpr int kArrowsLeft = 94;
+
+// The largest size up to `points` at which `label`'s text, in its own font, takes no more than
+// `width` pixels of the 800 x 600 form, in quarter points.
+double fittingPoints(const QLabel& label, double points, int width) {
+    label.ensurePolished(); // the style sheet's weight
+    QFont font = label.font();
+    font.setPointSizeF(points);
+    const double needed = QFontMetricsF(font).horizontalAdvance(label.text());
+    if (needed <= width - 2) {
+        return points;
+    }
+    return std::floor(points * (width - 2) / needed * 4) / 4;
+}
 
 constexpr const char* kStyle = R"(
 QLabel[kind="section"] { color: #23395d; font-weight: bold; }
@@ -236,9 +254,9 @@ void ListeningWindow::buildSettings() {
         box->setAlignment(Qt::AlignCenter);
         box->installEventFilter(this);
         // Arrows and box a finger takes: 32 pixels high, the arrows square.
-        place(down, px(kColumnLeft + 88), px(top), px(32), px(32), 14);
-        place(box, px(kColumnLeft + 123), px(top), px(48), px(32), 12);
-        place(up, px(kColumnLeft + 174), px(top), px(32), px(32), 14);
+        place(down, px(kColumnLeft + kArrowsLeft), px(top), px(32), px(32), 14);
+        place(box, px(kColumnLeft + kArrowsLeft + 34), px(top), px(44), px(32), 12);
+        place(up, px(kColumnLeft + kColumnWidth - 32), px(top), px(32), px(32), 14);
         for (ui::ClickLabel* arrow : {down, up}) {
             arrow->setProperty("kind", "arrow");
             const int step = arrow == down ? -1 : 1;
@@ -250,16 +268,24 @@ void ListeningWindow::buildSettings() {
         return box;
     };
 
-    auto* tempoText = new QLabel(QStringLiteral("Tempo"), this);
+    // "Tempo" in the player's language, the beat note and "=" before the arrows: the word as
+    // large as the volume's up to 10.5 points, smaller where the language's word is long.
+    constexpr int kEqualsWidth = 10;
+    constexpr int kNoteWidth = 18;
+    constexpr int kWordWidth = kArrowsLeft - kEqualsWidth - kNoteWidth - 1;
+    auto* tempoText = new QLabel(captions_.text(u"mot_tempo"), this);
     tempoText->setObjectName(QStringLiteral("Label_tempo"));
     tempoText->setProperty("kind", "text");
-    place(tempoText, px(kColumnLeft), px(346), px(56), px(32), 10.5);
+    place(tempoText, px(kColumnLeft), px(346), px(kWordWidth), px(32),
+          fittingPoints(*tempoText, 10.5, kWordWidth));
     beatNote_ = new ui::BeatNote(this);
     beatNote_->setObjectName(QStringLiteral("Image_note"));
-    place(beatNote_, px(kColumnLeft + 54), px(345), px(18), px(34));
+    place(beatNote_, px(kColumnLeft + kWordWidth + 1), px(345), px(kNoteWidth), px(34));
     auto* equals = new QLabel(QStringLiteral("="), this);
+    equals->setObjectName(QStringLiteral("Label_egal"));
     equals->setProperty("kind", "text");
-    place(equals, px(kColumnLeft + 72), px(346), px(14), px(32), 12);
+    place(equals, px(kColumnLeft + kArrowsLeft - kEqualsWidth), px(346), px(kEqualsWidth), px(32),
+          12);
     tempoBox_ = numberRow(QStringLiteral("EDIT_Tempo"), 346, &ListeningSession::setTempoArrows,
                           &ListeningSession::tempo);
     countdown_ = new QLabel(this);
@@ -270,7 +296,7 @@ void ListeningWindow::buildSettings() {
     auto* volumeText = new QLabel(QStringLiteral("🔊 ") + captions_.text(u"Label_volume"), this);
     volumeText->setObjectName(QStringLiteral("Label_volume"));
     volumeText->setProperty("kind", "text");
-    place(volumeText, px(kColumnLeft), px(398), px(86), px(32), 9.5);
+    place(volumeText, px(kColumnLeft), px(398), px(kArrowsLeft - 2), px(32), 9.5);
     volumeBox_ = numberRow(QStringLiteral("EDIT_Volume"), 398, &ListeningSession::setVolumeArrows,
                            &ListeningSession::volume);
     // What is typed stays as typed until Enter or leaving the box checks it.

@@ -11,7 +11,9 @@
 #include "support/Touch.h"
 #include "support/TouchTargets.h"
 #include "ui/ClickLabel.h"
+#include "ui/Style.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -189,6 +191,44 @@ TEST_F(ListeningWindowTest, WithoutSoundThePicturesStayAndTheChildIsTold) {
     click("Image1");
     click("Image_cacher_options");
     EXPECT_EQ(players.stored.size(), 2u);
+}
+
+TEST_F(ListeningWindowTest, theTempoRowSaysTempoInEachLanguageAndTheWordFitsBeforeTheNote) {
+    // Measured in the program's own font.
+    ui::applyProgramStyle(*qApp);
+    for (const char* language :
+         {"francais", "anglais", "espagnol", "portugais", "italien", "allemand"}) {
+        SCOPED_TRACE(language);
+        captions.setCurrentCode(language);
+        captions.Command_langue_Click();
+        open();
+        window->show();
+        auto* word = child<QLabel>("Label_tempo");
+        ASSERT_NE(word, nullptr);
+        EXPECT_EQ(word->text(), captions.text(u"mot_tempo"));
+        word->ensurePolished();
+        EXPECT_LE(word->fontMetrics().horizontalAdvance(word->text()), word->contentsRect().width())
+            << word->text().toStdString();
+        // Word, note, "=", then the arrows and the box, left to right on one height.
+        const std::vector<QWidget*> row{word,
+                                        child("Image_note"),
+                                        child("Label_egal"),
+                                        child("UpDown_Tempo_down"),
+                                        child("EDIT_Tempo"),
+                                        child("UpDown_Tempo_up")};
+        for (std::size_t i = 0; i + 1 < row.size(); ++i) {
+            EXPECT_LE(row[i]->geometry().right(), row[i + 1]->geometry().left())
+                << row[i]->objectName().toStdString() << " | "
+                << row[i + 1]->objectName().toStdString();
+        }
+        for (QWidget* widget : row) {
+            EXPECT_TRUE(widget->isVisible()) << widget->objectName().toStdString();
+            EXPECT_LE(std::abs(widget->geometry().center().y() - row[1]->geometry().center().y()),
+                      2)
+                << widget->objectName().toStdString();
+        }
+        shoot(QStringLiteral("listening-tempo-%1").arg(language));
+    }
 }
 
 TEST_F(ListeningWindowTest, everyControlIsAFingersSizeAt800x600InEverySection) {
