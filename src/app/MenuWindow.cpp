@@ -293,8 +293,14 @@ void MenuWindow::addCommands() {
     }
     auto* help =
         addLabel(QStringLiteral("Label_aide"), QStringLiteral("❓ ") + captions_.text(u"aide"),
-                 QStringLiteral("help"), px(440), px(492), px(330), px(kTarget));
+                 QStringLiteral("help"), px(424), px(492), px(170), px(kTarget));
     help->setToolTip(captions_.text(u"aide"));
+    auto* progress =
+        addLabel(QStringLiteral("Label_progres"), QStringLiteral("📈 ") + captions_.text(u"progres"),
+                 QStringLiteral("help"), px(604), px(492), px(176), px(kTarget));
+    progress->setToolTip(captions_.text(u"progres"));
+    progress->setKeyboardFocusable(true);
+    connect(progress, &ui::ClickLabel::clicked, this, &MenuWindow::progressRequested);
     connect(labels_.value(QStringLiteral("Image_retour")), &ui::ClickLabel::clicked, this,
             &MenuWindow::changePlayerRequested);
     connect(labels_.value(QStringLiteral("Image_quitter")), &ui::ClickLabel::clicked, this,

@@ -33,6 +33,8 @@ signals:
     void helpRequested();
     void webRequested();
     void listenRequested();
+    // The Progress label: the current player's Progress screen.
+    void progressRequested();
     // An open level's label was clicked (Label_1a, Niveau7, Niveau07T ...).
     void levelRequested(const QString& menuLabel);
     // A game's label was clicked (Label15a, LabelB1, LabelT6 ...).

@@ -52,8 +52,8 @@ ProgramFlow::~ProgramFlow() {
         qWarning().noquote() << "The answers of the last run were not stored:" << status.message;
     }
     for (QWidget* window : std::initializer_list<QWidget*>{
-             game_.data(), level_.data(), menu_.data(), backdrop_.data(), newPlayer_.data(),
-             playerChoice_.data(), resolution_.data()}) {
+             progress_.data(), game_.data(), level_.data(), menu_.data(), backdrop_.data(),
+             newPlayer_.data(), playerChoice_.data(), resolution_.data()}) {
         delete window;
     }
 }
@@ -183,6 +183,7 @@ void ProgramFlow::goOn() {
     connect(menu_, &MenuWindow::helpRequested, this, &ProgramFlow::openHelp);
     connect(menu_, &MenuWindow::webRequested, this, &ProgramFlow::openWebSite);
     connect(menu_, &MenuWindow::listenRequested, this, &ProgramFlow::openListening);
+    connect(menu_, &MenuWindow::progressRequested, this, &ProgramFlow::openProgress);
     connect(menu_, &MenuWindow::levelRequested, this, &ProgramFlow::startLevel);
     connect(menu_, &MenuWindow::gameRequested, this, &ProgramFlow::startGame);
     connect(menu_, &MenuWindow::scoresRequested, this, &ProgramFlow::showScores);
@@ -218,6 +219,8 @@ bool ProgramFlow::storePlayer() {
 
 void ProgramFlow::closeMenu() {
     // The play screens go with the menu, before the holders they read.
+    delete progress_;
+    progressSound_.reset();
     delete listen_;
     listenSound_.reset();
     delete game_;
@@ -231,6 +234,7 @@ void ProgramFlow::closeMenu() {
 
 void ProgramFlow::changePlayer() {
     closeListening();
+    closeProgress();
     if (!storePlayer()) {
         return;
     }
@@ -247,6 +251,7 @@ void ProgramFlow::closeListening() {
 
 void ProgramFlow::quit() {
     closeListening();
+    closeProgress();
     if (menu_ && !storePlayer()) {
         return;
     }
@@ -274,6 +279,56 @@ void ProgramFlow::openListening() {
     listen_->setAttribute(Qt::WA_DeleteOnClose);
     connect(listen_, &QObject::destroyed, this, [this] { listenSound_.reset(); });
     listen_->show();
+}
+
+void ProgramFlow::closeProgress() {
+    if (progress_) {
+        progress_->close();
+    }
+}
+
+void ProgramFlow::openProgress() {
+    if (const auto id = store_->currentId()) {
+        openProgressOf(*id);
+    }
+}
+
+bool ProgramFlow::openProgressOf(RowId child) {
+    // A screen already open is made again, with the answers given since.
+    delete progress_;
+    progressSound_.reset();
+    if (const StoreStatus flushed = answerLog_.flush(); !flushed) {
+        qWarning().noquote() << "The latest answers are not shown, they could not be written:"
+                             << flushed.message;
+    }
+    const bool current = store_->currentId() == child;
+    StoreResult<PlayerRecord> record =
+        current ? StoreResult<PlayerRecord>{store_->current(), {}} : store_->read(child);
+    const StoreResult<std::vector<answers::AnswerRecord>> answers =
+        record ? store_->answersOf(child)
+               : StoreResult<std::vector<answers::AnswerRecord>>::failure(record.status);
+    if (!answers) {
+        QMessageBox::warning(menu_, QStringLiteral("Pulsadrome"),
+                             captions_.text(u"base_erreur").arg(answers.status.message));
+        return false;
+    }
+    QString why;
+    progressSound_ = makeSound_ ? makeSound_(captions_, &why) : nullptr;
+    if (!progressSound_) {
+        // The screen shows everything without sound.
+        progressSound_ = std::make_unique<listening::SilentRhythm>();
+    }
+    tellSetupNotice(*progressSound_);
+    progress_ = new ProgressWindow(captions_, *progressSound_, *record, *answers,
+                                   QTimeZone::systemTimeZone());
+    progress_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(progress_, &QObject::destroyed, this, [this] { progressSound_.reset(); });
+    connect(progress_, &ProgressWindow::practiseRequested, this,
+            &ProgramFlow::practiseConfusionsRequested);
+    progress_->show();
+    progress_->raise();
+    progress_->activateWindow();
+    return true;
 }
 
 bool ProgramFlow::openSound(std::unique_ptr<play::RhythmPort>& sound) {

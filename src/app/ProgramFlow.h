@@ -8,6 +8,7 @@
 #include "app/MenuWindow.h"
 #include "app/PlayerStore.h"
 #include "app/PlayerWindows.h"
+#include "app/ProgressWindow.h"
 #include "app/ResolutionWindow.h"
 #include "common/Clock.h"
 #include "common/Random.h"
@@ -95,9 +96,19 @@ public:
     // The listening screen, over the menu, with a sound of its own (silent when there is none).
     void openListening();
     listening::ListeningWindow* listening() const { return listen_; }
+    // The current player's Progress screen, over the menu, with a sound of its own (silent when
+    // there is none); the answers waiting are written first so that it shows them.
+    void openProgress();
+    // The Progress screen of player `child` (a teacher's look at one child of the class). False
+    // when the child's record or answers cannot be read (said in a message).
+    bool openProgressOf(RowId child);
+    ProgressWindow* progress() const { return progress_; }
 
 signals:
     void finished();
+    // The Progress screen's "practise my confusions": the child's most confused rhythms, worst
+    // first.
+    void practiseConfusionsRequested(const QList<int>& rhythms);
 
 protected:
     // Turns a close from outside into the window's own way out, once the close has returned.
@@ -110,6 +121,7 @@ private:
     void closeNewPlayer();
     void closeMenu();
     void closeListening();
+    void closeProgress();
     // Stores the current record and the answers waiting; on failure asks whether to try again.
     // False when the child gave up, the record and the answers then stay in memory.
     bool storePlayer();
@@ -152,6 +164,8 @@ private:
     QPointer<play::GameWindow> game_;
     std::unique_ptr<play::RhythmPort> listenSound_; // the listening screen's, while it exists
     QPointer<listening::ListeningWindow> listen_;
+    std::unique_ptr<play::RhythmPort> progressSound_; // the Progress screen's, while it exists
+    QPointer<ProgressWindow> progress_;
 };
 
 } // namespace pulsadrome::app

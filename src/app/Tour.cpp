@@ -2,10 +2,12 @@
 #include "app/Tour.h"
 
 #include "app/BackdropWindow.h"
+#include "app/DemoHistory.h"
 #include "app/MenuWindow.h"
 #include "app/PasswordHash.h"
 #include "app/PlayerWindows.h"
 #include "app/ProgramFlow.h"
+#include "app/ProgressWindow.h"
 #include "app/ResolutionWindow.h"
 #include "i18n/LanguageFile.h"
 #include "listening/SilentRhythm.h"
@@ -50,13 +52,28 @@ public:
         }
     }
     const QString& error() const { return error_; }
+    QString file(const QString& name) const {
+        return QDir(folder_).filePath(name + QStringLiteral(".png"));
+    }
 
 private:
     QString folder_;
     QString error_;
 };
 
-bool addDemoPlayers(PlayerStore& store) {
+// The date the tour's answers are logged with: the system's until it is set.
+class TourWallClock final : public WallClock {
+public:
+    std::int64_t utcSeconds() const override { return at_ ? at_ : system_.utcSeconds(); }
+    void set(std::int64_t at) { at_ = at; }
+
+private:
+    SystemWallClock system_;
+    std::int64_t at_ = 0;
+};
+
+// The three players; Lina with weeks of answers, whose last one is at `historyEnd`.
+bool addDemoPlayers(PlayerStore& store, qint64& historyEnd) {
     PlayerRecord lina = newPlayerRecord(QStringLiteral("Lina"));
     lina.setProgress({QStringLiteral("7"), QStringLiteral("3"), QStringLiteral("2")});
     lina.fond = QStringLiteral("espace");
@@ -65,7 +82,15 @@ bool addDemoPlayers(PlayerStore& store) {
     tom.fond = QStringLiteral("cheval");
     PlayerRecord zoe = newPlayerRecord(QStringLiteral("Zoé"));
     zoe.fond = QStringLiteral("coq");
-    return store.add(lina) && store.add(tom) && store.add(zoe);
+    const auto linaId = store.add(lina);
+    if (!linaId || !store.add(tom) || !store.add(zoe) || !store.moveTo(*linaId)) {
+        return false;
+    }
+    // Lina has played for some weeks, from Monday 7 September 2026: her progress screen has
+    // something to show.
+    const DemoHistoryOutcome history = playDemoHistory(store, 1'788'789'600, 14);
+    historyEnd = history.lastUtc;
+    return history.status.ok();
 }
 
 void press(QWidget* window, Qt::Key key) {
@@ -199,6 +224,25 @@ void shootListening(ProgramFlow& flow, Camera& camera, const QString& suffix) {
     }
 }
 
+// The Progress screen of Lina's history, over the menu; the first time also at twice the size.
+void shootProgress(ProgramFlow& flow, Camera& camera, const QString& suffix) {
+    flow.openProgress();
+    if (ProgressWindow* progress = flow.progress()) {
+        progress->setScale(1.0);
+        camera.shoot(progress, QStringLiteral("progress") + suffix);
+        if (suffix.isEmpty()) {
+            progress->setScale(2.0);
+            camera.shoot(progress, QStringLiteral("progress-x2"));
+            // The chart and the first pairs at full size, for the eye.
+            const QString part = QStringLiteral("progress-x2-part");
+            if (!progress->grab(QRect(0, 100, 1000, 560)).save(camera.file(part), "PNG")) {
+                qWarning("%s cannot be written.", qUtf8Printable(camera.file(part)));
+            }
+        }
+        progress->close();
+    }
+}
+
 } // namespace
 
 MessageBoxAnswerer::MessageBoxAnswerer() {
@@ -247,6 +291,7 @@ QString takeTour(const QString& folder) {
         return QStringLiteral("No throwaway data folder can be made: %1").arg(error);
     }
     // A music service that is never started: the screens' engines work and nothing sounds.
+    TourWallClock wallClock;
     sound::MusicService music({QString(), false, 256});
     ProgramFlow flow(*data, [&music](const i18n::CaptionTable& captions, QString* why) {
         auto engine = std::make_unique<sound::RhythmEngine>(music, captions);
@@ -254,9 +299,13 @@ QString takeTour(const QString& folder) {
                    ? std::unique_ptr<play::RhythmPort>(std::move(engine))
                    : nullptr;
     });
-    if (!flow.openPlayers() || !addDemoPlayers(flow.players())) {
+    qint64 historyEnd = 0;
+    if (!flow.openPlayers() || !addDemoPlayers(flow.players(), historyEnd)) {
         return QStringLiteral("The demonstration players cannot be made.");
     }
+    // What the tour plays follows Lina's history by a day, whatever the day it runs.
+    wallClock.set(historyEnd + 86'400);
+    flow.setWallClock(wallClock);
     Camera camera(folder);
 
     ResolutionWindow warning([] { return 640; }, [](const ResolutionStep&) {});
@@ -293,6 +342,7 @@ QString takeTour(const QString& folder) {
     shootLevel(flow, camera, QString(), true);
     shootGames(flow, camera, *data, QString());
     shootListening(flow, camera, QString());
+    shootProgress(flow, camera, QString());
     if (flow.startLevel(QStringLiteral("Label_1a"))) {
         flow.level()->setScale(1.0);
         camera.shoot(flow.level(), QStringLiteral("level-starter"));
@@ -315,6 +365,7 @@ QString takeTour(const QString& folder) {
         shootLevel(flow, camera, QStringLiteral("-") + code, code == QStringLiteral("allemand"));
         shootGames(flow, camera, *data, QStringLiteral("-") + code);
         shootListening(flow, camera, QStringLiteral("-") + code);
+        shootProgress(flow, camera, QStringLiteral("-") + code);
         flow.changePlayer();
     }
     flow.quit();
