@@ -18,6 +18,8 @@ packages=(
   fonts-sil-andika fonts-noto-color-emoji
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev clang-format
+  # the Progress report's pages rendered as pictures in the tour and the tests
+  poppler-utils
 )
 
 . "$(dirname "$0")/install-packages.sh"

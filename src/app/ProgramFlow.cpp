@@ -8,6 +8,7 @@
 #include "app/InterruptedSaves.h"
 #include "app/MenuWindow.h"
 #include "app/PlayerWindows.h"
+#include "app/ProgressReport.h"
 #include "app/ResolutionWindow.h"
 #include "catalogue/GameStart.h"
 #include "catalogue/Games.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QScreen>
@@ -325,10 +327,31 @@ bool ProgramFlow::openProgressOf(RowId child) {
     connect(progress_, &QObject::destroyed, this, [this] { progressSound_.reset(); });
     connect(progress_, &ProgressWindow::practiseRequested, this,
             &ProgramFlow::practiseConfusionsRequested);
+    connect(progress_, &ProgressWindow::reportRequested, this, &ProgramFlow::writeProgressReport);
     progress_->show();
     progress_->raise();
     progress_->activateWindow();
     return true;
+}
+
+void ProgramFlow::writeProgressReport() {
+    if (!progress_) {
+        return;
+    }
+    QString error;
+    const QString path = app::writeProgressReport(
+        captions_, progress_->child(), progress_->progress(), progress_->zone(),
+        wallClock_->utcSeconds(), dataDirectory_.path(), &error);
+    if (path.isEmpty()) {
+        QMessageBox::warning(progress_, QStringLiteral("Pulsadrome"),
+                             captions_.text(u"progres_rapport_impossible").arg(error));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        QMessageBox::information(
+            progress_, QStringLiteral("Pulsadrome"),
+            captions_.text(u"progres_rapport_ecrit").arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 bool ProgramFlow::openSound(std::unique_ptr<play::RhythmPort>& sound) {

@@ -122,6 +122,9 @@ private:
     void closeMenu();
     void closeListening();
     void closeProgress();
+    // The Progress screen's report, written into the data folder and opened with the desktop's
+    // viewer; a failure is said.
+    void writeProgressReport();
     // Stores the current record and the answers waiting; on failure asks whether to try again.
     // False when the child gave up, the record and the answers then stay in memory.
     bool storePlayer();

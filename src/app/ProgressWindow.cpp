@@ -228,6 +228,14 @@ void ProgressWindow::buildTop() {
     played->setWordWrap(true);
     place(played, px(322), px(8), px(218), px(40), 10);
 
+    auto* report =
+        new ui::ClickLabel(QStringLiteral("📄 ") + captions_.text(u"progres_rapport"), this);
+    report->setObjectName(QStringLiteral("Label_rapport"));
+    report->setProperty("kind", "button");
+    report->setKeyboardFocusable(true);
+    place(report, px(546), px(10), px(160), px(36), 10.5);
+    connect(report, &ui::ClickLabel::clicked, this, &ProgressWindow::reportRequested);
+
     auto* back = new ui::ClickLabel(QStringLiteral("🏠"), this);
     back->setObjectName(QStringLiteral("Image_retour"));
     back->setProperty("kind", "button");

@@ -31,8 +31,8 @@ class NotationCard;
 // answers week by week, and the ten pairs of rhythms the child mixes up most, each as its two
 // notation pictures with a button that plays one rhythm, then the other, as the child hears
 // them (the child's band, volume and tempo). A picture alone plays its own rhythm. It reads
-// nothing and writes nothing: the answers and the record are given, the practice is asked of
-// the program by a signal.
+// nothing and writes nothing: the answers and the record are given, the report and the
+// practice are asked of the program by signals.
 class ProgressWindow : public ui::Form {
     Q_OBJECT
 public:
@@ -62,6 +62,8 @@ public:
 signals:
     // "Practise my confusions": `rhythms` as confusedRhythms().
     void practiseRequested(const QList<int>& rhythms);
+    // The PDF report's button.
+    void reportRequested();
     // The way back (the home picture, Escape, the window's close).
     void returned();
 

@@ -7,6 +7,7 @@
 #include "app/PasswordHash.h"
 #include "app/PlayerWindows.h"
 #include "app/ProgramFlow.h"
+#include "app/ProgressReport.h"
 #include "app/ProgressWindow.h"
 #include "app/ResolutionWindow.h"
 #include "i18n/LanguageFile.h"
@@ -28,6 +29,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -224,8 +226,30 @@ void shootListening(ProgramFlow& flow, Camera& camera, const QString& suffix) {
     }
 }
 
+// The report of the Progress screen, and its pages as pictures (pdftoppm, of poppler-utils).
+void shootReport(const ProgressWindow& progress, const i18n::CaptionTable& captions, Camera& camera,
+                 const QString& suffix, qint64 now) {
+    QString error;
+    const QString pdf =
+        writeProgressReport(captions, progress.child(), progress.progress(), progress.zone(), now,
+                            camera.file(QStringLiteral("report") + suffix).chopped(4), &error);
+    if (pdf.isEmpty()) {
+        qWarning("The progress report cannot be written: %s", qUtf8Printable(error));
+        return;
+    }
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"), pdf,
+                  camera.file(QStringLiteral("progress-report") + suffix).chopped(4)});
+    if (!render.waitForFinished(60'000) || render.exitStatus() != QProcess::NormalExit ||
+        render.exitCode() != 0) {
+        qWarning("The report's pages cannot be rendered (is pdftoppm installed?): %s",
+                 qUtf8Printable(render.errorString()));
+    }
+}
+
 // The Progress screen of Lina's history, over the menu; the first time also at twice the size.
-void shootProgress(ProgramFlow& flow, Camera& camera, const QString& suffix) {
+void shootProgress(ProgramFlow& flow, Camera& camera, const QString& suffix, qint64 now) {
     flow.openProgress();
     if (ProgressWindow* progress = flow.progress()) {
         progress->setScale(1.0);
@@ -238,6 +262,9 @@ void shootProgress(ProgramFlow& flow, Camera& camera, const QString& suffix) {
             if (!progress->grab(QRect(0, 100, 1000, 560)).save(camera.file(part), "PNG")) {
                 qWarning("%s cannot be written.", qUtf8Printable(camera.file(part)));
             }
+        }
+        if (suffix.isEmpty() || suffix == u"-allemand") {
+            shootReport(*progress, flow.captions(), camera, suffix, now);
         }
         progress->close();
     }
@@ -342,7 +369,7 @@ QString takeTour(const QString& folder) {
     shootLevel(flow, camera, QString(), true);
     shootGames(flow, camera, *data, QString());
     shootListening(flow, camera, QString());
-    shootProgress(flow, camera, QString());
+    shootProgress(flow, camera, QString(), wallClock.utcSeconds());
     if (flow.startLevel(QStringLiteral("Label_1a"))) {
         flow.level()->setScale(1.0);
         camera.shoot(flow.level(), QStringLiteral("level-starter"));
@@ -365,7 +392,7 @@ QString takeTour(const QString& folder) {
         shootLevel(flow, camera, QStringLiteral("-") + code, code == QStringLiteral("allemand"));
         shootGames(flow, camera, *data, QStringLiteral("-") + code);
         shootListening(flow, camera, QStringLiteral("-") + code);
-        shootProgress(flow, camera, QStringLiteral("-") + code);
+        shootProgress(flow, camera, QStringLiteral("-") + code, wallClock.utcSeconds());
         flow.changePlayer();
     }
     flow.quit();
