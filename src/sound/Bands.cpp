@@ -21,8 +21,8 @@ BandListParse parseBandList(QStringView text) {
             return result;
         };
         const auto fields = line.split(u'|');
-        if (fields.size() != 13) {
-            return fail(QStringLiteral("expected 13 fields separated by \"|\", found %1")
+        if (fields.size() != 14) {
+            return fail(QStringLiteral("expected 14 fields separated by \"|\", found %1")
                             .arg(fields.size()));
         }
         BandEntry band;
@@ -51,8 +51,13 @@ BandListParse parseBandList(QStringView text) {
             return fail(QStringLiteral("the gain is -200 ... 200 tenths of a dB, the attack and "
                                        "release 0 ... 127"));
         }
+        bool okStart = false;
+        band.start = fields[7].trimmed().toInt(&okStart);
+        if (!okStart || band.start < 0 || band.start > kMaxSampleStart) {
+            return fail(QStringLiteral("the start is 0 ... %1 sample points").arg(kMaxSampleStart));
+        }
         for (int i = 0; i < 6; ++i) {
-            band.names[static_cast<std::size_t>(i)] = fields[7 + i].trimmed().toString();
+            band.names[static_cast<std::size_t>(i)] = fields[8 + i].trimmed().toString();
             if (band.names[static_cast<std::size_t>(i)].isEmpty()) {
                 return fail(QStringLiteral("name %1 is empty").arg(i + 1));
             }

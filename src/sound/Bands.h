@@ -24,6 +24,7 @@ struct BandEntry {
     int gainTenthsDb = 0;         // the gain on the band's notes, -200 ... 200
     int attack = 64;              // sound controller 73 (attack time), 0 ... 127
     int release = 64;             // sound controller 72 (release time), 0 ... 127
+    int start = 0;                // sample points every note skips at its start, 0 ... 65535
     std::array<QString, 6> names; // French, English, Spanish, Portuguese, Italian, German
 
     // The caption row that names the band: "instrument_<position>".
@@ -42,9 +43,12 @@ inline bool isBandBalance(int gainTenthsDb, int attack, int release) {
            release >= 0 && release <= 127;
 }
 
+// The most sample points a band's notes may skip at their start.
+inline constexpr int kMaxSampleStart = 65535;
+
 // Reads the band list text: "position | percussion|melodic | gm | pitch | gain | attack |
-// release | six names", one band a
-// line, "#" starting a comment. Positions run from 0 without a gap.
+// release | start | six names", one band a line, "#" starting a comment. Positions run from 0
+// without a gap.
 BandListParse parseBandList(QStringView text);
 
 // The program's own band list (embedded). Empty only if the embedded text were damaged, which

@@ -47,15 +47,29 @@ void MusicService::ensureProgram(int slot, fluid_synth_t* synth) {
     }
 }
 
-// The band's attack and release controllers, on both of the band's channels.
-void MusicService::sendBandTimes(int slot, int attack, int release, fluid_synth_t* synth) {
+// The band's attack and release controllers, and the sample points its notes skip, on both of
+// the band's channels. The skip is the sum of a coarse offset (32768 points a step) and a fine
+// one; it holds for every note the channel starts from now on, and only in the bank the starts
+// were chosen for.
+void MusicService::sendBandTimes(int slot, int attack, int release, int start,
+                                 fluid_synth_t* synth) {
     if (!synth) {
         return;
     }
+    constexpr int kCoarseStep = 32768;
+    start = sampleStarts_ ? start : 0;
     for (const int channel : {melodicChannel(slot), bandDrumChannel(slot)}) {
         for (const auto& [controller, value] :
              {std::pair{kAttackController, attack}, std::pair{kReleaseController, release}}) {
             if (options_.synthCalls.controlChange(synth, channel, controller, value) != FLUID_OK) {
+                countFault(controlFaults_);
+            }
+        }
+        for (const auto& [generator, value] :
+             {std::pair{GEN_STARTADDROFS, start % kCoarseStep},
+              std::pair{GEN_STARTADDRCOARSEOFS, start / kCoarseStep}}) {
+            if (options_.synthCalls.setGenerator(synth, channel, generator,
+                                                 static_cast<float>(value)) != FLUID_OK) {
                 countFault(controlFaults_);
             }
         }
@@ -96,7 +110,7 @@ void MusicService::applyCommand(const Command& command, fluid_synth_t* synth) {
         s.gm = command.b;
         s.pitch = command.c;
         s.bandGain = static_cast<float>(command.value);
-        sendBandTimes(slot, command.d, command.e, synth);
+        sendBandTimes(slot, command.d, command.e, command.f, synth);
         ensureProgram(slot, synth);
         break;
     }
@@ -112,7 +126,7 @@ void MusicService::applyCommand(const Command& command, fluid_synth_t* synth) {
         s.percussion = true;
         s.gm = RhythmSlot::kStartKey;
         s.pitch = RhythmSlot::kStartKey;
-        sendBandTimes(slot, kBankTime, kBankTime, synth);
+        sendBandTimes(slot, kBankTime, kBankTime, 0, synth);
         s.publishedTicks.store(0, std::memory_order_relaxed);
         break;
     }

@@ -180,6 +180,8 @@ void MusicService::loadSoundBank() {
         state_ = State::NoSoundBank;
         return;
     }
+    sampleStarts_ = QFileInfo(soundFontPath_).fileName() ==
+                    QFileInfo(defaultSoundFontCandidates().front()).fileName();
     loadMilliseconds_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     ownedSynth_ = std::move(owned);
     synth_.store(synth, std::memory_order_release);

@@ -64,7 +64,7 @@ public:
         int notesOff = 0;         // all-notes-off refused
         int noteOn = 0;           // note-on refused
         int programChange = 0;    // program change refused (retried at the next block)
-        int controlChange = 0;    // a band's attack or release controller refused
+        int controlChange = 0;    // a band's attack, release or sample start refused
         int noteOffUnmatched = 0; // note-off that found nothing sounding: not a fault
         int total() const { return notesOff + noteOn + programChange + controlChange; }
     };
@@ -82,6 +82,8 @@ public:
                              int program) = &fluid_synth_program_change;
         int (*controlChange)(fluid_synth_t*, int channel, int controller,
                              int value) = &fluid_synth_cc;
+        int (*setGenerator)(fluid_synth_t*, int channel, int generator,
+                            float value) = &fluid_synth_set_gen;
     };
 
     struct Options {
@@ -142,6 +144,7 @@ private:
         int c = 0;
         int d = 0;
         int e = 0;
+        int f = 0;
         double value = 0;
     };
     struct ActiveSegment {
@@ -188,12 +191,15 @@ private:
     // counted and tried again at the next block.
     void ensureProgram(int slot, fluid_synth_t* synth);
     void countFault(std::atomic<int>& counter);
-    // Sends the band's attack and release controllers to both of the band's channels.
-    void sendBandTimes(int slot, int attack, int release, fluid_synth_t* synth);
+    // Sends the band's attack and release controllers and its sample start to both of its channels.
+    void sendBandTimes(int slot, int attack, int release, int start, fluid_synth_t* synth);
     static void audioCallback(void* self, std::uint8_t* stream, int length);
 
     Options options_;
     QString soundFontPath_;
+    // Whether the bands' sample starts apply: they count sample points of the program's first
+    // bank, which mean nothing in another one. Set before the synthesizer is published.
+    bool sampleStarts_ = false;
     std::atomic<State> state_{State::Loading};
     QString problem_;
     double loadMilliseconds_ = 0;

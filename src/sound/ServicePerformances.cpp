@@ -26,6 +26,7 @@ public:
         command.c = band.pitch;
         command.d = band.attack;
         command.e = band.release;
+        command.f = band.start;
         command.value = MusicService::bandGain(band.gainTenthsDb);
         service_.send(command);
     }

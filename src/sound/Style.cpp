@@ -57,11 +57,16 @@ QString characterName(QChar c) {
         .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
 }
 
-bool isByte(QStringView word, int& value) {
+// A decimal 0 ... `largest`, digits only.
+bool isNumber(QStringView word, int largest, int& value) {
     bool ok = false;
     value = word.toInt(&ok);
     return ok && !word.isEmpty() && word.front() >= u'0' && word.front() <= u'9' && value >= 0 &&
-           value <= 127;
+           value <= largest;
+}
+
+bool isByte(QStringView word, int& value) {
+    return isNumber(word, 127, value);
 }
 
 } // namespace
@@ -105,15 +110,15 @@ StyleParse parseStyle(QStringView text) {
         }
         const auto end = [&] { return words.back().at + words.back().text.size(); };
         if (words[0].text == u"band") {
-            if (words.size() != 5 && words.size() != 8) {
+            if (words.size() != 5 && words.size() != 8 && words.size() != 9) {
                 // Short of five: where the line ends; six or seven: the balance begun; more than
-                // eight: the first word too many.
+                // nine: the first word too many.
                 return fail(words.size() < 5   ? end()
                             : words.size() < 8 ? words[5].at
-                                               : words[8].at,
+                                               : words[9].at,
                             QStringLiteral("a band is \"band <name> percussion|melodic <gm> "
                                            "<pitch>\", five words, or eight with \"<gain> "
-                                           "<attack> <release>\""));
+                                           "<attack> <release>\", or nine with \"<start>\""));
             }
             if (words[2].text != u"percussion" && words[2].text != u"melodic") {
                 return fail(words[2].at, QStringLiteral("\"%1\": a band is percussion or melodic")
@@ -130,7 +135,7 @@ StyleParse parseStyle(QStringView text) {
                     words[4].at,
                     QStringLiteral("\"%1\": the pitch is 0 ... 127").arg(words[4].text.toString()));
             }
-            if (words.size() == 8) {
+            if (words.size() >= 8) {
                 bool okGain = false;
                 band.gainTenthsDb = words[5].text.toInt(&okGain);
                 if (!okGain || !isBandBalance(band.gainTenthsDb, 64, 64)) {
@@ -146,6 +151,12 @@ StyleParse parseStyle(QStringView text) {
                     return fail(words[7].at, QStringLiteral("\"%1\": the release is 0 ... 127")
                                                  .arg(words[7].text.toString()));
                 }
+            }
+            if (words.size() == 9 && !isNumber(words[8].text, kMaxSampleStart, band.start)) {
+                return fail(words[8].at,
+                            QStringLiteral("\"%1\": the start is 0 ... %2 sample points")
+                                .arg(words[8].text.toString())
+                                .arg(kMaxSampleStart));
             }
             style.bands.push_back(std::move(band));
         } else if (words[0].text == u"motif") {
@@ -193,6 +204,9 @@ QString styleText(const Style& style) {
                     .arg(band.gainTenthsDb)
                     .arg(band.attack)
                     .arg(band.release);
+        if (band.start != 0) {
+            text.insert(text.size() - 1, QStringLiteral(" %1").arg(band.start));
+        }
     }
     for (const auto& motif : style.motifs) {
         text += QStringLiteral("motif %1 %2\n").arg(motif.name, motif.text);
@@ -208,7 +222,7 @@ const Style& defaultStyle() {
         // count - 1 - p.
         for (auto it = bands.rbegin(); it != bands.rend(); ++it) {
             s.bands.push_back({it->captionKey(), it->percussion, it->gm, it->pitch,
-                               it->gainTenthsDb, it->attack, it->release});
+                               it->gainTenthsDb, it->attack, it->release, it->start});
         }
         const auto& catalogue = catalogue::rhythmCatalogue();
         for (int n = 1; n <= catalogue::kRhythmCount + 1; ++n) {

@@ -24,6 +24,9 @@ struct Band {
     int gainTenthsDb = 0;
     int attack = 64;
     int release = 64;
+    // Sample points of the bank's sample that every note skips, so that an instrument whose
+    // sample begins with a slow swell speaks at once.
+    int start = 0;
 
     friend bool operator==(const Band&, const Band&) = default;
 };
@@ -49,7 +52,8 @@ struct Motif {
 //             with "<gain> <attack> <release>" after them; the name key is the caption row that
 //             names the band, the gm number (a percussion key or a melodic program) and the pitch
 //             are decimals 0 ... 127; the gain is in tenths of a dB, -200 ... 200, the attack and
-//             release sound controllers 0 ... 127. Five words mean 0 64 64.
+//             release sound controllers 0 ... 127. Five words mean 0 64 64. A ninth word is
+//             the sample points every note skips at its start, 0 ... 65535; without it 0.
 //   motif     "motif <name> <meter> <notes...>": the name is the second word, the rhythm is
 //             everything from the third word on, in the rhythm text form (RhythmText.h: a
 //             known meter, notes that fill whole bars, kMaxBars bars at most). A name that is a

@@ -53,8 +53,8 @@ std::optional<QList<BandRow>> readBandFile(QString& error) {
             error = QStringLiteral("line %1: %2").arg(lineNumber).arg(QLatin1String(why));
             return std::nullopt;
         };
-        if (fields.size() != 13) {
-            return fail("not thirteen fields");
+        if (fields.size() != 14) {
+            return fail("not fourteen fields");
         }
         BandRow row;
         bool positionOk = false;
@@ -71,7 +71,7 @@ std::optional<QList<BandRow>> readBandFile(QString& error) {
             return fail("kind is neither percussion nor melodic");
         }
         row.percussion = kind == QLatin1String("percussion");
-        for (int i = 7; i < 13; ++i) {
+        for (int i = 8; i < 14; ++i) {
             row.names.append(fields[i].trimmed());
         }
         rows.append(row);

@@ -297,6 +297,9 @@ int refusingNoteOn(fluid_synth_t*, int, int, int) {
 int refusingControlChange(fluid_synth_t*, int, int, int) {
     return FLUID_FAILED;
 }
+int refusingSetGenerator(fluid_synth_t*, int, int, float) {
+    return FLUID_FAILED;
+}
 
 TEST(RenderFaults, aRefusedProgramChangeIsCountedReportedAndTriedAgainUntilItIsDone) {
     MusicService::Options options{QString::fromLatin1(kTestSoundFont), false, 256};
@@ -349,9 +352,10 @@ TEST(RenderFaults, aRefusedNoteIsCountedAndReported) {
     EXPECT_TRUE(service.reportAudioFaults());
 }
 
-TEST(RenderFaults, aRefusedSoundControllerIsCountedAndTheBandStillPlays) {
+TEST(RenderFaults, aRefusedSoundControllerOrSampleStartIsCountedAndTheBandStillPlays) {
     MusicService::Options options{QString::fromLatin1(kTestSoundFont), false, 256};
     options.synthCalls.controlChange = &refusingControlChange;
+    options.synthCalls.setGenerator = &refusingSetGenerator;
     MusicService service(options);
     service.start();
     ASSERT_TRUE(service.waitUntilReady(10000));
@@ -361,9 +365,10 @@ TEST(RenderFaults, aRefusedSoundControllerIsCountedAndTheBandStillPlays) {
     ASSERT_TRUE(engine.SelectBand(engine.FillBandList().at(23)));
     ASSERT_TRUE(engine.PlayRhythm(0));
     const auto audio = renderSeconds(service, 1.0);
-    // Attack and release, on the band's melodic and percussion channels.
-    EXPECT_EQ(service.audioFaults().controlChange, 4);
-    EXPECT_EQ(service.audioFaults().total(), 4);
+    // Attack, release and the fine and coarse sample start, on the band's melodic and
+    // percussion channels.
+    EXPECT_EQ(service.audioFaults().controlChange, 8);
+    EXPECT_EQ(service.audioFaults().total(), 8);
     EXPECT_TRUE(service.reportAudioFaults());
     EXPECT_GT(peak(audio), 0.01f);
 }

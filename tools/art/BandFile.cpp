@@ -8,8 +8,9 @@ namespace pulsadrome::art {
 
 namespace {
 
-constexpr int kFieldCount = 10; // position, kind, gm, pitch, six names
-constexpr int kEnglishField = 5;
+// position, kind, gm, pitch, gain, attack, release, start, six names
+constexpr int kFieldCount = 14;
+constexpr int kEnglishField = 9;
 
 } // namespace
 

@@ -298,8 +298,8 @@ OnsetMatch BandBench::onsets(const sound::Band& band, int rhythm, double tempo,
 }
 
 sound::Band styleBand(const sound::BandEntry& entry) {
-    return {entry.captionKey(), entry.percussion, entry.gm,     entry.pitch,
-            entry.gainTenthsDb, entry.attack,     entry.release};
+    return {entry.captionKey(), entry.percussion, entry.gm,      entry.pitch,
+            entry.gainTenthsDb, entry.attack,     entry.release, entry.start};
 }
 
 Loudness feedbackLoudness(std::vector<float> mixSamples) {
