@@ -20,6 +20,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev clang-format
   # the Progress report's pages rendered as pictures in the tour and the tests
   poppler-utils
+  # fuzz targets: clang and its libFuzzer and sanitizer runtimes
+  clang-14 libclang-rt-14-dev
 )
 
 . "$(dirname "$0")/install-packages.sh"

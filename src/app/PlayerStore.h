@@ -31,6 +31,8 @@ struct StoreStatus {
 
     bool ok() const { return problem == StoreProblem::None; }
     explicit operator bool() const { return ok(); }
+
+    friend bool operator==(const StoreStatus&, const StoreStatus&) = default;
 };
 
 // A value, or the status saying why there is none.

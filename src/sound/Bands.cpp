@@ -14,7 +14,10 @@ QString BandEntry::captionKey() const {
 
 BandListParse parseBandList(QStringView text) {
     BandListParse result;
-    for (const auto& [lineNumber, line] : contentLines(text)) {
+    for (const ContentLine& content : contentLines(text)) {
+        // Named copies: clang before 16 does not let a lambda capture a structured binding.
+        const int lineNumber = content.number;
+        const QStringView line = content.text;
         const auto fail = [&](const QString& why) {
             result.bands.clear();
             result.error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);

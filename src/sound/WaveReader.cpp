@@ -381,6 +381,11 @@ WaveResult<MixWave> convertForMix(const SourceWave& wave) {
     const std::size_t frames =
         static_cast<std::size_t>(cvt.len_cvt) / (sizeof(float) * kMixChannels);
     buffer.resize(frames * kMixChannels);
+    // The resampler's filter rings at a sharp edge: a full-scale square wave comes out up to a
+    // third above full scale. The mixer takes -1 ... 1, so the ringing is cut there.
+    for (float& sample : buffer) {
+        sample = std::clamp(sample, -1.0f, 1.0f);
+    }
     return {MixWave{wave.format, std::move(buffer)}, {}};
 }
 

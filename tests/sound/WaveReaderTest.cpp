@@ -7,6 +7,7 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -177,6 +178,34 @@ TEST(WaveReader, skipsForeignChunksBeforeBetweenAndAfterTheSoundChunks) {
     ASSERT_TRUE(odd) << odd.error.toStdString();
     EXPECT_EQ(odd->samples,
               std::vector<std::int16_t>(plain->samples.begin(), plain->samples.end() - 1));
+}
+
+// A full-scale square wave rings past full scale once resampled (the resampler's filter rings
+// at every edge): what reaches the mixer is kept in -1 ... 1, at every rate the feedback sounds
+// and the old sound files use, mono and stereo.
+TEST(WaveReader, keepsAFullScaleSquareWaveWithinFullScaleAtEveryRate) {
+    for (const int rate : {8287, 11025, 22050, 44100, 96000}) {
+        for (const int channels : {1, 2}) {
+            SourceWave wave;
+            wave.format = {WaveEncoding::Pcm16, channels, rate, 2 * channels, 0};
+            for (int frame = 0; frame < rate / 10; ++frame) {
+                const std::int16_t value = (frame / 25) % 2 == 0 ? 32767 : -32768;
+                wave.samples.insert(wave.samples.end(), static_cast<std::size_t>(channels), value);
+            }
+            const auto mixed = convertForMix(wave);
+            ASSERT_TRUE(mixed) << mixed.error.toStdString();
+            float low = 0, high = 0;
+            for (const float s : mixed->samples) {
+                low = std::min(low, s);
+                high = std::max(high, s);
+            }
+            EXPECT_GE(low, -1.0f) << rate << " Hz, " << channels << " channel(s)";
+            EXPECT_LE(high, 1.0f) << rate << " Hz, " << channels << " channel(s)";
+            // Still full scale: the level is not lowered to make room.
+            EXPECT_GT(high, 0.99f) << rate << " Hz";
+            EXPECT_LT(low, -0.99f) << rate << " Hz";
+        }
+    }
 }
 
 } // namespace

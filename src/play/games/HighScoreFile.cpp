@@ -17,10 +17,6 @@ namespace pulsadrome::play {
 
 namespace {
 
-// A table of 100 entries of the longest lines is far below this; a bigger file is read no
-// further.
-constexpr qint64 kMaxFileBytes = 1 << 20;
-
 std::optional<qint32> wholeScore(QStringView text) {
     if (text.isEmpty()) {
         return std::nullopt;
@@ -121,19 +117,24 @@ ScoreFileContents readScoreFile(const QString& path, int listCount, const QStrin
         contents.problem = {ScoreProblem::Kind::System, 0, 0, file.errorString(), {}};
         return contents;
     }
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    const QByteArray bytes = file.read(kMaxScoreFileBytes + 1);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
         contents.state = ScoreFileContents::State::Unreadable;
         contents.problem = {ScoreProblem::Kind::System, 0, 0, file.errorString(), {}};
         return contents;
     }
-    QList<QByteArray> lines = bytes.left(kMaxFileBytes).split('\n');
+    return readScoreBytes(bytes, listCount, separator);
+}
+
+ScoreFileContents readScoreBytes(const QByteArray& bytes, int listCount, const QString& separator) {
+    ScoreFileContents contents;
+    QList<QByteArray> lines = bytes.left(kMaxScoreFileBytes).split('\n');
     while (!lines.isEmpty() && (lines.back().isEmpty() || lines.back() == "\r")) {
         lines.pop_back();
     }
 
     ScoreProblem problem;
-    if (bytes.size() > kMaxFileBytes) {
+    if (bytes.size() > kMaxScoreFileBytes) {
         problem.kind = ScoreProblem::Kind::FileTooLarge;
     }
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -169,9 +170,9 @@ ScoreEntry storableEntry(const ScoreEntry& entry, const QString& separator) {
     return {name, entry.score};
 }
 
-ScoreProblem writeScoreFile(const QString& path, const std::vector<ScoreEntry>& entries,
-                            const QString& separator) {
-    QByteArray bytes;
+ScoreFileBytes scoreFileBytes(const std::vector<ScoreEntry>& entries, const QString& separator) {
+    ScoreFileBytes result;
+    QByteArray& bytes = result.bytes;
     int number = 0;
     for (const ScoreEntry& entry : entries) {
         ++number;
@@ -181,11 +182,20 @@ ScoreProblem writeScoreFile(const QString& path, const std::vector<ScoreEntry>& 
         const LineResult back =
             encoded ? readLine(*encoded, number, separator) : LineResult{std::nullopt, {}};
         if (!back.entry || back.entry->name != stored.name || back.entry->score != stored.score) {
-            return {ScoreProblem::Kind::LineNotReadBack, number, 0, {}, {}};
+            return {{}, {ScoreProblem::Kind::LineNotReadBack, number, 0, {}, {}}};
         }
         bytes += *encoded + "\r\n";
     }
-    if (const WriteOutcome outcome = writeFileAtomically(path, bytes); !outcome) {
+    return result;
+}
+
+ScoreProblem writeScoreFile(const QString& path, const std::vector<ScoreEntry>& entries,
+                            const QString& separator) {
+    const ScoreFileBytes encoded = scoreFileBytes(entries, separator);
+    if (!encoded.problem.none()) {
+        return encoded.problem;
+    }
+    if (const WriteOutcome outcome = writeFileAtomically(path, encoded.bytes); !outcome) {
         return {ScoreProblem::Kind::System, 0, 0, outcome.systemText, outcome};
     }
     return {};

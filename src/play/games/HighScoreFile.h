@@ -4,6 +4,7 @@
 #include "common/AtomicFile.h"
 #include "i18n/CaptionTable.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -61,16 +62,31 @@ struct ScoreFileContents {
 // separator and a score fit many times over.
 inline constexpr int kMaxScoreLineLength = 256;
 
+// A table of 100 entries of the longest lines is far below this; a bigger file is read no
+// further.
+inline constexpr qint64 kMaxScoreFileBytes = 1 << 20;
+
 // Reads a table of `listCount` lines (CR LF or LF line ends) split at `separator`. A line is
 // read when it is Windows-1252 text of at most kMaxScoreLineLength characters, all of them
 // in the scramble alphabet, and its plain form holds the separator followed by a whole 32-bit
 // score. Empty lines after the last entry are allowed.
 ScoreFileContents readScoreFile(const QString& path, int listCount, const QString& separator);
 
+// readScoreFile on the file's bytes, read up to kMaxScoreFileBytes + 1 of them: the state is
+// Sound or Damaged, never Missing or Unreadable.
+ScoreFileContents readScoreBytes(const QByteArray& bytes, int listCount, const QString& separator);
+
 // `entry` as a table stores it behind `separator`: the name in the characters a table holds
 // (storableName), without the separator, and cut so that its line stays within
 // kMaxScoreLineLength; the score unchanged.
 ScoreEntry storableEntry(const ScoreEntry& entry, const QString& separator);
+
+// The bytes writeScoreFile writes, or the line that would not read back.
+struct ScoreFileBytes {
+    QByteArray bytes;
+    ScoreProblem problem;
+};
+ScoreFileBytes scoreFileBytes(const std::vector<ScoreEntry>& entries, const QString& separator);
 
 // Writes the storable form of `entries` as lines "name<separator>score", each scrambled and ended
 // by CR LF, atomically. Every line is read back before the file is written: a table that
