@@ -68,8 +68,16 @@ StoreStatus createPrivateFile(const QString& path) {
         QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly)) {
+        // Without the file's own error, the folder tells why: it may not be written.
+        const QFileInfo folder(QFileInfo(path).absolutePath());
+        const StoreFault fault =
+            file.error() == QFileDevice::PermissionsError || !folder.isWritable()
+                ? StoreFault::NoPermission
+            : file.error() == QFileDevice::ResourceError ? StoreFault::DiskFull
+                                                         : StoreFault::CannotOpen;
         return failed(QStringLiteral("The player database %1 could not be created: %2.")
-                          .arg(path, file.errorString()));
+                          .arg(path, file.errorString()),
+                      fault, file.errorString());
     }
     file.close();
     const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
@@ -244,7 +252,8 @@ StoreResult<QString> PlayerStore::setAsideAndCreateFresh() {
     if (!file.rename(aside)) {
         return StoreResult<QString>::failure(
             failed(QStringLiteral("The file %1 could not be renamed to %2: %3.")
-                       .arg(file_, aside, file.errorString())));
+                       .arg(file_, aside, file.errorString()),
+                   StoreFault::CannotSetAside, file.errorString()));
     }
     // A journal left beside the old file belongs to it; beside a new file SQLite would replay it.
     for (const QString& suffix :
@@ -254,7 +263,8 @@ StoreResult<QString> PlayerStore::setAsideAndCreateFresh() {
             return StoreResult<QString>::failure(
                 failed(QStringLiteral("The file %1 was renamed to %2, but its companion %3 could "
                                       "not be renamed: %4.")
-                           .arg(file_, aside, companion.fileName(), companion.errorString())));
+                           .arg(file_, aside, companion.fileName(), companion.errorString()),
+                       StoreFault::CannotSetAside, companion.errorString()));
         }
     }
     if (const StoreStatus status = open(); !status) {
@@ -303,7 +313,8 @@ StoreResult<PlayerRecord> PlayerStore::read(RowId id) const {
                 ? problemOf(query.lastError(), file_, QStringLiteral("read"))
                 : failed(QStringLiteral("The player database %1 has no player number %2.")
                              .arg(file_)
-                             .arg(id)));
+                             .arg(id),
+                         StoreFault::PlayerMissing));
     }
     PlayerRecord record;
     for (int i = 0; i < kColumnCount; ++i) {
@@ -472,7 +483,8 @@ StoreStatus PlayerStore::updateCurrentRow(const QStringList& columns, const QStr
     }
     if (query.numRowsAffected() != 1) {
         return failed(QStringLiteral("The player database %1 no longer holds the player \"%2\".")
-                          .arg(file_, current_.nom));
+                          .arg(file_, current_.nom),
+                      StoreFault::PlayerMissing);
     }
     return {};
 }

@@ -24,10 +24,27 @@ enum class StoreProblem {
     Failed,  // anything else (unreadable file, full disk, missing row ...)
 };
 
-// How a database operation went: nothing wrong, or a sentence naming the file.
+// What went wrong, in kinds a screen can put in the player's language (storeProblemText()).
+enum class StoreFault {
+    None,
+    Damaged,        // the file is not a usable player database
+    InUse,          // another running copy holds the database
+    DiskFull,       // the disk takes no more
+    WriteRefused,   // the disk refused a write (full for this file, removed, failing)
+    NoPermission,   // the file or its folder may not be written
+    CannotOpen,     // the file cannot be opened or created
+    CannotSetAside, // a damaged file cannot be renamed
+    PlayerMissing,  // the player's row is no longer in the file
+    Other,          // anything else: systemText says what the computer said
+};
+
+// How a database operation went: nothing wrong, or a sentence naming the file (for the log),
+// the kind of fault, and the system's own words when it gave any.
 struct StoreStatus {
     StoreProblem problem = StoreProblem::None;
     QString message;
+    StoreFault fault = StoreFault::None;
+    QString systemText;
 
     bool ok() const { return problem == StoreProblem::None; }
     explicit operator bool() const { return ok(); }

@@ -21,6 +21,12 @@ constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteNotADatabase = 26;
+constexpr int kSqlitePerm = 3;
+constexpr int kSqliteIoError = 10;
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteFull = 13;
+constexpr int kSqliteCantOpen = 14;
+constexpr int kSqliteAuth = 23;
 constexpr int kSqliteReadOnlyRollback = 8 | (3 << 8);
 
 QString quoted(const QString& identifier) {
@@ -29,7 +35,32 @@ QString quoted(const QString& identifier) {
 
 StoreStatus notAPlayerDatabase(const QString& file, const QString& why) {
     return {StoreProblem::Damaged,
-            QStringLiteral("The file %1 is not a usable player database: %2.").arg(file, why)};
+            QStringLiteral("The file %1 is not a usable player database: %2.").arg(file, why),
+            StoreFault::Damaged, why};
+}
+
+// The kind of a failure SQLite reported with `code` (its primary result code) while the
+// database was being `done` to.
+StoreFault faultOf(int code, const QString& done) {
+    switch (code) {
+    case kSqliteIoError:
+        // Reading a file that cannot be read is not opening it; a write the system refused is
+        // most often a disk that takes no more.
+        return done == QLatin1String("opened") || done == QLatin1String("checked") ||
+                       done == QLatin1String("read") || done == QLatin1String("recovered")
+                   ? StoreFault::CannotOpen
+                   : StoreFault::WriteRefused;
+    case kSqliteFull:
+        return StoreFault::DiskFull;
+    case kSqlitePerm:
+    case kSqliteReadOnly:
+    case kSqliteAuth:
+        return StoreFault::NoPermission;
+    case kSqliteCantOpen:
+        return StoreFault::CannotOpen;
+    default:
+        return StoreFault::Other;
+    }
 }
 
 // True when SQLite keeps a text written into a column declared `declared` as that text. INTEGER,
@@ -162,18 +193,19 @@ StoreStatus problemOf(const QSqlError& error, const QString& file, const QString
         return {StoreProblem::Busy,
                 QStringLiteral("The player database %1 could not be %2: another copy of "
                                "Pulsadrome is using it. Try again in a moment.")
-                    .arg(file, done)};
+                    .arg(file, done),
+                StoreFault::InUse, reason};
     }
     if (numeric && (code == kSqliteCorrupt || code == kSqliteNotADatabase)) {
         return notAPlayerDatabase(file, reason);
     }
-    return failed(
-        QStringLiteral("The player database %1 could not be %2: %3.")
-            .arg(file, done, reason.isEmpty() ? QStringLiteral("unknown error") : reason));
+    return failed(QStringLiteral("The player database %1 could not be %2: %3.")
+                      .arg(file, done, reason.isEmpty() ? QStringLiteral("unknown error") : reason),
+                  numeric ? faultOf(code, done) : StoreFault::Other, reason);
 }
 
-StoreStatus failed(QString sentence) {
-    return {StoreProblem::Failed, std::move(sentence)};
+StoreStatus failed(QString sentence, StoreFault fault, QString systemText) {
+    return {StoreProblem::Failed, std::move(sentence), fault, std::move(systemText)};
 }
 
 StoreStatus create(QSqlDatabase& db, const QString& file) {

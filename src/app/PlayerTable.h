@@ -20,7 +20,7 @@ QString columns();
 // `done` says what could not be done to the database: "opened", "read", "written" ...
 // SQLite's busy and locked errors are Busy, its corrupt and not-a-database errors Damaged.
 StoreStatus problemOf(const QSqlError& error, const QString& file, const QString& done);
-StoreStatus failed(QString sentence);
+StoreStatus failed(QString sentence, StoreFault fault = StoreFault::Other, QString systemText = {});
 
 // A new file: its journal (WAL, or the rollback journal on a network file system) and the table,
 // every column TEXT, plus the integer row id; then the answer log's table (answer_table).

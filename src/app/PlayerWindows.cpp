@@ -3,17 +3,18 @@
 
 #include "app/PasswordHash.h"
 #include "app/PlayerChoice.h"
+#include "app/ProblemTexts.h"
 #include "common/NameLength.h"
 #include "i18n/LanguageFile.h"
 #include "ui/ClickLabel.h"
 #include "ui/Flag.h"
+#include "ui/MessageBox.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -208,8 +209,8 @@ void PlayerChoiceWindow::chooseLanguage(i18n::Language language) {
     retranslate();
     emit languageChanged();
     if (!saved) {
-        QMessageBox::warning(this, QStringLiteral("Pulsadrome"),
-                             captions_.text(u"langue_non_enregistree").arg(error));
+        ui::showMessage(this, captions_, ui::MessageTone::Warning,
+                        captions_.text(u"langue_non_enregistree").arg(error));
     }
 }
 
@@ -285,7 +286,7 @@ void NewPlayerWindow::Command_save_Click() {
     const auto added = store_.add(record);
     if (!added) {
         showMessage(this, captions_,
-                    captions_.text(u"enregistrement_impossible").arg(added.status.message));
+                    storeFailureText(captions_, u"enregistrement_impossible", added.status));
         return;
     }
     emit saved();

@@ -8,6 +8,7 @@
 #include "app/InterruptedSaves.h"
 #include "app/MenuWindow.h"
 #include "app/PlayerWindows.h"
+#include "app/ProblemTexts.h"
 #include "app/ProgressReport.h"
 #include "app/ResolutionWindow.h"
 #include "catalogue/GameStart.h"
@@ -18,6 +19,7 @@
 #include "i18n/LanguageFile.h"
 #include "play/games/ScoreWindows.h"
 #include "play/level/LevelWindow.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,7 +27,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
 
@@ -37,10 +38,10 @@ const QString kWebSite = QStringLiteral("https://pulsadrome.org/");
 
 } // namespace
 
-ProgramFlow::ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound)
+ProgramFlow::ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound, int busyTimeoutMs)
     : dataDirectory_(std::move(dataDirectory)), makeSound_(std::move(makeSound)),
       languageFile_(dataDirectory_.file(QString::fromLatin1(i18n::kLanguageFileName))),
-      store_(std::make_unique<PlayerStore>(dataDirectory_)) {
+      store_(std::make_unique<PlayerStore>(dataDirectory_, busyTimeoutMs)) {
     for (const QString& removed :
          removeInterruptedSaves(dataDirectory_, QDateTime::currentDateTime())) {
         qInfo("Removed %s, left by a save that was cut short.", qUtf8Printable(removed));
@@ -63,10 +64,10 @@ ProgramFlow::~ProgramFlow() {
 bool ProgramFlow::openPlayers() {
     StoreStatus status = store_->open();
     if (status.problem == StoreProblem::Damaged) {
-        const auto answer = QMessageBox::question(
-            nullptr, QStringLiteral("Pulsadrome"),
-            captions_.text(u"base_abimee").arg(status.message), QMessageBox::Yes | QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
+        qWarning().noquote() << status.message;
+        if (!ui::askQuestion(nullptr, captions_, ui::Question::YesNo,
+                             captions_.text(u"base_abimee"),
+                             storeProblemDetail(captions_, status, store_->file()))) {
             return false;
         }
         const auto fresh = store_->setAsideAndCreateFresh();
@@ -76,8 +77,10 @@ bool ProgramFlow::openPlayers() {
         }
     }
     if (!status) {
-        QMessageBox::critical(nullptr, QStringLiteral("Pulsadrome"),
-                              captions_.text(u"base_erreur").arg(status.message));
+        qWarning().noquote() << status.message;
+        ui::showMessage(nullptr, captions_, ui::MessageTone::Critical,
+                        storeFailureText(captions_, u"base_erreur", status),
+                        storeProblemDetail(captions_, status, store_->file()));
         return false;
     }
     return true;
@@ -208,12 +211,11 @@ bool ProgramFlow::storePlayer() {
         if (status) {
             return true;
         }
-        const auto answer =
-            QMessageBox::warning(menu_, QStringLiteral("Pulsadrome"),
-                                 captions_.text(u"enregistrement_impossible").arg(status.message) +
-                                     QStringLiteral("\n\n") + captions_.text(u"reessayer"),
-                                 QMessageBox::Retry | QMessageBox::Cancel);
-        if (answer != QMessageBox::Retry) {
+        qWarning().noquote() << status.message;
+        if (!ui::askQuestion(menu_, captions_, ui::Question::RetryCancel,
+                             storeFailureText(captions_, u"enregistrement_impossible", status) +
+                                 QStringLiteral("\n\n") + captions_.text(u"reessayer"),
+                             storeProblemDetail(captions_, status, store_->file()))) {
             return false;
         }
     }
@@ -310,8 +312,10 @@ bool ProgramFlow::openProgressOf(RowId child) {
         record ? store_->answersOf(child)
                : StoreResult<std::vector<answers::AnswerRecord>>::failure(record.status);
     if (!answers) {
-        QMessageBox::warning(menu_, QStringLiteral("Pulsadrome"),
-                             captions_.text(u"base_erreur").arg(answers.status.message));
+        qWarning().noquote() << answers.status.message;
+        ui::showMessage(menu_, captions_, ui::MessageTone::Warning,
+                        storeFailureText(captions_, u"base_erreur", answers.status),
+                        storeProblemDetail(captions_, answers.status, store_->file()));
         return false;
     }
     QString why;
@@ -343,13 +347,13 @@ void ProgramFlow::writeProgressReport() {
         captions_, progress_->child(), progress_->progress(), progress_->zone(),
         wallClock_->utcSeconds(), dataDirectory_.path(), &error);
     if (path.isEmpty()) {
-        QMessageBox::warning(progress_, QStringLiteral("Pulsadrome"),
-                             captions_.text(u"progres_rapport_impossible").arg(error));
+        ui::showMessage(progress_, captions_, ui::MessageTone::Warning,
+                        captions_.text(u"progres_rapport_impossible").arg(error));
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        QMessageBox::information(
-            progress_, QStringLiteral("Pulsadrome"),
+        ui::showMessage(
+            progress_, captions_, ui::MessageTone::Information,
             captions_.text(u"progres_rapport_ecrit").arg(QDir::toNativeSeparators(path)));
     }
 }
@@ -363,8 +367,8 @@ bool ProgramFlow::openSound(std::unique_ptr<play::RhythmPort>& sound) {
     if (!sound) {
         // Without sound nothing can be played: say so, then the program ends.
         qWarning().noquote() << "The play screens cannot sound:" << why;
-        QMessageBox::critical(menu_, QStringLiteral("Pulsadrome"),
-                              captions_.text(u"Label_directx"));
+        ui::showMessage(menu_, captions_, ui::MessageTone::Critical,
+                        captions_.text(u"Label_directx"));
         // The menu label that asked is still at work: the end comes after it.
         QMetaObject::invokeMethod(this, &ProgramFlow::quit, Qt::QueuedConnection);
         return false;
@@ -379,7 +383,7 @@ void ProgramFlow::tellSetupNotice(const play::RhythmPort& sound) {
         return;
     }
     setupNoticeTold_ = true;
-    QMessageBox::warning(menu_, QStringLiteral("Pulsadrome"), notice);
+    ui::showMessage(menu_, captions_, ui::MessageTone::Warning, notice);
 }
 
 input::GamepadHub* ProgramFlow::gamepads() {
@@ -471,16 +475,15 @@ void ProgramFlow::openHelp() {
     const auto language =
         i18n::languageFromCode(captions_.currentCode()).value_or(i18n::Language::Francais);
     if (!app::openHelp(language, dataDirectory_.path(), &error)) {
-        QMessageBox::warning(menu_, QStringLiteral("Pulsadrome"),
-                             captions_.text(u"aide_impossible").arg(error));
+        ui::showMessage(menu_, captions_, ui::MessageTone::Warning,
+                        captions_.text(u"aide_impossible").arg(error));
     }
 }
 
 void ProgramFlow::openWebSite() {
     if (!QDesktopServices::openUrl(QUrl(kWebSite))) {
-        QMessageBox::warning(menu_, QStringLiteral("Erreur!"),
-                             QStringLiteral("Le navigateur ne peut pas être trouvé. Veuillez le "
-                                            "lancer depuis le menu Démarrer!"));
+        ui::showMessage(menu_, captions_, ui::MessageTone::Warning,
+                        captions_.text(u"navigateur_introuvable"));
     }
 }
 
@@ -495,9 +498,10 @@ void ProgramFlow::openInstructions() {
     if (const WriteOutcome outcome = writeFileAtomically(target, source.readAll()); !outcome) {
         qWarning().noquote() << "The resolution instructions cannot be written to" << target
                              << outcome.systemText;
-        QMessageBox::warning(
-            nullptr, QStringLiteral("Pulsadrome"),
-            captions_.text(u"aide_impossible").arg(i18n::writeProblemText(captions_, outcome)));
+        ui::showMessage(
+            nullptr, captions_, ui::MessageTone::Warning,
+            captions_.text(u"aide_impossible").arg(i18n::writeProblemText(captions_, outcome)),
+            captions_.text(u"detail_fichier").arg(QDir::toNativeSeparators(target)));
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(target));

@@ -43,8 +43,10 @@ public:
     using SoundMaker = std::function<std::unique_ptr<play::RhythmPort>(
         const i18n::CaptionTable& captions, QString* why)>;
 
-    // Without a sound maker no play screen can open.
-    explicit ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound = {});
+    // Without a sound maker no play screen can open. `busyTimeoutMs` is how long the player
+    // database waits for another copy's write (PlayerStore).
+    explicit ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound = {},
+                         int busyTimeoutMs = PlayerStore::kDefaultBusyTimeoutMs);
     ~ProgramFlow() override;
 
     // Opens the player database, asking before a damaged one is set aside. False when the

@@ -20,6 +20,7 @@
 #include "sound/MusicService.h"
 #include "sound/RhythmEngine.h"
 #include "ui/ClickLabel.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -283,9 +284,9 @@ MessageBoxAnswerer::~MessageBoxAnswerer() {
 bool MessageBoxAnswerer::eventFilter(QObject* watched, QEvent* event) {
     auto* box = event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(watched) : nullptr;
     if (box) {
-        answered_ << box->text();
-        std::fputs(QStringLiteral("Message: %1\n").arg(box->text()).toLocal8Bit().constData(),
-                   stderr);
+        const QString text = ui::withoutBreakPoints(box->text());
+        answered_ << text;
+        std::fputs(QStringLiteral("Message: %1\n").arg(text).toLocal8Bit().constData(), stderr);
         std::fflush(stderr);
         // Answered once its own event loop runs, as the Escape key answers it; a box that Escape
         // does not close is rejected.

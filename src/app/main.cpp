@@ -13,13 +13,13 @@
 #include "sound/MusicService.h"
 #include "sound/RhythmEngine.h"
 #include "sound/SoundFonts.h"
+#include "ui/MessageBox.h"
 #include "ui/Style.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
 #include <QGuiApplication>
-#include <QMessageBox>
 
 #include <cstdio>
 
@@ -45,8 +45,8 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
     const auto dataDir = app::DataDirectory::open(options.dataDir, &error);
     if (!dataDir) {
         i18n::CaptionTable captions;
-        QMessageBox::critical(nullptr, captions.text(u"Label_titre"),
-                              captions.text(u"dossier_donnees_inutilisable").arg(error));
+        ui::showMessage(nullptr, captions, ui::MessageTone::Critical,
+                        captions.text(u"dossier_donnees_inutilisable").arg(error));
         return 1;
     }
     // One copy per data folder: a second start brings the first one forward, or says it is
@@ -63,7 +63,7 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
                                      dataDir->file(QString::fromLatin1(i18n::kLanguageFileName)));
         const QString message = singleCopy.alreadyOpenMessage(captions);
         print(stderr, message + QLatin1Char('\n'));
-        QMessageBox::information(nullptr, captions.text(u"Label_titre"), message);
+        ui::showMessage(nullptr, captions, ui::MessageTone::Information, message);
         return 1;
     }
     case app::SingleCopy::Start::Failed: {
@@ -73,7 +73,7 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
         const QString message =
             captions.text(u"dossier_donnees_inutilisable").arg(singleCopy.problem());
         print(stderr, message + QLatin1Char('\n'));
-        QMessageBox::critical(nullptr, captions.text(u"Label_titre"), message);
+        ui::showMessage(nullptr, captions, ui::MessageTone::Critical, message);
         return 1;
     }
     }

@@ -157,12 +157,12 @@ const CaptionRow kExtraRows[] = {
      {"Choisis ta langue", "Choose your language", "Elige tu idioma", "Escolhe a tua língua",
       "Scegli la tua lingua", "Wähle deine Sprache"}},
     {"langue_non_enregistree",
-     {"Le choix de la langue n'a pas pu être enregistré : %1",
-      "The language choice could not be saved: %1",
-      "No se ha podido guardar la elección del idioma: %1",
-      "Não foi possível guardar a escolha da língua: %1",
-      "Non è stato possibile salvare la scelta della lingua: %1",
-      "Die Sprachwahl konnte nicht gespeichert werden: %1"}},
+     {"Le choix de la langue n'a pas pu être enregistré. %1",
+      "The language choice could not be saved. %1",
+      "No se ha podido guardar la elección del idioma. %1",
+      "Não foi possível guardar a escolha da língua. %1",
+      "Non è stato possibile salvare la scelta della lingua. %1",
+      "Die Sprachwahl konnte nicht gespeichert werden. %1"}},
     {"dossier_donnees_inutilisable",
      {"Pulsadrome ne peut pas garder ses données (joueurs, scores, langue). %1",
       "Pulsadrome cannot keep its data (players, scores, language). %1",
@@ -175,9 +175,17 @@ const CaptionRow kExtraRows[] = {
       "Este ecrã chega em breve.", "Questa schermata arriverà presto.",
       "Dieser Bildschirm kommt bald."}},
     {"aide_impossible",
-     {"L'aide ne peut pas être ouverte : %1", "The help cannot be opened: %1",
-      "No se puede abrir la ayuda: %1", "Não é possível abrir a ajuda: %1",
-      "Non è possibile aprire l'aiuto: %1", "Die Hilfe kann nicht geöffnet werden: %1"}},
+     {"L'aide ne peut pas être ouverte. %1", "The help cannot be opened. %1",
+      "No se puede abrir la ayuda. %1", "Não é possível abrir a ajuda. %1",
+      "Non è possibile aprire l'aiuto. %1", "Die Hilfe kann nicht geöffnet werden. %1"}},
+    {"navigateur_introuvable",
+     {"Le navigateur internet ne s'ouvre pas. Ouvre-le toi-même, puis va sur pulsadrome.org.",
+      "The web browser does not open. Open it yourself, then go to pulsadrome.org.",
+      "El navegador de internet no se abre. Ábrelo tú mismo y luego ve a pulsadrome.org.",
+      "O navegador de internet não abre. Abre-o tu mesmo e depois vai a pulsadrome.org.",
+      "Il browser internet non si apre. Aprilo tu stesso, poi vai su pulsadrome.org.",
+      "Der Internet-Browser öffnet sich nicht. Öffne ihn selbst und gehe dann auf "
+      "pulsadrome.org."}},
     {"enregistrement_impossible",
      {"Les réglages du joueur n'ont pas pu être enregistrés. %1",
       "The player's settings could not be saved. %1",
@@ -186,25 +194,86 @@ const CaptionRow kExtraRows[] = {
       "Non è stato possibile salvare le impostazioni del giocatore. %1",
       "Die Einstellungen des Spielers konnten nicht gespeichert werden. %1"}},
     {"base_abimee",
-     {"Le fichier des joueurs est abîmé ou ne vient pas de Pulsadrome : %1\n\nIl peut être mis "
-      "de côté, sans être effacé, et un nouveau fichier des joueurs vide sera créé. Le faire ?",
-      "The players file is damaged or does not come from Pulsadrome: %1\n\nIt can be set aside, "
+     {"Le fichier des joueurs est abîmé ou ne vient pas de Pulsadrome.\n\nIl peut être mis de "
+      "côté, sans être effacé, et un nouveau fichier des joueurs vide sera créé. Le faire ?",
+      "The players file is damaged or does not come from Pulsadrome.\n\nIt can be set aside, "
       "without being deleted, and a new empty players file will be created. Do it?",
-      "El archivo de jugadores está dañado o no es de Pulsadrome: %1\n\nPuede apartarse, sin "
+      "El archivo de jugadores está dañado o no es de Pulsadrome.\n\nPuede apartarse, sin "
       "borrarlo, y se creará un nuevo archivo de jugadores vacío. ¿Hacerlo?",
-      "O ficheiro dos jogadores está danificado ou não é do Pulsadrome: %1\n\nPode ser posto "
-      "de lado, sem ser apagado, e será criado um novo ficheiro de jogadores vazio. Fazê-lo?",
-      "Il file dei giocatori è danneggiato o non viene da Pulsadrome: %1\n\nPuò essere messo "
-      "da parte, senza cancellarlo, e verrà creato un nuovo file dei giocatori vuoto. Procedere?",
-      "Die Spielerdatei ist beschädigt oder stammt nicht von Pulsadrome: %1\n\nSie kann "
+      "O ficheiro dos jogadores está danificado ou não é do Pulsadrome.\n\nPode ser posto de "
+      "lado, sem ser apagado, e será criado um novo ficheiro de jogadores vazio. Fazê-lo?",
+      "Il file dei giocatori è danneggiato o non viene da Pulsadrome.\n\nPuò essere messo da "
+      "parte, senza cancellarlo, e verrà creato un nuovo file dei giocatori vuoto. Procedere?",
+      "Die Spielerdatei ist beschädigt oder stammt nicht von Pulsadrome.\n\nSie kann "
       "beiseitegelegt werden, ohne sie zu löschen, und eine neue, leere Spielerdatei wird "
       "angelegt. Fortfahren?"}},
     {"base_erreur",
-     {"Le fichier des joueurs ne peut pas être utilisé : %1", "The players file cannot be used: %1",
-      "No se puede usar el archivo de jugadores: %1",
-      "Não é possível usar o ficheiro dos jogadores: %1",
-      "Non è possibile usare il file dei giocatori: %1",
-      "Die Spielerdatei kann nicht benutzt werden: %1"}},
+     {"Le fichier des joueurs ne peut pas être utilisé. %1", "The players file cannot be used. %1",
+      "No se puede usar el archivo de jugadores. %1",
+      "Não é possível usar o ficheiro dos jogadores. %1",
+      "Non è possibile usare il file dei giocatori. %1",
+      "Die Spielerdatei kann nicht benutzt werden. %1"}},
+    // Why a file cannot be used, each a whole sentence that follows what could not be done.
+    {"raison_fichier_abime",
+     {"Le fichier est abîmé.", "The file is damaged.", "El archivo está dañado.",
+      "O ficheiro está danificado.", "Il file è danneggiato.", "Die Datei ist beschädigt."}},
+    {"raison_fichier_occupe",
+     {"Un autre Pulsadrome ouvert se sert de ce fichier en ce moment. Réessaie dans un instant.",
+      "Another open Pulsadrome is using this file right now. Try again in a moment.",
+      "Otro Pulsadrome abierto está usando este archivo ahora mismo. Vuelve a intentarlo dentro "
+      "de un momento.",
+      "Outro Pulsadrome aberto está a usar este ficheiro neste momento. Tenta de novo daqui a "
+      "pouco.",
+      "Un altro Pulsadrome aperto sta usando questo file in questo momento. Riprova tra un "
+      "attimo.",
+      "Ein anderes geöffnetes Pulsadrome benutzt diese Datei gerade. Versuche es gleich noch "
+      "einmal."}},
+    {"raison_ecriture_refusee",
+     {"Le disque n'a pas accepté ce qui devait y être écrit. Il est peut-être plein, ou il a été "
+      "retiré.",
+      "The disk did not accept what was to be written on it. It may be full, or it may have been "
+      "removed.",
+      "El disco no ha aceptado lo que debía escribirse en él. Quizá esté lleno, o lo hayan "
+      "quitado.",
+      "O disco não aceitou o que devia ser escrito nele. Talvez esteja cheio, ou tenha sido "
+      "retirado.",
+      "Il disco non ha accettato ciò che doveva esservi scritto. Forse è pieno, oppure è stato "
+      "tolto.",
+      "Der Datenträger hat nicht angenommen, was darauf geschrieben werden sollte. Vielleicht ist "
+      "er voll oder wurde entfernt."}},
+    {"raison_fichier_protege",
+     {"Pulsadrome n'a pas le droit de modifier ce fichier ou son dossier.",
+      "Pulsadrome is not allowed to change this file or its folder.",
+      "Pulsadrome no tiene permiso para modificar este archivo o su carpeta.",
+      "O Pulsadrome não tem permissão para alterar este ficheiro ou a sua pasta.",
+      "Pulsadrome non ha il permesso di modificare questo file o la sua cartella.",
+      "Pulsadrome darf diese Datei oder ihren Ordner nicht ändern."}},
+    {"raison_fichier_inaccessible",
+     {"Ce fichier ne peut pas être ouvert.", "This file cannot be opened.",
+      "No se puede abrir este archivo.", "Não é possível abrir este ficheiro.",
+      "Non è possibile aprire questo file.", "Diese Datei kann nicht geöffnet werden."}},
+    {"raison_mise_de_cote",
+     {"Le fichier abîmé ne peut pas être mis de côté.", "The damaged file cannot be set aside.",
+      "No se puede apartar el archivo dañado.", "Não é possível pôr de lado o ficheiro danificado.",
+      "Non è possibile mettere da parte il file danneggiato.",
+      "Die beschädigte Datei kann nicht beiseitegelegt werden."}},
+    {"raison_joueur_disparu",
+     {"Ce joueur n'est plus dans le fichier des joueurs.",
+      "This player is no longer in the players file.",
+      "Este jugador ya no está en el archivo de jugadores.",
+      "Este jogador já não está no ficheiro dos jogadores.",
+      "Questo giocatore non è più nel file dei giocatori.",
+      "Dieser Spieler ist nicht mehr in der Spielerdatei."}},
+    {"raison_inconnue",
+     {"L'ordinateur a signalé un problème.", "The computer reported a problem.",
+      "El ordenador ha indicado un problema.", "O computador indicou um problema.",
+      "Il computer ha segnalato un problema.", "Der Computer hat ein Problem gemeldet."}},
+    // The detail line under a message, for the adult who looks after the game.
+    {"detail_fichier",
+     {"Fichier : %1", "File: %1", "Archivo: %1", "Ficheiro: %1", "File: %1", "Datei: %1"}},
+    {"detail_systeme",
+     {"Message de l'ordinateur : %1", "The computer's message: %1", "Mensaje del ordenador: %1",
+      "Mensagem do computador: %1", "Messaggio del computer: %1", "Meldung des Computers: %1"}},
     {"aide_manette",
      {"Branche une manette, choisis « %1 » puis ta manette dans la liste. Le stick ou la croix "
       "déplace le cadre, n'importe quel bouton répond. Appuie sur un bouton : le carré du test "
@@ -414,6 +483,11 @@ const CaptionRow kExtraRows[] = {
      {"Le fichier ne peut pas être écrit (%1).", "The file cannot be written (%1).",
       "No se puede escribir el archivo (%1).", "Não é possível escrever o ficheiro (%1).",
       "Non è possibile scrivere il file (%1).", "Die Datei kann nicht geschrieben werden (%1)."}},
+    // The buttons of the message boxes ("oui" and "non" answer their questions).
+    {"bouton_ok", {"D'accord", "OK", "De acuerdo", "Está bem", "Va bene", "In Ordnung"}},
+    {"bouton_reessayer",
+     {"Réessayer", "Try again", "Reintentar", "Tentar de novo", "Riprova", "Noch einmal"}},
+    {"bouton_annuler", {"Annuler", "Cancel", "Cancelar", "Cancelar", "Annulla", "Abbrechen"}},
     {"reessayer",
      {"Réessayer ?", "Try again?", "¿Intentarlo de nuevo?", "Tentar de novo?", "Riprovare?",
       "Noch einmal versuchen?"}},

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listening/ListeningWindow.h"
 
+#include "app/ProblemTexts.h"
 #include "app/Startup.h"
 #include "play/level/LevelPictures.h"
 #include "ui/BeatNote.h"
 #include "ui/ClickLabel.h"
 #include "ui/FingerControls.h"
+#include "ui/MessageBox.h"
 
 #include <QCloseEvent>
+#include <QDebug>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -341,8 +343,10 @@ void ListeningWindow::leave() {
     session_.setVolumeText(volumeBox_->text());
     const app::StoreStatus status = session_.leave();
     if (!status) {
-        QMessageBox::warning(this, QStringLiteral("Pulsadrome"),
-                             captions_.text(u"enregistrement_impossible").arg(status.message));
+        qWarning().noquote() << status.message;
+        ui::showMessage(this, captions_, ui::MessageTone::Warning,
+                        app::storeFailureText(captions_, u"enregistrement_impossible", status),
+                        app::storeProblemDetail(captions_, status, QString()));
     }
     emit returned();
     close();

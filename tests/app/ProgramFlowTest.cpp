@@ -42,7 +42,8 @@ private:
                 return;
             }
             if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
-                text_ = box->text();
+                text_ = box->text() + QLatin1Char('\n') + box->informativeText();
+                text_.remove(QChar(0x200B)); // the break points of long words
                 box->button(button)->click();
                 return;
             }

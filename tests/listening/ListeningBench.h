@@ -63,7 +63,10 @@ public:
     app::PlayerRecord& current() override { return record; }
     app::StoreStatus storeCurrent() override {
         if (fail) {
-            return {app::StoreProblem::Failed, QStringLiteral("disk full")};
+            return {app::StoreProblem::Failed,
+                    QStringLiteral("disk full"),
+                    app::StoreFault::DiskFull,
+                    {}};
         }
         stored.push_back(record);
         return {};

@@ -4,13 +4,13 @@
 #include "app/Startup.h"
 #include "play/level/LevelPictures.h"
 #include "ui/ClickLabel.h"
+#include "ui/MessageBox.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QShowEvent>
 #include <QTreeWidget>
 
@@ -77,7 +77,8 @@ HighScoreWindow::HighScoreWindow(const app::DataDirectory& data, const QString& 
                                  const i18n::CaptionTable& captions, const QString& theme,
                                  const Clock& clock, QWidget* parent)
     : EndWindow(px(420), px(560), QStringLiteral("Form_score"), theme, QString::fromLatin1(kStyle),
-                clock, parent) {
+                clock, parent),
+      captions_(captions) {
     addPanel(px(20), px(14), px(380), px(532));
     title_ = new QLabel(QStringLiteral("🏆 ") + captions.text(u"Label_scores"), this);
     title_->setObjectName(QStringLiteral("Label_score"));
@@ -121,7 +122,7 @@ void HighScoreWindow::display(const ScoreFileStatus& status) {
     }
     if (!status.ok()) {
         QWidget* over = parentWidget() && parentWidget()->isVisible() ? parentWidget() : nullptr;
-        QMessageBox::warning(over, QStringLiteral("Pulsadrome"), status.message);
+        ui::showMessage(over, captions_, ui::MessageTone::Warning, status.message);
     }
 }
 

@@ -71,6 +71,7 @@ public:
 private:
     void display(const ScoreFileStatus& status);
 
+    const i18n::CaptionTable& captions_;
     QLabel* title_ = nullptr;
     QTreeWidget* list_ = nullptr;
     std::unique_ptr<WidgetTextMeasure> measure_;

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/level/PlayWindow.h"
 
+#include "app/ProblemTexts.h"
 #include "app/Startup.h"
 #include "play/level/LevelPictures.h"
 #include "play/level/OptionPanel.h"
 #include "play/level/PadSlot.h"
 #include "ui/ClickLabel.h"
+#include "ui/MessageBox.h"
 
 #include <QCloseEvent>
-#include <QMessageBox>
+#include <QDebug>
 #include <QTimer>
 
 namespace pulsadrome::play {
@@ -115,18 +117,20 @@ void PlayWindow::putTheme(const QString& word) {
 }
 
 void PlayWindow::showLevelMessage(LevelMessage message) {
-    QMessageBox::information(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
-                             messageText(message));
+    ui::showMessage(isVisible() ? this : nullptr, captions_, ui::MessageTone::Information,
+                    messageText(message));
 }
 
 void PlayWindow::showInstrumentFallbackText(const InstrumentFallback& fallback) {
-    QMessageBox::information(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
-                             instrumentFallbackText(fallback, captions_));
+    ui::showMessage(isVisible() ? this : nullptr, captions_, ui::MessageTone::Information,
+                    instrumentFallbackText(fallback, captions_));
 }
 
 void PlayWindow::warnNotStored(const app::StoreStatus& status) {
-    QMessageBox::warning(isVisible() ? this : nullptr, QStringLiteral("Pulsadrome"),
-                         captions_.text(u"enregistrement_impossible").arg(status.message));
+    qWarning().noquote() << status.message;
+    ui::showMessage(isVisible() ? this : nullptr, captions_, ui::MessageTone::Warning,
+                    app::storeFailureText(captions_, u"enregistrement_impossible", status),
+                    app::storeProblemDetail(captions_, status, QString()));
 }
 
 void PlayWindow::leave() {

@@ -62,7 +62,8 @@ TEST(LevelAnswersTold, aRunEndedByItsVerdictAStopOrTheWayBackHasItsAnswersWritte
     EXPECT_EQ(bench.answers.ends, 2);
 
     // A write refused is told as the record's are.
-    bench.answers.endStatus = {app::StoreProblem::Busy, QStringLiteral("busy")};
+    bench.answers.endStatus = {
+        app::StoreProblem::Busy, QStringLiteral("busy"), app::StoreFault::InUse, {}};
     bench.run.question_Click();
     bench.run.Image_retour_Click();
     EXPECT_EQ(bench.answers.ends, 3);

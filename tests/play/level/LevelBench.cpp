@@ -32,7 +32,8 @@ QStringList RecordingRhythm::argsOf(const char* operation) const {
 
 app::StoreStatus MemoryPlayers::storeCurrent() {
     if (fail) {
-        return {app::StoreProblem::Failed, QStringLiteral("disk full")};
+        return {
+            app::StoreProblem::Failed, QStringLiteral("disk full"), app::StoreFault::DiskFull, {}};
     }
     stored.push_back(record);
     return {};
