@@ -60,6 +60,18 @@ QString dayText(const QLocale& locale, qint64 utcSeconds, const QTimeZone& zone)
                            QStringLiteral("d MMM yyyy"));
 }
 
+QColor seriesColour(catalogue::Series series) {
+    switch (series) {
+    case catalogue::Series::Main:
+        return QColor(0xf3, 0x9c, 0x12);
+    case catalogue::Series::Compound:
+        return QColor(0x2e, 0x86, 0xde);
+    case catalogue::Series::MinimBeat:
+        break;
+    }
+    return QColor(0x27, 0xae, 0x60);
+}
+
 QColor accuracyColour(int right, int answers) {
     if (answers <= 0) {
         return QColor(0xb0, 0xb7, 0xbf);

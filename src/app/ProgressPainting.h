@@ -4,6 +4,7 @@
 #pragma once
 
 #include "answers/ChildProgress.h"
+#include "catalogue/Series.h"
 #include "i18n/CaptionTable.h"
 
 #include <QColor>
@@ -28,6 +29,9 @@ QString playedText(qint64 seconds);
 
 // "2 mars 2026", "2 March 2026" ...
 QString dayText(const QLocale& locale, qint64 utcSeconds, const QTimeZone& zone);
+
+// The colour of a series on the screen and in the report: orange, blue, green.
+QColor seriesColour(catalogue::Series series);
 
 // The colour of a share of right answers: green from 80 %, orange from 50 %, red below.
 QColor accuracyColour(int right, int answers);

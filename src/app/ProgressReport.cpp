@@ -36,18 +36,6 @@ QFont font(double pixels, bool bold = false) {
     return f;
 }
 
-QColor seriesColour(catalogue::Series series) {
-    switch (series) {
-    case catalogue::Series::Main:
-        return QColor(0xf3, 0x9c, 0x12);
-    case catalogue::Series::Compound:
-        return QColor(0x2e, 0x86, 0xde);
-    case catalogue::Series::MinimBeat:
-        break;
-    }
-    return QColor(0x27, 0xae, 0x60);
-}
-
 QString seriesHeading(const i18n::CaptionTable& captions, const answers::SeriesProgress& series) {
     return captions.text(QString::fromLatin1(catalogue::seriesInfo(series.series).headingKey)) +
            QStringLiteral("  ★ %1 / %2")

@@ -60,18 +60,6 @@ QHeaderView::section {
 }
 )";
 
-QColor seriesColour(catalogue::Series series) {
-    switch (series) {
-    case catalogue::Series::Main:
-        return QColor(0xf3, 0x9c, 0x12);
-    case catalogue::Series::Compound:
-        return QColor(0x2e, 0x86, 0xde);
-    case catalogue::Series::MinimBeat:
-        break;
-    }
-    return QColor(0x27, 0xae, 0x60);
-}
-
 play::TempoGroup tempoGroupOf(catalogue::Series series) {
     switch (series) {
     case catalogue::Series::Main:
