@@ -7,7 +7,7 @@
 #include "play/level/LevelPictures.h"
 #include "play/level/NumericText.h"
 #include "play/level/TempoGroups.h"
-#include "ui/ClickLabel.h"
+#include "ui/NotationCard.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -134,35 +134,17 @@ private:
 
 } // namespace
 
-// A white card with a rhythm's notation picture; a click plays the rhythm.
-class NotationCard : public ui::ClickLabel {
+// A rhythm's notation card; a click plays the rhythm.
+class NotationCard : public ui::NotationCard {
 public:
-    NotationCard(int rhythm, QWidget* parent)
-        : ui::ClickLabel(QString(), parent), rhythm_(rhythm),
-          picture_(play::loadPicture(QStringLiteral("images"), catalogue::pictureOf(rhythm))) {}
+    NotationCard(int rhythm, QWidget* parent) : ui::NotationCard(parent), rhythm_(rhythm) {
+        setPicture(play::loadPicture(QStringLiteral("images"), catalogue::pictureOf(rhythm)));
+    }
 
     int rhythm() const { return rhythm_; }
 
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const bool pressed = property("pressed").toBool();
-        const QRectF card = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
-        const double radius = height() / 8.0;
-        painter.setPen(pressed ? QPen(QColor(0xf2, 0xa5, 0x41), 3)
-                               : QPen(QColor(0x23, 0x39, 0x5d, 70), 1));
-        painter.setBrush(pressed ? QColor(0xff, 0xf4, 0xd6) : QColor(255, 255, 255, 245));
-        painter.drawRoundedRect(card, radius, radius);
-        if (!picture_.isNull()) {
-            const double margin = height() / 12.0;
-            picture_.paint(painter, card.adjusted(margin, margin, -margin, -margin));
-        }
-    }
-
 private:
     int rhythm_;
-    resources::Picture picture_;
 };
 
 ProgressWindow::ProgressWindow(const i18n::CaptionTable& captions, play::RhythmPort& sound,

@@ -8,6 +8,7 @@
 #include "ui/ClickLabel.h"
 #include "ui/FingerControls.h"
 #include "ui/MessageBox.h"
+#include "ui/NotationCard.h"
 
 #include <QCloseEvent>
 #include <QDebug>
@@ -108,39 +109,20 @@ void repolish(QWidget* widget) {
 
 } // namespace
 
-// One of the 27 places: a white card with a notation picture, raised while the mouse is held.
-class NotationPlace : public ui::ClickLabel {
+// One of the 27 places: a notation card that remembers which picture it shows.
+class NotationPlace : public ui::NotationCard {
 public:
-    explicit NotationPlace(QWidget* parent) : ui::ClickLabel(QString(), parent) {}
+    explicit NotationPlace(QWidget* parent) : ui::NotationCard(parent) {}
 
-    void setPicture(int number) {
+    void setPictureNumber(int number) {
         if (number != number_) {
             number_ = number;
-            picture_ = play::loadPicture(QStringLiteral("images"), number);
-            update();
+            setPicture(play::loadPicture(QStringLiteral("images"), number));
         }
     }
     int pictureNumber() const { return number_; }
 
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const bool pressed = property("pressed").toBool();
-        const QRectF card = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
-        const double radius = height() / 8.0;
-        painter.setPen(pressed ? QPen(QColor(0xf2, 0xa5, 0x41), 3)
-                               : QPen(QColor(0x23, 0x39, 0x5d, 70), 1));
-        painter.setBrush(pressed ? QColor(0xff, 0xf4, 0xd6) : QColor(255, 255, 255, 240));
-        painter.drawRoundedRect(card, radius, radius);
-        if (!picture_.isNull()) {
-            const double margin = height() / 12.0;
-            picture_.paint(painter, card.adjusted(margin, margin, -margin, -margin));
-        }
-    }
-
 private:
-    resources::Picture picture_;
     int number_ = 0;
 };
 
@@ -385,7 +367,7 @@ void ListeningWindow::render() {
             NotationPlace* picture = places_[static_cast<std::size_t>(k)];
             picture->setVisible(k < pictures.size());
             if (k < pictures.size()) {
-                picture->setPicture(pictures.at(k));
+                picture->setPictureNumber(pictures.at(k));
             }
         }
         for (int i = 0; i < kGroupCount; ++i) {
