@@ -171,6 +171,21 @@ ListeningWindow::ListeningWindow(const i18n::CaptionTable& captions, play::Rhyth
     centreOnScreen();
 }
 
+namespace {
+
+// A section title too long for one line goes on two, the series' name above its times
+// ("Mesures binaires :" over "2/4, 3/4, 4/4 (C)"), rather than leaving a word alone below.
+void breakAfterTheColonWhenTooLong(QLabel& title) {
+    const QString text = title.text();
+    const qsizetype colon = text.indexOf(u':');
+    if (colon < 0 || QFontMetricsF(title.font()).horizontalAdvance(text) <= title.width()) {
+        return;
+    }
+    title.setText(text.left(colon + 1) + u'\n' + text.mid(colon + 1).trimmed());
+}
+
+} // namespace
+
 void ListeningWindow::buildGroups() {
     struct Section {
         const char16_t* captionKey;
@@ -184,6 +199,7 @@ void ListeningWindow::buildGroups() {
         title->setProperty("kind", "section");
         title->setWordWrap(true);
         place(title, px(kColumnLeft), px(section.top), px(kColumnWidth), px(36), 9.5);
+        breakAfterTheColonWhenTooLong(*title);
         const int last = section.firstGroup == 1 ? 14 : section.firstGroup + 3;
         for (int g = section.firstGroup; g <= last; ++g) {
             const ListeningGroup& group = listeningGroup(g);
