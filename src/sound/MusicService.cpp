@@ -20,11 +20,14 @@ namespace {
 constexpr int kGroups = MusicService::kAudioGroups;
 
 // The attack and release controllers: the bank's own time at kBankTime, each step away from it
-// multiplies it by 2^(kEnvelopeTimecents / 1200 / 64).
-constexpr double kEnvelopeTimecents = 4800; // 0 is 1/16 of the bank's time, 127 about 16 times
+// multiplies it by 2^(timecents / 1200 / 64). The release reaches further down: some struck
+// sounds of the default bank ring for seconds after their note ends, and at 160 crotchets a
+// minute a semiquaver's silence is 31 ms.
+constexpr double kAttackTimecents = 4800;  // 0 is 1/16 of the bank's time, 127 about 16 times
+constexpr double kReleaseTimecents = 9600; // 0 is 1/256, 32 is 1/16, 127 about 256 times
 
 // Adds to the synthesizer's default modulators the sound controller that moves `generator`.
-bool addTimeController(fluid_synth_t* synth, int controller, int generator) {
+bool addTimeController(fluid_synth_t* synth, int controller, int generator, double timecents) {
     fluid_mod_t* mod = new_fluid_mod();
     if (!mod) {
         return false;
@@ -33,7 +36,7 @@ bool addTimeController(fluid_synth_t* synth, int controller, int generator) {
                           FLUID_MOD_CC | FLUID_MOD_BIPOLAR | FLUID_MOD_LINEAR | FLUID_MOD_POSITIVE);
     fluid_mod_set_source2(mod, FLUID_MOD_NONE, 0);
     fluid_mod_set_dest(mod, generator);
-    fluid_mod_set_amount(mod, kEnvelopeTimecents);
+    fluid_mod_set_amount(mod, timecents);
     const bool added = fluid_synth_add_default_mod(synth, mod, FLUID_SYNTH_OVERWRITE) == FLUID_OK;
     delete_fluid_mod(mod);
     return added;
@@ -164,9 +167,10 @@ void MusicService::loadSoundBank() {
         state_ = State::NoSoundBank;
         return;
     }
-    bool channelsReady =
-        addTimeController(synth, MusicService::kAttackController, GEN_VOLENVATTACK) &&
-        addTimeController(synth, MusicService::kReleaseController, GEN_VOLENVRELEASE);
+    bool channelsReady = addTimeController(synth, MusicService::kAttackController, GEN_VOLENVATTACK,
+                                           kAttackTimecents) &&
+                         addTimeController(synth, MusicService::kReleaseController,
+                                           GEN_VOLENVRELEASE, kReleaseTimecents);
     for (int slot = 0; slot < kRhythmSlots; ++slot) {
         for (const int channel : {drumChannel(slot), bandDrumChannel(slot)}) {
             channelsReady =

@@ -16,11 +16,20 @@ void addNote(Segment& segment, NoteEvent::Voice voice, int start, int length, st
     segment.events.push_back({start + std::max(1, length), voice, false, 0, key});
 }
 
+// The silence a note leaves before the next one: a tenth of its written length, and never less
+// than a twelfth of a crotchet (31 ms at 160 crotchets a minute), so that quick notes of an
+// instrument that sustains stay apart.
+constexpr int kShortestGap = catalogue::kTicksPerQuarter / 12;
+
+int heldTicks(int written) {
+    return std::min(written * 9 / 10, written - kShortestGap);
+}
+
 void addBandNotes(Segment& segment, const catalogue::Rhythm& rhythm, int offset) {
     for (const auto& event : rhythm.events) {
         if (event.onset) {
             addNote(segment, NoteEvent::Voice::Band, offset + event.start,
-                    event.heldLength * 9 / 10, kNoteVelocity);
+                    heldTicks(event.heldLength), kNoteVelocity);
         }
     }
 }

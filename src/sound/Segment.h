@@ -36,7 +36,9 @@ inline constexpr std::uint8_t kNoteVelocity = 100;  // the rhythm's notes
 
 // A rhythm as it sounds: one bar of count-in (the meter's beats, the first accented), then the
 // rhythm on the band with the pulse on every beat underneath. Notes sound for 90 % of their
-// written length (ties joined), rests are silence.
+// written length (ties joined), less for values under a crotchet (a twelfth of a crotchet of
+// silence at least before the next note: a semiquaver sounds for two thirds of its length);
+// rests are silence.
 Segment buildRhythmSegment(const catalogue::Rhythm& rhythm);
 
 // The band-preview phrase: the notes alone, with neither count-in nor pulse.

@@ -3,11 +3,16 @@
 // clear of the pulse under it and of full scale; and the measures themselves on known signals.
 #include "BandBalance.h"
 
+#include "catalogue/RhythmCatalogue.h"
+#include "catalogue/Series.h"
+
 #include <gmock/gmock.h>
 
 #include <QFileInfo>
 
+#include <climits>
 #include <cmath>
+#include <tuple>
 
 using namespace pulsadrome;
 using namespace pulsadrome::tools::balance;
@@ -15,6 +20,8 @@ using namespace pulsadrome::tools::balance;
 namespace {
 
 constexpr int kRate = sound::MusicService::kSampleRate;
+// How far a note of the busiest bars may be heard from where it is written.
+constexpr double kBusiestTolerance = 0.010;
 
 std::vector<float> sine(double dbfs, double hz, double seconds) {
     const double amplitude = std::pow(10.0, dbfs / 20.0);
@@ -119,6 +126,55 @@ TEST(ShippedBands, inTheSmallBankAreHeardOverThePulseAndNeverClip) {
         EXPECT_GT(m.notes.momentaryMax, -32.0) << band;
         EXPECT_GE(m.notesOverClick, 10.0) << band;
         EXPECT_LT(m.fullPeakDb, -0.5) << band;
+    }
+}
+
+// The rhythm of `series` whose onsets come closest together, the most often, with the most
+// notes: the busiest bar a child of that series hears.
+int busiestRhythm(catalogue::Series series) {
+    const auto& info = catalogue::seriesInfo(series);
+    int best = 0;
+    std::tuple<int, int, int> bestKey{0, 0, 0};
+    for (int n = info.firstRhythm; n <= info.lastRhythm; ++n) {
+        const auto onsets = catalogue::rhythmCatalogue().find(n)->rhythm.onsets();
+        if (onsets.size() < 2) {
+            continue;
+        }
+        int closest = INT_MAX, times = 0;
+        for (std::size_t i = 1; i < onsets.size(); ++i) {
+            const int gap = onsets[i] - onsets[i - 1];
+            times = gap < closest ? 1 : times + (gap == closest ? 1 : 0);
+            closest = std::min(closest, gap);
+        }
+        const std::tuple<int, int, int> key{-closest, times, static_cast<int>(onsets.size())};
+        if (best == 0 || key > bestKey) {
+            best = n;
+            bestKey = key;
+        }
+    }
+    return best;
+}
+
+TEST(ShippedBands, inTheDefaultBankPartEveryNoteOfEachSeriesBusiestBarAtTempo160) {
+    // The box at 160 counts the series' beat: crotchets, dotted crotchets or minims.
+    if (!installed(kDefaultSoundFont)) {
+        GTEST_SKIP() << kDefaultSoundFont << " is not installed";
+    }
+    BandBench bench(QString::fromLatin1(kDefaultSoundFont));
+    QString why;
+    ASSERT_TRUE(bench.ready(&why)) << why.toStdString();
+    constexpr double kBoxTempo = 160;
+    for (const auto series :
+         {catalogue::Series::Main, catalogue::Series::Compound, catalogue::Series::MinimBeat}) {
+        const int rhythm = busiestRhythm(series);
+        const auto& meter = catalogue::rhythmCatalogue().find(rhythm)->rhythm.meter;
+        const double tempo = kBoxTempo * meter.beatTicks() / catalogue::kTicksPerQuarter;
+        for (const auto& band : sound::bandList()) {
+            const auto m = bench.onsets(styleBand(band), rhythm, tempo, kBusiestTolerance);
+            EXPECT_TRUE(m.found == m.written && m.extra == 0)
+                << "band " << band.position << ", rhythm " << rhythm << " at " << tempo << ": "
+                << m.found << "/" << m.written << " +" << m.extra;
+        }
     }
 }
 
