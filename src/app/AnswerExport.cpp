@@ -3,11 +3,13 @@
 
 #include "answers/CsvDocument.h"
 #include "app/PlayerTable.h"
+#include "app/ProblemTexts.h"
 #include "catalogue/Games.h"
 #include "common/AtomicFile.h"
 #include "i18n/LanguageFile.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QTimeZone>
 
 namespace pulsadrome::app {
@@ -67,10 +69,14 @@ StoreStatus exportAnswerLog(const PlayerStore& store, const std::vector<RowId>& 
 }
 
 QString exportAllAnswers(const QString& dataDir, const QString& path) {
-    QString error;
-    const auto directory = DataDirectory::open(dataDir, &error);
+    DataFolderProblem problem;
+    const auto directory = DataDirectory::open(dataDir, &problem);
     if (!directory) {
-        return error;
+        i18n::CaptionTable captions;
+        i18n::applyLanguageAtStartup(
+            captions, QDir(problem.folder).filePath(QString::fromLatin1(i18n::kLanguageFileName)));
+        return dataFolderProblemText(captions, problem) + QLatin1Char('\n') +
+               dataFolderProblemDetail(captions, problem);
     }
     // A file that is not a player database is only told here: the game sets it aside.
     PlayerStore store(*directory);

@@ -7,6 +7,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
+
 namespace pulsadrome::app {
 
 namespace {
@@ -38,21 +43,26 @@ QString defaultDataDirectory() {
            QStringLiteral("/pulsadrome");
 }
 
-std::optional<DataDirectory> DataDirectory::open(const QString& path, QString* error) {
+std::optional<DataDirectory> DataDirectory::open(const QString& path, DataFolderProblem* problem) {
     const QString wanted = QDir::cleanPath(
         QFileInfo(path.isEmpty() ? defaultDataDirectory() : path).absoluteFilePath());
     const QFileInfo info(wanted);
-    QString problem;
+    DataFolderProblem found{DataFolderProblem::Kind::None, wanted, {}};
     if (info.exists() && !info.isDir()) {
-        problem = QStringLiteral("%1 is a file, not a folder.").arg(wanted);
-    } else if (!info.exists() && !createPrivateFolder(wanted)) {
-        problem = QStringLiteral("The folder %1 cannot be created.").arg(wanted);
-    } else if (!QFileInfo(wanted).isWritable()) {
-        problem = QStringLiteral("The folder %1 cannot be written to.").arg(wanted);
+        found.kind = DataFolderProblem::Kind::IsAFile;
+    } else if (errno = 0; !info.exists() && !createPrivateFolder(wanted)) {
+        found.kind = DataFolderProblem::Kind::CannotCreate;
+        if (errno != 0) {
+            found.systemText = QString::fromLocal8Bit(std::strerror(errno));
+        }
+    } else if (::access(QFile::encodeName(wanted).constData(), W_OK | X_OK) != 0) {
+        // Asked of the system, not of the mode bits: a read-only disk refuses what they allow.
+        found.kind = DataFolderProblem::Kind::NotWritable;
+        found.systemText = QString::fromLocal8Bit(std::strerror(errno));
     }
-    if (!problem.isEmpty()) {
-        if (error) {
-            *error = problem;
+    if (found.kind != DataFolderProblem::Kind::None) {
+        if (problem) {
+            *problem = found;
         }
         return std::nullopt;
     }

@@ -31,17 +31,10 @@ const char* tag(i18n::Language language) {
     return kTags[static_cast<std::size_t>(i18n::languageNumber(language) - 1)];
 }
 
-// The help is written in `language` whatever the program's language: so are its messages.
-i18n::CaptionTable captionsIn(i18n::Language language) {
-    i18n::CaptionTable table;
-    table.setCurrentCode(QString::fromLatin1(i18n::languageInfo(language).code));
-    table.Command_langue_Click();
-    return table;
-}
-
-void setError(QString* error, const QString& text) {
-    if (error) {
-        *error = text;
+void setProblem(HelpProblem* problem, HelpProblem::Kind kind, const QString& path,
+                WriteOutcome write = {}) {
+    if (problem) {
+        *problem = {kind, path, std::move(write)};
     }
 }
 
@@ -103,17 +96,19 @@ QString helpSource(i18n::Language language) {
     return QString::fromUtf8(sourceBytes(language));
 }
 
-QString writeHelpPdf(i18n::Language language, const QString& folder, QString* error) {
+QString writeHelpPdf(i18n::Language language, const QString& folder, HelpProblem* problem) {
     const QByteArray source = sourceBytes(language);
     if (source.isEmpty()) {
-        setError(error, QStringLiteral("The help in %1 is missing from the program.")
-                            .arg(QLatin1String(i18n::languageInfo(language).autonym)));
+        setProblem(problem, HelpProblem::Kind::Missing, QString());
         return {};
     }
     const QString where = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (QFileInfo(where).exists() && !QFileInfo(where).isDir()) {
+        setProblem(problem, HelpProblem::Kind::FolderIsAFile, where);
+        return {};
+    }
     if (!QDir().mkpath(where)) {
-        setError(error, QStringLiteral("The folder %1 cannot be created.")
-                            .arg(QDir::toNativeSeparators(where)));
+        setProblem(problem, HelpProblem::Kind::FolderNotMade, where);
         return {};
     }
     const QString path = where + QLatin1Char('/') + helpFileName(language);
@@ -134,30 +129,71 @@ QString writeHelpPdf(i18n::Language language, const QString& folder, QString* er
         writer.setCreator(creatorText(stamp));
         if (!buffer.open(QIODevice::WriteOnly) ||
             !paintHelpPages(writer, QString::fromUtf8(source), QImage::fromData(icon))) {
-            setError(error, QStringLiteral("The help cannot be laid out as a PDF."));
+            setProblem(problem, HelpProblem::Kind::CannotLayOut, path);
             return {};
         }
     }
     if (const WriteOutcome outcome = writeFileAtomically(path, pdf); !outcome) {
-        setError(error, QDir::toNativeSeparators(path) + QLatin1Char(' ') +
-                            i18n::writeProblemText(captionsIn(language), outcome));
+        setProblem(problem, HelpProblem::Kind::NotWritten, path, outcome);
         return {};
     }
     return path;
 }
 
-bool openHelp(i18n::Language language, const QString& dataFolder, QString* error) {
-    const QString path = writeHelpPdf(language, dataFolder, error);
+bool openHelp(i18n::Language language, const QString& dataFolder, HelpProblem* problem) {
+    const QString path = writeHelpPdf(language, dataFolder, problem);
     if (path.isEmpty()) {
         return false;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        setError(error, QStringLiteral("No program could be started to show the help. It is "
-                                       "saved as %1.")
-                            .arg(QDir::toNativeSeparators(path)));
+        setProblem(problem, HelpProblem::Kind::NoViewer, path);
         return false;
     }
     return true;
+}
+
+QString helpProblemText(const i18n::CaptionTable& captions, const HelpProblem& problem) {
+    QString reason;
+    switch (problem.kind) {
+    case HelpProblem::Kind::None:
+        return {};
+    case HelpProblem::Kind::Missing:
+        reason = captions.text(u"aide_absente");
+        break;
+    case HelpProblem::Kind::FolderIsAFile:
+        reason = captions.text(u"dossier_est_un_fichier");
+        break;
+    case HelpProblem::Kind::FolderNotMade:
+        reason = captions.text(u"dossier_non_cree");
+        break;
+    case HelpProblem::Kind::CannotLayOut:
+        reason = captions.text(u"aide_mise_en_page");
+        break;
+    case HelpProblem::Kind::NotWritten:
+        reason = i18n::writeProblemText(captions, problem.write);
+        break;
+    case HelpProblem::Kind::NoViewer:
+        reason = captions.text(u"aide_sans_lecteur");
+        break;
+    }
+    return captions.text(u"aide_impossible").arg(reason);
+}
+
+QString helpProblemDetail(const i18n::CaptionTable& captions, const HelpProblem& problem) {
+    switch (problem.kind) {
+    case HelpProblem::Kind::None:
+    case HelpProblem::Kind::Missing:
+        return {};
+    case HelpProblem::Kind::FolderIsAFile:
+    case HelpProblem::Kind::FolderNotMade:
+        return i18n::problemDetail(captions, QString(), QString(), problem.path);
+    case HelpProblem::Kind::NotWritten:
+        return i18n::writeProblemDetail(captions, problem.write, problem.path);
+    case HelpProblem::Kind::CannotLayOut:
+    case HelpProblem::Kind::NoViewer:
+        break;
+    }
+    return i18n::problemDetail(captions, problem.path);
 }
 
 } // namespace pulsadrome::app

@@ -204,13 +204,15 @@ void PlayerChoiceWindow::Label_jouer_Click() {
 }
 
 void PlayerChoiceWindow::chooseLanguage(i18n::Language language) {
-    QString error;
-    const bool saved = i18n::chooseLanguage(captions_, language, languageFile_, &error);
+    WriteOutcome failure;
+    const bool saved = i18n::chooseLanguage(captions_, language, languageFile_, &failure);
     retranslate();
     emit languageChanged();
     if (!saved) {
         ui::showMessage(this, captions_, ui::MessageTone::Warning,
-                        captions_.text(u"langue_non_enregistree").arg(error));
+                        captions_.text(u"langue_non_enregistree")
+                            .arg(i18n::writeProblemText(captions_, failure)),
+                        i18n::writeProblemDetail(captions_, failure, languageFile_));
     }
 }
 

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProblemTexts.h"
 
-#include <QDir>
-#include <QStringList>
-
 namespace pulsadrome::app {
 
 QString storeProblemText(const i18n::CaptionTable& captions, const StoreStatus& status) {
@@ -39,14 +36,32 @@ QString storeFailureText(const i18n::CaptionTable& captions, QStringView context
 
 QString storeProblemDetail(const i18n::CaptionTable& captions, const StoreStatus& status,
                            const QString& file) {
-    QStringList lines;
-    if (!file.isEmpty()) {
-        lines << captions.text(u"detail_fichier").arg(QDir::toNativeSeparators(file));
+    return i18n::problemDetail(captions, file,
+                               status.fault == StoreFault::Other ? status.systemText : QString());
+}
+
+QString dataFolderProblemText(const i18n::CaptionTable& captions,
+                              const DataFolderProblem& problem) {
+    QString reason;
+    switch (problem.kind) {
+    case DataFolderProblem::Kind::None:
+        return {};
+    case DataFolderProblem::Kind::IsAFile:
+        reason = captions.text(u"dossier_est_un_fichier");
+        break;
+    case DataFolderProblem::Kind::CannotCreate:
+        reason = captions.text(u"dossier_non_cree");
+        break;
+    case DataFolderProblem::Kind::NotWritable:
+        reason = captions.text(u"ecriture_interdite");
+        break;
     }
-    if (status.fault == StoreFault::Other && !status.systemText.isEmpty()) {
-        lines << captions.text(u"detail_systeme").arg(status.systemText);
-    }
-    return lines.join(QLatin1Char('\n'));
+    return captions.text(u"dossier_donnees_inutilisable").arg(reason);
+}
+
+QString dataFolderProblemDetail(const i18n::CaptionTable& captions,
+                                const DataFolderProblem& problem) {
+    return i18n::problemDetail(captions, QString(), problem.systemText, problem.folder);
 }
 
 } // namespace pulsadrome::app

@@ -3,6 +3,7 @@
 // sentence for the kind of fault, and a detail line for the adult who looks after the game.
 #pragma once
 
+#include "app/DataDirectory.h"
 #include "app/PlayerStore.h"
 #include "i18n/CaptionTable.h"
 
@@ -21,5 +22,11 @@ QString storeFailureText(const i18n::CaptionTable& captions, QStringView context
 // computer's own words.
 QString storeProblemDetail(const i18n::CaptionTable& captions, const StoreStatus& status,
                            const QString& file);
+
+// Why the data folder cannot be used: the sentence of row "dossier_donnees_inutilisable" with
+// the reason, and the detail (the folder, the system's words).
+QString dataFolderProblemText(const i18n::CaptionTable& captions, const DataFolderProblem& problem);
+QString dataFolderProblemDetail(const i18n::CaptionTable& captions,
+                                const DataFolderProblem& problem);
 
 } // namespace pulsadrome::app

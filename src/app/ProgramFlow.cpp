@@ -471,12 +471,12 @@ void ProgramFlow::leaveLevel() {
 }
 
 void ProgramFlow::openHelp() {
-    QString error;
+    HelpProblem problem;
     const auto language =
         i18n::languageFromCode(captions_.currentCode()).value_or(i18n::Language::Francais);
-    if (!app::openHelp(language, dataDirectory_.path(), &error)) {
+    if (!app::openHelp(language, dataDirectory_.path(), &problem)) {
         ui::showMessage(menu_, captions_, ui::MessageTone::Warning,
-                        captions_.text(u"aide_impossible").arg(error));
+                        helpProblemText(captions_, problem), helpProblemDetail(captions_, problem));
     }
 }
 
@@ -501,7 +501,7 @@ void ProgramFlow::openInstructions() {
         ui::showMessage(
             nullptr, captions_, ui::MessageTone::Warning,
             captions_.text(u"aide_impossible").arg(i18n::writeProblemText(captions_, outcome)),
-            captions_.text(u"detail_fichier").arg(QDir::toNativeSeparators(target)));
+            i18n::writeProblemDetail(captions_, outcome, target));
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(target));

@@ -70,12 +70,10 @@ SingleCopy::Start SingleCopy::start() {
         case QLockFile::LockFailedError:
             break;
         case QLockFile::PermissionError:
-            problem_ = QStringLiteral("The lock file %1 cannot be made: Pulsadrome may not write "
-                                      "in its folder.")
-                           .arg(lockPath_);
+            fault_ = Fault::Denied;
             return Start::Failed;
         case QLockFile::UnknownError:
-            problem_ = QStringLiteral("The lock file %1 cannot be made.").arg(lockPath_);
+            fault_ = Fault::CannotMake;
             return Start::Failed;
         }
         QString host;
@@ -83,9 +81,7 @@ SingleCopy::Start SingleCopy::start() {
             QThread::msleep(kUnreadableLockWaitMs);
             if (!readLockHolder(lock_, &host)) {
                 if (!lock_.removeStaleLockFile()) {
-                    problem_ = QStringLiteral("The lock file %1 names no running copy of "
-                                              "Pulsadrome and cannot be removed.")
-                                   .arg(lockPath_);
+                    fault_ = Fault::LeftOver;
                     return Start::Failed;
                 }
                 continue; // the file is gone: try to take the lock again
@@ -96,8 +92,7 @@ SingleCopy::Start SingleCopy::start() {
         return holderIsHere_ && askHolderToComeForward() ? Start::BroughtForward
                                                          : Start::AlreadyOpen;
     }
-    problem_ =
-        QStringLiteral("The lock file %1 is made again each time it is removed.").arg(lockPath_);
+    fault_ = Fault::KeepsComing;
     return Start::Failed;
 }
 
@@ -126,6 +121,22 @@ QString SingleCopy::alreadyOpenMessage(const i18n::CaptionTable& captions) const
         return captions.text(u"deja_ouvert").arg(folder_);
     }
     return captions.text(u"deja_ouvert_ailleurs").arg(holderHost_, lockPath_);
+}
+
+QString SingleCopy::faultText(const i18n::CaptionTable& captions) const {
+    switch (fault_) {
+    case Fault::None:
+        return {};
+    case Fault::Denied:
+        return captions.text(u"ecriture_interdite");
+    case Fault::CannotMake:
+        return captions.text(u"verrou_impossible");
+    case Fault::LeftOver:
+        return captions.text(u"verrou_reste");
+    case Fault::KeepsComing:
+        break;
+    }
+    return captions.text(u"verrou_revient");
 }
 
 void SingleCopy::listen() {

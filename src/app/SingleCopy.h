@@ -29,7 +29,15 @@ public:
         First,          // this copy holds the folder
         BroughtForward, // the copy holding it on this computer brings its windows forward
         AlreadyOpen,    // a copy holds it and could not be reached; holderHost() names its computer
-        Failed,         // the lock file cannot be made; problem() says why
+        Failed,         // the lock file cannot be taken; fault() says why
+    };
+    // Why the lock file cannot be taken.
+    enum class Fault {
+        None,
+        Denied,      // the folder may not be written in
+        CannotMake,  // the system refused the file for another reason (a full disk ...)
+        LeftOver,    // a file naming no running copy is there and cannot be removed
+        KeepsComing, // the file is made again each time it is removed
     };
 
     static constexpr int kDefaultAnswerTimeoutMs = 3000;
@@ -54,8 +62,10 @@ public:
     bool holderIsHere() const { return holderIsHere_; }
     // After AlreadyOpen: what to tell the user, in the captions' language.
     QString alreadyOpenMessage(const i18n::CaptionTable& captions) const;
-    // After Failed: why, in a sentence naming the file.
-    const QString& problem() const { return problem_; }
+    // After Failed: why.
+    Fault fault() const { return fault_; }
+    // After Failed: why, in whole sentences in the captions' language; the file is lockFile().
+    QString faultText(const i18n::CaptionTable& captions) const;
     // After First: false when the socket could not be opened, so that later starts cannot bring
     // this copy forward (they are told it is already open instead).
     bool listening() const { return server_.isListening(); }
@@ -76,7 +86,7 @@ private:
     QLocalServer server_;
     QString holderHost_;
     bool holderIsHere_ = false;
-    QString problem_;
+    Fault fault_ = Fault::None;
 };
 
 // Shows every visible top-level window of the program over the other programs' windows: the

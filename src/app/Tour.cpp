@@ -313,10 +313,9 @@ QString takeTour(const QString& folder) {
         return QStringLiteral("The folder %1 cannot be created.").arg(folder);
     }
     QTemporaryDir scratch;
-    QString error;
-    const auto data = DataDirectory::open(scratch.path(), &error);
+    const auto data = DataDirectory::open(scratch.path());
     if (!scratch.isValid() || !data) {
-        return QStringLiteral("No throwaway data folder can be made: %1").arg(error);
+        return QStringLiteral("No throwaway data folder can be made in %1").arg(scratch.path());
     }
     // A music service that is never started: the screens' engines work and nothing sounds.
     TourWallClock wallClock;

@@ -6,14 +6,13 @@
 #include "app/ExportRhythm.h"
 #include "app/ProgramFlow.h"
 #include "app/SingleCopy.h"
+#include "app/StartMessages.h"
 #include "app/Tour.h"
 #include "app/Version.h"
 #include "i18n/CaptionTable.h"
-#include "i18n/LanguageFile.h"
 #include "sound/MusicService.h"
 #include "sound/RhythmEngine.h"
 #include "sound/SoundFonts.h"
-#include "ui/MessageBox.h"
 #include "ui/Style.h"
 
 #include <QApplication>
@@ -41,12 +40,10 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     ui::applyProgramStyle(application);
 
-    QString error;
-    const auto dataDir = app::DataDirectory::open(options.dataDir, &error);
+    app::DataFolderProblem problem;
+    const auto dataDir = app::DataDirectory::open(options.dataDir, &problem);
     if (!dataDir) {
-        i18n::CaptionTable captions;
-        ui::showMessage(nullptr, captions, ui::MessageTone::Critical,
-                        captions.text(u"dossier_donnees_inutilisable").arg(error));
+        app::tellDataFolderProblem(app::startCaptions(problem.folder), problem);
         return 1;
     }
     // One copy per data folder: a second start brings the first one forward, or says it is
@@ -57,25 +54,12 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
         break;
     case app::SingleCopy::Start::BroughtForward:
         return 0;
-    case app::SingleCopy::Start::AlreadyOpen: {
-        i18n::CaptionTable captions;
-        i18n::applyLanguageAtStartup(captions,
-                                     dataDir->file(QString::fromLatin1(i18n::kLanguageFileName)));
-        const QString message = singleCopy.alreadyOpenMessage(captions);
-        print(stderr, message + QLatin1Char('\n'));
-        ui::showMessage(nullptr, captions, ui::MessageTone::Information, message);
+    case app::SingleCopy::Start::AlreadyOpen:
+        app::tellAlreadyOpen(app::startCaptions(dataDir->path()), singleCopy);
         return 1;
-    }
-    case app::SingleCopy::Start::Failed: {
-        i18n::CaptionTable captions;
-        i18n::applyLanguageAtStartup(captions,
-                                     dataDir->file(QString::fromLatin1(i18n::kLanguageFileName)));
-        const QString message =
-            captions.text(u"dossier_donnees_inutilisable").arg(singleCopy.problem());
-        print(stderr, message + QLatin1Char('\n'));
-        ui::showMessage(nullptr, captions, ui::MessageTone::Critical, message);
+    case app::SingleCopy::Start::Failed:
+        app::tellLockFault(app::startCaptions(dataDir->path()), singleCopy);
         return 1;
-    }
     }
     QObject::connect(&singleCopy, &app::SingleCopy::comeForwardAsked, &app::bringWindowsForward);
 

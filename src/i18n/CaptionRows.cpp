@@ -271,6 +271,8 @@ const CaptionRow kExtraRows[] = {
     // The detail line under a message, for the adult who looks after the game.
     {"detail_fichier",
      {"Fichier : %1", "File: %1", "Archivo: %1", "Ficheiro: %1", "File: %1", "Datei: %1"}},
+    {"detail_dossier",
+     {"Dossier : %1", "Folder: %1", "Carpeta: %1", "Pasta: %1", "Cartella: %1", "Ordner: %1"}},
     {"detail_systeme",
      {"Message de l'ordinateur : %1", "The computer's message: %1", "Mensaje del ordenador: %1",
       "Mensagem do computador: %1", "Messaggio del computer: %1", "Meldung des Computers: %1"}},
@@ -295,9 +297,9 @@ const CaptionRow kExtraRows[] = {
       "No hay ningún mando conectado.", "Não há nenhum comando ligado.",
       "Nessun gamepad è collegato.", "Es ist kein Gamepad angeschlossen."}},
     {"manettes_impossibles",
-     {"Les manettes ne peuvent pas être lues : %1", "Game-pads cannot be read: %1",
-      "No se pueden leer los mandos: %1", "Não é possível ler os comandos: %1",
-      "Non è possibile leggere i gamepad: %1", "Gamepads können nicht gelesen werden: %1"}},
+     {"Les manettes ne peuvent pas être lues.", "Game-pads cannot be read.",
+      "No se pueden leer los mandos.", "Não é possível ler os comandos.",
+      "Non è possibile leggere i gamepad.", "Gamepads können nicht gelesen werden."}},
     {"sons_joueur2",
      {"Les sons de %1", "%1's sounds", "Los sonidos de %1", "Os sons de %1", "I suoni di %1",
       "Die Klänge von %1"}},
@@ -390,9 +392,9 @@ const CaptionRow kExtraRows[] = {
       "la línea %1 no tiene un resultado entero", "a linha %1 não tem um resultado inteiro",
       "la riga %1 non ha un punteggio intero", "Zeile %1 hat keine ganze Punktzahl"}},
     {"score_ligne_non_relue",
-     {"la ligne %1 ne pourrait pas être relue", "line %1 would not read back",
-      "la línea %1 no podría volver a leerse", "a linha %1 não poderia ser relida",
-      "la riga %1 non potrebbe essere riletta", "Zeile %1 wäre nicht wieder lesbar"}},
+     {"La ligne %1 ne pourrait pas être relue.", "Line %1 would not read back.",
+      "La línea %1 no podría volver a leerse.", "A linha %1 não poderia ser relida.",
+      "La riga %1 non potrebbe essere riletta.", "Zeile %1 wäre nicht wieder lesbar."}},
     {"score_fichier_trop_grand",
      {"le fichier est bien trop grand", "the file is far too large",
       "el archivo es demasiado grande", "o ficheiro é demasiado grande", "il file è troppo grande",
@@ -401,28 +403,30 @@ const CaptionRow kExtraRows[] = {
      {"il a %1 lignes au lieu de %2", "it has %1 lines instead of %2",
       "tiene %1 líneas en lugar de %2", "tem %1 linhas em vez de %2", "ha %1 righe invece di %2",
       "sie hat %1 Zeilen statt %2"}},
+    // %2: why, in one or two whole sentences.
     {"score_ecriture_impossible",
-     {"La table des scores %1 ne peut pas être écrite : %2.",
-      "The high-score table %1 cannot be written: %2.",
-      "No se puede escribir la tabla de resultados %1: %2.",
-      "Não é possível escrever a tabela de resultados %1: %2.",
-      "Non è possibile scrivere la tabella dei punteggi %1: %2.",
-      "Die Punktetabelle %1 kann nicht geschrieben werden: %2."}},
+     {"La table des scores %1 ne peut pas être écrite. %2",
+      "The high-score table %1 cannot be written. %2",
+      "No se puede escribir la tabla de resultados %1. %2",
+      "Não é possível escrever a tabela de resultados %1. %2",
+      "Non è possibile scrivere la tabella dei punteggi %1. %2",
+      "Die Punktetabelle %1 kann nicht geschrieben werden. %2"}},
     {"score_pas_de_table",
      {"Le jeu « %1 » n'a pas de table des scores.", "The game \"%1\" has no high-score table.",
       "El juego «%1» no tiene tabla de resultados.", "O jogo «%1» não tem tabela de resultados.",
       "Il gioco «%1» non ha una tabella dei punteggi.", "Das Spiel „%1“ hat keine Punktetabelle."}},
+    // %2: why, in a whole sentence.
     {"score_illisible",
-     {"La table des scores %1 ne peut pas être lue (%2) ; elle est laissée telle quelle et aucun "
+     {"La table des scores %1 ne peut pas être lue. %2 Elle est laissée telle quelle et aucun "
       "score n'est enregistré.",
-      "The high-score table %1 cannot be read (%2); it is left as it is and no score is stored.",
-      "No se puede leer la tabla de resultados %1 (%2); se deja tal cual y no se guarda ningún "
+      "The high-score table %1 cannot be read. %2 It is left as it is and no score is stored.",
+      "No se puede leer la tabla de resultados %1. %2 Se deja tal cual y no se guarda ningún "
       "resultado.",
-      "Não é possível ler a tabela de resultados %1 (%2); fica como está e nenhum resultado é "
+      "Não é possível ler a tabela de resultados %1. %2 Fica como está e nenhum resultado é "
       "guardado.",
-      "Non è possibile leggere la tabella dei punteggi %1 (%2); resta com'è e nessun punteggio "
+      "Non è possibile leggere la tabella dei punteggi %1. %2 Resta com'è e nessun punteggio "
       "viene salvato.",
-      "Die Punktetabelle %1 kann nicht gelesen werden (%2); sie bleibt, wie sie ist, und keine "
+      "Die Punktetabelle %1 kann nicht gelesen werden. %2 Sie bleibt, wie sie ist, und keine "
       "Punktzahl wird gespeichert."}},
     {"score_abime_non_ecarte",
      {"La table des scores %1 est abîmée (%2) et ne peut pas être mise de côté ; elle est laissée "
@@ -480,9 +484,93 @@ const CaptionRow kExtraRows[] = {
       "Pulsadrome non ha il permesso di scrivere in questa cartella.",
       "Pulsadrome darf in diesen Ordner nicht schreiben."}},
     {"ecriture_erreur",
-     {"Le fichier ne peut pas être écrit (%1).", "The file cannot be written (%1).",
-      "No se puede escribir el archivo (%1).", "Não é possível escrever o ficheiro (%1).",
-      "Non è possibile scrivere il file (%1).", "Die Datei kann nicht geschrieben werden (%1)."}},
+     {"Le fichier ne peut pas être écrit.", "The file cannot be written.",
+      "No se puede escribir el archivo.", "Não é possível escrever o ficheiro.",
+      "Non è possibile scrivere il file.", "Die Datei kann nicht geschrieben werden."}},
+    // Why a file that is there cannot be read.
+    {"lecture_dossier",
+     {"À la place du fichier, il y a un dossier du même nom.",
+      "There is a folder where the file should be.",
+      "En lugar del archivo hay una carpeta con el mismo nombre.",
+      "No lugar do ficheiro há uma pasta com o mesmo nome.",
+      "Al posto del file c'è una cartella con lo stesso nome.",
+      "An der Stelle der Datei liegt ein Ordner mit demselben Namen."}},
+    {"lecture_interdite",
+     {"Pulsadrome n'a pas le droit de lire ce fichier.",
+      "Pulsadrome is not allowed to read this file.",
+      "Pulsadrome no tiene permiso para leer este archivo.",
+      "O Pulsadrome não tem permissão para ler este ficheiro.",
+      "Pulsadrome non ha il permesso di leggere questo file.",
+      "Pulsadrome darf diese Datei nicht lesen."}},
+    {"lecture_erreur",
+     {"Le fichier ne peut pas être lu.", "The file cannot be read.", "No se puede leer el archivo.",
+      "Não é possível ler o ficheiro.", "Non è possibile leggere il file.",
+      "Die Datei kann nicht gelesen werden."}},
+    // Why a folder cannot be used (the data folder, the help's folder).
+    {"dossier_est_un_fichier",
+     {"À la place du dossier, il y a un fichier du même nom.",
+      "There is a file where the folder should be.",
+      "En lugar de la carpeta hay un archivo con el mismo nombre.",
+      "No lugar da pasta há um ficheiro com o mesmo nome.",
+      "Al posto della cartella c'è un file con lo stesso nome.",
+      "An der Stelle des Ordners liegt eine Datei mit demselben Namen."}},
+    {"dossier_non_cree",
+     {"Le dossier ne peut pas être créé.", "The folder cannot be created.",
+      "No se puede crear la carpeta.", "Não é possível criar a pasta.",
+      "Non è possibile creare la cartella.", "Der Ordner kann nicht angelegt werden."}},
+    // Why the file that keeps a second copy of the game off the same data cannot be taken.
+    {"verrou_impossible",
+     {"Le fichier qui empêche d'ouvrir deux fois le jeu ne peut pas être créé.",
+      "The file that keeps the game from being opened twice cannot be created.",
+      "No se puede crear el archivo que impide abrir el juego dos veces.",
+      "Não é possível criar o ficheiro que impede abrir o jogo duas vezes.",
+      "Non è possibile creare il file che impedisce di aprire il gioco due volte.",
+      "Die Datei, die verhindert, dass das Spiel zweimal geöffnet wird, kann nicht angelegt "
+      "werden."}},
+    {"verrou_reste",
+     {"Un Pulsadrome fermé a laissé un fichier qui empêche de jouer, et ce fichier ne peut pas "
+      "être supprimé. Un adulte peut le supprimer.",
+      "A Pulsadrome that has closed left a file that stops the game, and that file cannot be "
+      "removed. An adult may delete it.",
+      "Un Pulsadrome cerrado dejó un archivo que impide jugar, y ese archivo no se puede borrar. "
+      "Un adulto puede borrarlo.",
+      "Um Pulsadrome fechado deixou um ficheiro que impede de jogar, e esse ficheiro não pode "
+      "ser apagado. Um adulto pode apagá-lo.",
+      "Un Pulsadrome chiuso ha lasciato un file che impedisce di giocare, e quel file non può "
+      "essere cancellato. Un adulto può cancellarlo.",
+      "Ein geschlossenes Pulsadrome hat eine Datei hinterlassen, die das Spiel verhindert, und "
+      "diese Datei kann nicht gelöscht werden. Ein Erwachsener kann sie löschen."}},
+    {"verrou_revient",
+     {"Le fichier qui empêche d'ouvrir deux fois le jeu revient chaque fois qu'il est supprimé. "
+      "Réessaie dans un instant.",
+      "The file that keeps the game from being opened twice comes back each time it is removed. "
+      "Try again in a moment.",
+      "El archivo que impide abrir el juego dos veces vuelve cada vez que se borra. Vuelve a "
+      "intentarlo dentro de un momento.",
+      "O ficheiro que impede abrir o jogo duas vezes volta sempre que é apagado. Tenta de novo "
+      "daqui a pouco.",
+      "Il file che impedisce di aprire il gioco due volte ritorna ogni volta che viene "
+      "cancellato. Riprova tra un attimo.",
+      "Die Datei, die verhindert, dass das Spiel zweimal geöffnet wird, kommt jedes Mal zurück, "
+      "wenn sie gelöscht wird. Versuche es gleich noch einmal."}},
+    // Why the help cannot be opened.
+    {"aide_absente",
+     {"L'aide dans cette langue manque au programme.",
+      "The help in this language is missing from the program.",
+      "Al programa le falta la ayuda en este idioma.", "Falta ao programa a ajuda nesta língua.",
+      "Al programma manca l'aiuto in questa lingua.",
+      "Dem Programm fehlt die Hilfe in dieser Sprache."}},
+    {"aide_mise_en_page",
+     {"Ses pages ne peuvent pas être préparées.", "Its pages cannot be prepared.",
+      "No se pueden preparar sus páginas.", "Não é possível preparar as suas páginas.",
+      "Non è possibile preparare le sue pagine.", "Ihre Seiten können nicht vorbereitet werden."}},
+    {"aide_sans_lecteur",
+     {"Aucun programme ne peut l'afficher. Elle est enregistrée dans le fichier ci-dessous.",
+      "No program can show it. It is saved in the file below.",
+      "Ningún programa puede mostrarla. Está guardada en el archivo de abajo.",
+      "Nenhum programa a pode mostrar. Está guardada no ficheiro abaixo.",
+      "Nessun programma può mostrarlo. È salvato nel file qui sotto.",
+      "Kein Programm kann sie anzeigen. Sie ist in der Datei unten gespeichert."}},
     // The buttons of the message boxes ("oui" and "non" answer their questions).
     {"bouton_ok", {"D'accord", "OK", "De acuerdo", "Está bem", "Va bene", "In Ordnung"}},
     {"bouton_reessayer",

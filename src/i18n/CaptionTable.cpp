@@ -4,6 +4,8 @@
 #include "sound/Bands.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QStringList>
 
 namespace pulsadrome::i18n {
 
@@ -54,7 +56,48 @@ QString writeProblemText(const CaptionTable& captions, const WriteOutcome& outco
     case WriteProblem::Other:
         break;
     }
-    return captions.text(u"ecriture_erreur").arg(outcome.systemText);
+    return captions.text(u"ecriture_erreur");
+}
+
+QString readProblemText(const CaptionTable& captions, const ReadOutcome& outcome) {
+    switch (outcome.problem) {
+    case ReadProblem::None:
+        return {};
+    case ReadProblem::IsAFolder:
+        return captions.text(u"lecture_dossier");
+    case ReadProblem::Denied:
+        return captions.text(u"lecture_interdite");
+    case ReadProblem::Other:
+        break;
+    }
+    return captions.text(u"lecture_erreur");
+}
+
+QString problemDetail(const CaptionTable& captions, const QString& file, const QString& systemText,
+                      const QString& folder) {
+    QStringList lines;
+    if (!file.isEmpty()) {
+        lines << captions.text(u"detail_fichier").arg(QDir::toNativeSeparators(file));
+    }
+    if (!folder.isEmpty()) {
+        lines << captions.text(u"detail_dossier").arg(QDir::toNativeSeparators(folder));
+    }
+    if (!systemText.isEmpty()) {
+        lines << captions.text(u"detail_systeme").arg(systemText);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString writeProblemDetail(const CaptionTable& captions, const WriteOutcome& outcome,
+                           const QString& file) {
+    return problemDetail(captions, file,
+                         outcome.problem == WriteProblem::Other ? outcome.systemText : QString());
+}
+
+QString readProblemDetail(const CaptionTable& captions, const ReadOutcome& outcome,
+                          const QString& file) {
+    return problemDetail(captions, file,
+                         outcome.problem == ReadProblem::Other ? outcome.systemText : QString());
 }
 
 } // namespace pulsadrome::i18n

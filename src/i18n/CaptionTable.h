@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/AtomicFile.h"
+#include "common/ReadFailure.h"
 #include "i18n/Language.h"
 
 #include <QHash>
@@ -48,8 +49,21 @@ private:
     QHash<QString, QString> texts_;
 };
 
-// Why a file could not be written, as a sentence in the table's language; the system's own words
-// appear only when no plainer reason is known.
+// Why a file could not be written, as a whole sentence in the table's language ("Le disque est
+// plein."); never the system's own words, which go to the detail.
 QString writeProblemText(const CaptionTable& captions, const WriteOutcome& outcome);
+// Why a file that is there could not be read, as a whole sentence, as above.
+QString readProblemText(const CaptionTable& captions, const ReadOutcome& outcome);
+
+// The detail paragraph under a message, for the adult who looks after the game: the file or folder
+// concerned (none when empty) and the system's own words (none when empty), one line each.
+QString problemDetail(const CaptionTable& captions, const QString& file,
+                      const QString& systemText = {}, const QString& folder = {});
+// The detail of a failed write or read: the file, and the system's words when the sentence could
+// give no plainer reason than "cannot be written".
+QString writeProblemDetail(const CaptionTable& captions, const WriteOutcome& outcome,
+                           const QString& file);
+QString readProblemDetail(const CaptionTable& captions, const ReadOutcome& outcome,
+                          const QString& file);
 
 } // namespace pulsadrome::i18n

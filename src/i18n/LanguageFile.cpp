@@ -63,12 +63,13 @@ void applyLanguageAtStartup(CaptionTable& table, const QString& path) {
     table.Command_langue_Click();
 }
 
-bool chooseLanguage(CaptionTable& table, Language language, const QString& path, QString* error) {
+bool chooseLanguage(CaptionTable& table, Language language, const QString& path,
+                    WriteOutcome* failure) {
     table.setCurrentCode(QString::fromLatin1(languageInfo(language).code));
     table.Command_langue_Click();
     const WriteOutcome outcome = writeLanguageFile(path, languageNumber(language));
-    if (!outcome && error) {
-        *error = writeProblemText(table, outcome);
+    if (!outcome && failure) {
+        *failure = outcome;
     }
     return outcome.ok();
 }

@@ -31,8 +31,8 @@ void applyLanguageAtStartup(CaptionTable& table, const QString& path);
 
 // A flag is chosen: the code becomes the flag's, the table is filled, the file is rewritten.
 // The table changes even when the file cannot be written; the result tells whether it was, and
-// `error` why, in the language chosen.
+// `failure` why (writeProblemText tells it in the language chosen).
 bool chooseLanguage(CaptionTable& table, Language language, const QString& path,
-                    QString* error = nullptr);
+                    WriteOutcome* failure = nullptr);
 
 } // namespace pulsadrome::i18n

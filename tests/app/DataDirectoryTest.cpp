@@ -37,9 +37,10 @@ TEST(DataDirectory, aFileInTheWaySaysSoAndIsLeftAlone) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("keep me");
     }
-    QString error;
-    EXPECT_FALSE(DataDirectory::open(path, &error).has_value());
-    EXPECT_TRUE(error.contains(path));
+    DataFolderProblem problem;
+    EXPECT_FALSE(DataDirectory::open(path, &problem).has_value());
+    EXPECT_EQ(problem.kind, DataFolderProblem::Kind::IsAFile);
+    EXPECT_EQ(problem.folder, path);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("keep me"));

@@ -3,6 +3,8 @@
 #include "app/CommandLine.h"
 #include "i18n/CaptionTable.h"
 
+#include "support/FileFaults.h"
+
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
@@ -14,9 +16,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <map>
-#include <sys/resource.h>
 
 using namespace pulsadrome;
 using i18n::Language;
@@ -106,29 +106,6 @@ QStringList commandLineWords() {
     return result;
 }
 
-// Lowers the largest file this process may write, for the life of the guard. Writing past it
-// then fails with an error instead of a signal.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        active_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    bool active() const { return active_; }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-    bool active_ = false;
-};
-
 } // namespace
 
 // A stand-in for the desktop's viewer: records what it is asked to open.
@@ -147,9 +124,9 @@ class HelpPdfOfEachLanguage : public ::testing::TestWithParam<Language> {};
 
 TEST_P(HelpPdfOfEachLanguage, isAPdfOfTwoToFourPagesWithTheIcon) {
     QTemporaryDir folder;
-    QString error;
+    app::HelpProblem error;
     const QString path = app::writeHelpPdf(GetParam(), folder.path(), &error);
-    ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+    ASSERT_FALSE(path.isEmpty()) << int(error.kind);
     EXPECT_EQ(QFileInfo(path).fileName(), app::helpFileName(GetParam()));
     EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
     const QByteArray pdf = readAll(path);
@@ -164,41 +141,40 @@ INSTANTIATE_TEST_SUITE_P(AllLanguages, HelpPdfOfEachLanguage, ::testing::ValuesI
 
 TEST(HelpPdf, isWrittenAgainWhenMissing) {
     QTemporaryDir folder;
-    QString error;
+    app::HelpProblem error;
     const QString path = app::writeHelpPdf(Language::Francais, folder.path(), &error);
-    ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+    ASSERT_FALSE(path.isEmpty()) << int(error.kind);
     ASSERT_TRUE(QFile::remove(path));
     EXPECT_EQ(app::writeHelpPdf(Language::Francais, folder.path(), &error), path)
-        << error.toStdString();
+        << int(error.kind);
     EXPECT_TRUE(readAll(path).startsWith("%PDF-"));
 }
 
 TEST(HelpPdf, isKeptWhenMadeFromTheSameHelpText) {
     QTemporaryDir folder;
-    QString error;
+    app::HelpProblem error;
     const QString path = app::writeHelpPdf(Language::Italien, folder.path(), &error);
-    ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+    ASSERT_FALSE(path.isEmpty()) << int(error.kind);
     const QDateTime longAgo(QDate(2001, 1, 1), QTime(12, 0));
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
     }
-    EXPECT_EQ(app::writeHelpPdf(Language::Italien, folder.path(), &error), path)
-        << error.toStdString();
+    EXPECT_EQ(app::writeHelpPdf(Language::Italien, folder.path(), &error), path) << int(error.kind);
     EXPECT_EQ(QFileInfo(path).lastModified(), longAgo);
 }
 
 TEST(HelpPdf, isReplacedWhenMadeFromAnotherHelpText) {
     QTemporaryDir folder;
-    QString error;
+    app::HelpProblem error;
     const QString english = app::writeHelpPdf(Language::Anglais, folder.path(), &error);
-    ASSERT_FALSE(english.isEmpty()) << error.toStdString();
+    ASSERT_FALSE(english.isEmpty()) << int(error.kind);
     const QString german = folder.filePath(app::helpFileName(Language::Allemand));
     ASSERT_TRUE(QFile::copy(english, german));
 
     EXPECT_EQ(app::writeHelpPdf(Language::Allemand, folder.path(), &error), german)
-        << error.toStdString();
+        << int(error.kind);
     const QByteArray pdf = readAll(german);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_NE(pdf, readAll(english));
@@ -211,14 +187,16 @@ TEST(HelpPdf, aFailedWriteKeepsTheOldFileLeavesNoPartAndSaysWhy) {
     ASSERT_TRUE(writeAll(path, old));
 
     QString result;
-    QString error;
+    app::HelpProblem error;
     {
-        const FileSizeLimit limit(16 * 1024);
+        const pulsadrome::testing::FileSizeLimit limit(16 * 1024);
         ASSERT_TRUE(limit.active());
         result = app::writeHelpPdf(Language::Espagnol, folder.path(), &error);
     }
     EXPECT_TRUE(result.isEmpty());
-    EXPECT_TRUE(error.contains(app::helpFileName(Language::Espagnol))) << error.toStdString();
+    EXPECT_EQ(error.kind, app::HelpProblem::Kind::NotWritten);
+    EXPECT_EQ(error.write.problem, WriteProblem::NoSpace);
+    EXPECT_EQ(error.path, path);
     EXPECT_EQ(readAll(path), old);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{app::helpFileName(Language::Espagnol)});
@@ -228,17 +206,18 @@ TEST(HelpPdf, aFolderThatCannotBeMadeGivesASentence) {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("not-a-folder"));
     ASSERT_TRUE(writeAll(file, "x"));
-    QString error;
+    app::HelpProblem error;
     EXPECT_TRUE(
         app::writeHelpPdf(Language::Portugais, file + QStringLiteral("/help"), &error).isEmpty());
-    EXPECT_TRUE(error.contains(QStringLiteral("not-a-folder"))) << error.toStdString();
+    EXPECT_EQ(error.kind, app::HelpProblem::Kind::FolderNotMade);
+    EXPECT_EQ(error.path, file + QStringLiteral("/help"));
 }
 
 TEST(OpenHelp, handsTheLanguagesPdfInTheDataFolderToTheViewer) {
     QTemporaryDir folder;
     ViewerSpy viewer;
-    QString error;
-    ASSERT_TRUE(app::openHelp(Language::Allemand, folder.path(), &error)) << error.toStdString();
+    app::HelpProblem error;
+    ASSERT_TRUE(app::openHelp(Language::Allemand, folder.path(), &error)) << int(error.kind);
     ASSERT_EQ(viewer.opened.size(), 1);
     const QString path = viewer.opened.front().toLocalFile();
     EXPECT_EQ(path, folder.filePath(app::helpFileName(Language::Allemand)));
@@ -250,9 +229,9 @@ TEST(OpenHelp, opensNothingAndSaysWhyWhenTheFolderIsUnusable) {
     const QString file = folder.filePath(QStringLiteral("occupied"));
     ASSERT_TRUE(writeAll(file, "x"));
     ViewerSpy viewer;
-    QString error;
+    app::HelpProblem error;
     EXPECT_FALSE(app::openHelp(Language::Anglais, file, &error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(error.kind, app::HelpProblem::Kind::FolderIsAFile);
     EXPECT_TRUE(viewer.opened.isEmpty());
 }
 

@@ -9,6 +9,7 @@
 #include "i18n/LanguageFile.h"
 #include "ui/MessageBox.h"
 
+#include "MessageChecks.h"
 #include "support/ChildProcess.h"
 
 #include <QAbstractButton>
@@ -34,125 +35,11 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-// A message box as it was on the screen.
-struct ShownBox {
-    QString title;
-    QString text;
-    QString detail;
-    QStringList buttons;
-    QString unfit; // what does not fit, empty when everything shows whole
-
-    QString serialised() const {
-        return QStringList{title, text, detail, buttons.join(QChar(0x1e)), unfit}.join(QChar(0x1f));
-    }
-    static ShownBox parsed(const QString& text) {
-        const QStringList parts = text.split(QChar(0x1f));
-        if (parts.size() != 5) {
-            return {QString(), text, QString(), {}, QStringLiteral("no box")};
-        }
-        return {parts[0], parts[1], parts[2],
-                parts[3].isEmpty() ? QStringList() : parts[3].split(QChar(0x1e)), parts[4]};
-    }
-};
-
-// What of `box` cannot be seen whole: a box wider or taller than the screen, a label whose text
-// needs more room than it has, a button too narrow for its text.
-QString unfitPartOf(const QMessageBox& box) {
-    const QRect screen = box.screen()->availableGeometry();
-    if (box.frameGeometry().width() > screen.width() ||
-        box.frameGeometry().height() > screen.height()) {
-        return QStringLiteral("the box (%1x%2) is larger than the screen")
-            .arg(box.frameGeometry().width())
-            .arg(box.frameGeometry().height());
-    }
-    for (const QLabel* label : box.findChildren<QLabel*>()) {
-        if (!label->isVisible() || label->text().isEmpty()) {
-            continue;
-        }
-        const bool cut = label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
-                                           : label->sizeHint().width() > label->width();
-        if (cut || label->geometry().right() >= box.width()) {
-            return QStringLiteral("label %1 is cut").arg(label->objectName());
-        }
-    }
-    for (const QAbstractButton* button : box.buttons()) {
-        if (button->sizeHint().width() > button->width()) {
-            return QStringLiteral("button %1 is cut").arg(button->text());
-        }
-    }
-    return {};
-}
-
-// Records every message box shown while it lives, and answers it with its escape button (No,
-// Cancel, its only button) once it is on the screen.
-class BoxWatcher : public QObject {
-public:
-    BoxWatcher() { QCoreApplication::instance()->installEventFilter(this); }
-    ~BoxWatcher() override { QCoreApplication::instance()->removeEventFilter(this); }
-    const std::vector<ShownBox>& boxes() const { return boxes_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(watched) : nullptr;
-        if (box) {
-            QTimer::singleShot(0, box, [this, box = QPointer<QMessageBox>(box)] {
-                if (!box) {
-                    return;
-                }
-                ShownBox shown{box->windowTitle(),
-                               ui::withoutBreakPoints(box->text()),
-                               ui::withoutBreakPoints(box->informativeText()),
-                               {},
-                               unfitPartOf(*box)};
-                for (const QAbstractButton* button : box->buttons()) {
-                    shown.buttons << button->text();
-                }
-                boxes_.push_back(shown);
-                if (QAbstractButton* escape = box->escapeButton()) {
-                    escape->click();
-                } else {
-                    box->reject();
-                }
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::vector<ShownBox> boxes_;
-};
-
-// Words of the system's English texts and of Qt's own buttons that are no word of French,
-// Spanish, Portuguese, Italian or German.
-const QStringList kEnglishWords = {
-    QStringLiteral("the"),      QStringLiteral("is"),        QStringLiteral("not"),
-    QStringLiteral("could"),    QStringLiteral("cannot"),    QStringLiteral("be"),
-    QStringLiteral("database"), QStringLiteral("disk"),      QStringLiteral("full"),
-    QStringLiteral("denied"),   QStringLiteral("locked"),    QStringLiteral("damaged"),
-    QStringLiteral("unknown"),  QStringLiteral("opened"),    QStringLiteral("written"),
-    QStringLiteral("player"),   QStringLiteral("yes"),       QStringLiteral("retry"),
-    QStringLiteral("cancel"),   QStringLiteral("ok"),        QStringLiteral("another"),
-    QStringLiteral("using"),    QStringLiteral("malformed"), QStringLiteral("busy"),
-    QStringLiteral("unable"),   QStringLiteral("open"),      QStringLiteral("players"),
-};
-
-QStringList englishWordsIn(const QString& text) {
-    QStringList found;
-    static const QRegularExpression notLetters(QStringLiteral("[^\\p{L}]+"));
-    for (const QString& word : text.split(notLetters, Qt::SkipEmptyParts)) {
-        if (kEnglishWords.contains(word.toLower())) {
-            found << word;
-        }
-    }
-    return found;
-}
-
-i18n::CaptionTable captionsIn(i18n::Language language) {
-    i18n::CaptionTable captions;
-    captions.setCurrentCode(QString::fromLatin1(i18n::languageInfo(language).code));
-    captions.Command_langue_Click();
-    return captions;
-}
+using testing::BoxWatcher;
+using testing::buttonText;
+using testing::captionsIn;
+using testing::expectSaidInTheLanguage;
+using testing::ShownBox;
 
 class DatabaseMessages : public ::testing::TestWithParam<i18n::Language> {
 protected:
@@ -161,10 +48,10 @@ protected:
         data = app::DataDirectory::open(dir.path());
         ASSERT_TRUE(data);
         i18n::CaptionTable table;
-        QString error;
+        WriteOutcome failure;
         ASSERT_TRUE(i18n::chooseLanguage(
-            table, GetParam(), data->file(QString::fromLatin1(i18n::kLanguageFileName)), &error))
-            << error.toStdString();
+            table, GetParam(), data->file(QString::fromLatin1(i18n::kLanguageFileName)), &failure))
+            << failure.systemText.toStdString();
         captions = captionsIn(GetParam());
     }
 
@@ -188,36 +75,17 @@ protected:
         return watcher.boxes().empty() ? ShownBox{} : watcher.boxes().front();
     }
 
-    // The box speaks the language alone, with buttons made of the caption rows, whole on the
-    // screen; the file it names is in its detail line.
     void expectToldInTheLanguage(const ShownBox& box, const QStringList& buttons) {
-        EXPECT_EQ(box.title, captions.text(u"Label_titre"));
-        EXPECT_EQ(box.buttons, buttons);
-        EXPECT_THAT(box.unfit.toStdString(), IsEmpty());
-        EXPECT_THAT(box.detail.toStdString(),
-                    HasSubstr(QDir::toNativeSeparators(databaseFile()).toStdString()));
-        if (GetParam() != i18n::Language::Anglais) {
-            QString detail = box.detail;
-            detail.remove(QDir::toNativeSeparators(databaseFile()));
-            EXPECT_THAT(englishWordsIn(box.text + QLatin1Char(' ') + detail + QLatin1Char(' ') +
-                                       box.buttons.join(QLatin1Char(' '))),
-                        IsEmpty())
-                << box.text.toStdString() << "\n"
-                << box.detail.toStdString();
-        }
-        // Sentences end with one full stop and take no capital after a colon.
-        EXPECT_THAT(box.text.toStdString(), ::testing::Not(HasSubstr("..")));
-        EXPECT_FALSE(box.text.contains(QRegularExpression(QStringLiteral(": ?\\p{Lu}\\p{Ll}"))) &&
-                     GetParam() == i18n::Language::Francais)
-            << box.text.toStdString();
+        expectSaidInTheLanguage(box, GetParam(), buttons, {databaseFile()});
     }
 
-    QStringList yesNo() const { return {buttonText(u"oui"), buttonText(u"non")}; }
-    QStringList okOnly() const { return {buttonText(u"bouton_ok")}; }
-    QStringList retryCancel() const {
-        return {buttonText(u"bouton_reessayer"), buttonText(u"bouton_annuler")};
+    QStringList yesNo() const {
+        return {buttonText(captions, u"oui"), buttonText(captions, u"non")};
     }
-    QString buttonText(QStringView key) const { return captions.text(key).trimmed(); }
+    QStringList okOnly() const { return {buttonText(captions, u"bouton_ok")}; }
+    QStringList retryCancel() const {
+        return {buttonText(captions, u"bouton_reessayer"), buttonText(captions, u"bouton_annuler")};
+    }
 
     QTemporaryDir dir;
     std::optional<app::DataDirectory> data;

@@ -165,7 +165,7 @@ TEST_F(SingleCopyTest, aCopyOnThisComputerThatDoesNotAnswerIsSaidToBeOpenInTheUs
     SingleCopy second(dir, 200);
     EXPECT_EQ(second.start(), SingleCopy::Start::AlreadyOpen);
     EXPECT_TRUE(second.holderIsHere());
-    EXPECT_TRUE(second.problem().isEmpty());
+    EXPECT_EQ(second.fault(), SingleCopy::Fault::None);
     i18n::CaptionTable captions;
     for (const auto& [language, words] :
          std::map<i18n::Language, const char*>{{i18n::Language::Francais, "déjà ouvert"},

@@ -68,12 +68,12 @@ const Writer kWriters[] = {
     {"languageFile", languageFileIn,
      [](const QString& f) {
          i18n::CaptionTable table;
-         QString error;
-         if (i18n::chooseLanguage(table, i18n::Language::Allemand, languageFileIn(f), &error)) {
+         WriteOutcome failure;
+         if (i18n::chooseLanguage(table, i18n::Language::Allemand, languageFileIn(f), &failure)) {
              return QString();
          }
          // The user reads it in the language just chosen.
-         return table.text(u"langue_non_enregistree").arg(error);
+         return table.text(u"langue_non_enregistree").arg(i18n::writeProblemText(table, failure));
      },
      "3\r\n"},
     {"waveExport", [](const QString& f) { return f + QStringLiteral("/rhythm.wav"); },
@@ -95,9 +95,9 @@ const Writer kWriters[] = {
          return f + QLatin1Char('/') + app::helpFileName(i18n::Language::Francais);
      },
      [](const QString& f) {
-         QString error;
+         app::HelpProblem error;
          return app::writeHelpPdf(i18n::Language::Francais, f, &error).isEmpty()
-                    ? (error.isEmpty() ? QStringLiteral("no reason given") : error)
+                    ? app::helpProblemText(i18n::CaptionTable(), error)
                     : QString();
      },
      "%PDF-old"},
@@ -204,9 +204,9 @@ TEST(WriteFailureMessages, aFullDiskIsToldInTheLanguageChosen) {
     const QString told = testing::runInChild([&] {
         testing::limitFileSize(1);
         i18n::CaptionTable table;
-        QString error;
-        i18n::chooseLanguage(table, i18n::Language::Allemand, languageFileIn(dir.path()), &error);
-        return table.text(u"langue_non_enregistree").arg(error);
+        WriteOutcome failure;
+        i18n::chooseLanguage(table, i18n::Language::Allemand, languageFileIn(dir.path()), &failure);
+        return table.text(u"langue_non_enregistree").arg(i18n::writeProblemText(table, failure));
     });
     i18n::CaptionTable german;
     german.setCurrentCode(QStringLiteral("allemand"));

@@ -90,9 +90,9 @@ TEST_F(LanguageFileTest, aDamagedFileIsRewrittenAtTheNextChoice) {
 TEST_F(LanguageFileTest, aFolderThatCannotBeWrittenKeepsTheChoiceForThisRunAndSaysWhy) {
     const QString blocked = dir_.filePath(QStringLiteral("missing-folder/langue.kdt"));
     CaptionTable table;
-    QString error;
-    EXPECT_FALSE(chooseLanguage(table, Language::Espagnol, blocked, &error));
-    EXPECT_FALSE(error.isEmpty());
+    pulsadrome::WriteOutcome failure;
+    EXPECT_FALSE(chooseLanguage(table, Language::Espagnol, blocked, &failure));
+    EXPECT_FALSE(failure.ok());
     EXPECT_EQ(table.text(u"quitter"), QLatin1String("Salir"));
 }
 

@@ -99,9 +99,20 @@ QString describe(const ScoreProblem& problem, const i18n::CaptionTable& captions
         return captions.text(u"score_fichier_trop_grand");
     case ScoreProblem::Kind::LineCount:
         return captions.text(u"score_nombre_lignes").arg(problem.line).arg(problem.expected);
-    case ScoreProblem::Kind::System:
-        // A failed write is told in the interface's language; the system's words stay for the log.
-        return problem.write ? problem.system : i18n::writeProblemText(captions, problem.write);
+    case ScoreProblem::Kind::ReadFailed:
+        return i18n::readProblemText(captions, problem.read);
+    case ScoreProblem::Kind::WriteFailed:
+        return i18n::writeProblemText(captions, problem.write);
+    }
+    return {};
+}
+
+QString systemDetail(const ScoreProblem& problem, const i18n::CaptionTable& captions) {
+    if (problem.kind == ScoreProblem::Kind::ReadFailed) {
+        return i18n::readProblemDetail(captions, problem.read, QString());
+    }
+    if (problem.kind == ScoreProblem::Kind::WriteFailed) {
+        return i18n::writeProblemDetail(captions, problem.write, QString());
     }
     return {};
 }
@@ -114,13 +125,13 @@ ScoreFileContents readScoreFile(const QString& path, int listCount, const QStrin
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         contents.state = ScoreFileContents::State::Unreadable;
-        contents.problem = {ScoreProblem::Kind::System, 0, 0, file.errorString(), {}};
+        contents.problem = {ScoreProblem::Kind::ReadFailed, 0, 0, readFailure(path, file), {}};
         return contents;
     }
     const QByteArray bytes = file.read(kMaxScoreFileBytes + 1);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
         contents.state = ScoreFileContents::State::Unreadable;
-        contents.problem = {ScoreProblem::Kind::System, 0, 0, file.errorString(), {}};
+        contents.problem = {ScoreProblem::Kind::ReadFailed, 0, 0, readFailure(path, file), {}};
         return contents;
     }
     return readScoreBytes(bytes, listCount, separator);
@@ -196,7 +207,7 @@ ScoreProblem writeScoreFile(const QString& path, const std::vector<ScoreEntry>& 
         return encoded.problem;
     }
     if (const WriteOutcome outcome = writeFileAtomically(path, encoded.bytes); !outcome) {
-        return {ScoreProblem::Kind::System, 0, 0, outcome.systemText, outcome};
+        return {ScoreProblem::Kind::WriteFailed, 0, 0, {}, outcome};
     }
     return {};
 }

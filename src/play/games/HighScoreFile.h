@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/AtomicFile.h"
+#include "common/ReadFailure.h"
 #include "i18n/CaptionTable.h"
 
 #include <QByteArray>
@@ -31,19 +32,25 @@ struct ScoreProblem {
         FileTooLarge,
         LineCount,       // `line` lines instead of `expected`
         LineNotReadBack, // writing: line `line` would not read back
-        System,          // the system's own words in `system`
+        ReadFailed,      // the file is there but cannot be read; `read` says why
+        WriteFailed,     // the file cannot be written; `write` says why
     };
     Kind kind = Kind::None;
     int line = 0;
     int expected = 0;
-    QString system;
-    WriteOutcome write; // for a failed write: why, in the terms the messages use
+    ReadOutcome read;
+    WriteOutcome write;
 
     bool none() const { return kind == Kind::None; }
 };
 
-// The problem as a phrase ("line 4 has no whole score").
+// The problem in the interface's language: what is damaged as a phrase to stand inside a
+// sentence ("line 4 has no whole score"); a line that would not read back, a failed read or write
+// as whole sentences ("The disk is full.").
 QString describe(const ScoreProblem& problem, const i18n::CaptionTable& captions);
+// The system's own words for the detail line, when describe() could say no plainer reason than
+// "cannot be read" or "cannot be written"; empty otherwise.
+QString systemDetail(const ScoreProblem& problem, const i18n::CaptionTable& captions);
 
 // What a high-score file holds.
 struct ScoreFileContents {

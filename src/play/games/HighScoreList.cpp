@@ -37,8 +37,8 @@ std::vector<ScoreEntry> rebuiltTable(std::vector<ScoreEntry> kept, int listCount
     return kept;
 }
 
-ScoreFileStatus failure(const QString& message) {
-    return {ScoreFileStatus::Kind::Failed, message, {}};
+ScoreFileStatus failure(const QString& message, const QString& detail = {}) {
+    return {ScoreFileStatus::Kind::Failed, message, {}, detail};
 }
 
 } // namespace
@@ -133,13 +133,15 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
         const std::vector<ScoreEntry> table = rebuiltTable({}, count);
         show(table);
         const ScoreProblem error = writeScoreFile(fileName_, table, separator_);
-        return error.none() ? ScoreFileStatus{} : failure(writeFailure(error));
+        return error.none() ? ScoreFileStatus{}
+                            : failure(writeFailure(error), systemDetail(error, captions_));
     }
     case ScoreFileContents::State::Unreadable:
         show(rebuiltTable({}, count));
         mayWrite_ = false;
         return failure(captions_.text(u"score_illisible")
-                           .arg(fileName_, describe(contents.problem, captions_)));
+                           .arg(fileName_, describe(contents.problem, captions_)),
+                       systemDetail(contents.problem, captions_));
     case ScoreFileContents::State::Damaged:
         break;
     }
@@ -160,7 +162,8 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
                              .arg(std::min(readable, count))
                              .arg(QFileInfo(aside).fileName());
     if (!error.none()) {
-        return failure(kept + QLatin1Char(' ') + writeFailure(error));
+        return failure(kept + QLatin1Char(' ') + writeFailure(error),
+                       systemDetail(error, captions_));
     }
     return {ScoreFileStatus::Kind::Repaired, kept, aside};
 }
@@ -202,7 +205,8 @@ ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString&
             {body.left(body.indexOf(sep)), static_cast<qint32>(score.value_or(kDefaultScore))});
     }
     const ScoreProblem error = writeScoreFile(fileName_, entries, sep);
-    return error.none() ? ScoreFileStatus{} : failure(writeFailure(error));
+    return error.none() ? ScoreFileStatus{}
+                        : failure(writeFailure(error), systemDetail(error, captions_));
 }
 
 } // namespace pulsadrome::play

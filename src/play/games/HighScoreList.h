@@ -30,6 +30,7 @@ struct ScoreFileStatus {
     Kind kind = Kind::Ok;
     QString message;
     QString damagedCopy;
+    QString detail; // the system's own words for the message's detail line, if any
 
     bool ok() const { return kind == Kind::Ok; }
 };

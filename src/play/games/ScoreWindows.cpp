@@ -122,7 +122,7 @@ void HighScoreWindow::display(const ScoreFileStatus& status) {
     }
     if (!status.ok()) {
         QWidget* over = parentWidget() && parentWidget()->isVisible() ? parentWidget() : nullptr;
-        ui::showMessage(over, captions_, ui::MessageTone::Warning, status.message);
+        ui::showMessage(over, captions_, ui::MessageTone::Warning, status.message, status.detail);
     }
 }
 

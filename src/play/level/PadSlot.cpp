@@ -64,11 +64,14 @@ void PadSlot::fillList() {
     controls_.devices->clear();
     if (names.isEmpty()) {
         // Said in the list itself, greyed: there is nothing to choose.
-        auto* item =
-            new QListWidgetItem(hub_ ? captions_.text(u"aucune_manette")
-                                     : captions_.text(u"manettes_impossibles").arg(hubError_),
-                                controls_.devices);
+        auto* item = new QListWidgetItem(hub_ ? captions_.text(u"aucune_manette")
+                                              : captions_.text(u"manettes_impossibles"),
+                                         controls_.devices);
         item->setFlags(Qt::NoItemFlags);
+        if (!hub_ && !hubError_.isEmpty()) {
+            // The system's own words, for the adult who points at the list.
+            item->setToolTip(i18n::problemDetail(captions_, QString(), hubError_));
+        }
     } else {
         controls_.devices->addItems(names);
     }
