@@ -135,10 +135,14 @@ TEST_P(DatabaseMessages, aFileThatCannotBeOpenedSaysSo) {
 }
 
 // Storing the player on the way out meets a disk that takes no more: the child is asked, in its
-// language, whether to try again. The program runs in a child process whose files cannot grow.
-TEST_P(DatabaseMessages, aFullDiskOnTheWayOutAsksToTryAgainOrCancel) {
-    makeStoreWithOnePlayer();
-    const QString told = testing::runInChild([&] {
+// language, whether to try again. The program runs in a child process whose files cannot grow;
+// the child answers with the box it saw.
+const bool kQuitOnAFullDisk =
+    testing::registerChildAction("quitOnAFullDisk", [](const QStringList& arguments) {
+        const auto data = app::DataDirectory::open(arguments.value(0));
+        if (!data) {
+            return QStringLiteral("child: no data folder");
+        }
         const BoxWatcher watcher;
         app::ProgramFlow flow(*data, {}, 200);
         if (!flow.openPlayers()) {
@@ -154,6 +158,10 @@ TEST_P(DatabaseMessages, aFullDiskOnTheWayOutAsksToTryAgainOrCancel) {
         }
         return watcher.boxes().front().serialised();
     });
+
+TEST_P(DatabaseMessages, aFullDiskOnTheWayOutAsksToTryAgainOrCancel) {
+    makeStoreWithOnePlayer();
+    const QString told = testing::runInChild("quitOnAFullDisk", {data->path()});
     ASSERT_FALSE(told.startsWith(QLatin1String("child:"))) << told.toStdString();
     const ShownBox box = ShownBox::parsed(told);
     // A file that may not grow is refused by the system (EFBIG) as a full disk would be.

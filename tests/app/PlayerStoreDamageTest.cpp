@@ -264,6 +264,16 @@ TEST(PlayerStoreDamage, everyVariantOfADamagedDatabaseIsUsedOrLeftByteForByte) {
 
 // A copy killed while it wrote in rollback-journal mode leaves a hot journal: the file is put
 // back as it was before that write, judged, and used.
+const bool kCutAWriteShort =
+    pulsadrome::testing::registerChildAction("cutAWriteShort", [](const QStringList& arguments) {
+        // Never closed: the child ends in the middle of the write, as a killed copy does.
+        auto* raw = new RawDatabase(arguments.value(0));
+        raw->exec("PRAGMA cache_size = 2");
+        raw->exec("BEGIN");
+        raw->exec("UPDATE Pulsadrome SET fond = 'coq'");
+        return QStringLiteral("killed");
+    });
+
 TEST(PlayerStoreDamage, aWriteCutShortInRollbackModeIsUndoneAndTheFileUsed) {
     QTemporaryDir tmp;
     const DataDirectory dir = *DataDirectory::open(tmp.path());
@@ -275,14 +285,7 @@ TEST(PlayerStoreDamage, aWriteCutShortInRollbackModeIsUndoneAndTheFileUsed) {
                  "INSERT INTO Pulsadrome SELECT 'player ' || i, 'jaune' || hex(randomblob(40)) "
                  "FROM n");
     }
-    const QString child = pulsadrome::testing::runInChild([&] {
-        // Never closed: the process ends in the middle of the write, as a killed copy does.
-        auto* raw = new RawDatabase(file);
-        raw->exec("PRAGMA cache_size = 2");
-        raw->exec("BEGIN");
-        raw->exec("UPDATE Pulsadrome SET fond = 'coq'");
-        return QStringLiteral("killed");
-    });
+    const QString child = pulsadrome::testing::runInChild("cutAWriteShort", {file});
     ASSERT_EQ(child, QStringLiteral("killed"));
     ASSERT_TRUE(QFileInfo::exists(file + QStringLiteral("-journal")));
 

@@ -113,6 +113,19 @@ bool putFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// In the child: writer `arguments[0]` writes into folder `arguments[1]` under a limit of
+// `arguments[2]` bytes, and says what the user is told.
+const bool kWriteUnderALimit =
+    testing::registerChildAction("writeUnderALimit", [](const QStringList& arguments) {
+        for (const Writer& writer : kWriters) {
+            if (arguments.value(0) == QLatin1String(writer.name)) {
+                testing::limitFileSize(static_cast<rlim_t>(arguments.value(2).toLongLong()));
+                return writer.write(arguments.value(1));
+            }
+        }
+        return QStringLiteral("child: no writer %1").arg(arguments.value(0));
+    });
+
 class WriteFailure : public ::testing::TestWithParam<Writer> {
 protected:
     // Checks what the writer left in `folder`, beside the files listed in `others`.
@@ -135,11 +148,9 @@ TEST_P(WriteFailure, underAFileSizeLimitTheOldFileSurvivesWholeAndTheUserIsTold)
     const QString folder = dir.path();
     ASSERT_TRUE(putFile(writer.fileIn(folder), writer.oldBytes));
     // Not even room for the old file again, so none for the new one.
-    const auto limit = static_cast<rlim_t>(writer.oldBytes.size() - 1);
-    const QString told = testing::runInChild([&] {
-        testing::limitFileSize(limit);
-        return writer.write(folder);
-    });
+    const QString told =
+        testing::runInChild("writeUnderALimit", {QString::fromLatin1(writer.name), folder,
+                                                 QString::number(writer.oldBytes.size() - 1)});
     EXPECT_THAT(told.toStdString(), Not(HasSubstr("child:")));
     EXPECT_FALSE(told.isEmpty()) << "the writer reported success";
     expectOldFileWholeAndAlone(folder);
@@ -197,17 +208,21 @@ TEST_P(WriteFailure, onAFullDiskTheOldFileSurvivesWholeAndTheUserIsTold) {
 INSTANTIATE_TEST_SUITE_P(EveryWriter, WriteFailure, ::testing::ValuesIn(kWriters),
                          [](const auto& info) { return std::string(info.param.name); });
 
+const bool kChooseGermanOnAFullDisk =
+    testing::registerChildAction("chooseGermanOnAFullDisk", [](const QStringList& arguments) {
+        testing::limitFileSize(1);
+        i18n::CaptionTable table;
+        WriteOutcome failure;
+        i18n::chooseLanguage(table, i18n::Language::Allemand, languageFileIn(arguments.value(0)),
+                             &failure);
+        return table.text(u"langue_non_enregistree").arg(i18n::writeProblemText(table, failure));
+    });
+
 TEST(WriteFailureMessages, aFullDiskIsToldInTheLanguageChosen) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(putFile(languageFileIn(dir.path()), "3\r\n"));
-    const QString told = testing::runInChild([&] {
-        testing::limitFileSize(1);
-        i18n::CaptionTable table;
-        WriteOutcome failure;
-        i18n::chooseLanguage(table, i18n::Language::Allemand, languageFileIn(dir.path()), &failure);
-        return table.text(u"langue_non_enregistree").arg(i18n::writeProblemText(table, failure));
-    });
+    const QString told = testing::runInChild("chooseGermanOnAFullDisk", {dir.path()});
     i18n::CaptionTable german;
     german.setCurrentCode(QStringLiteral("allemand"));
     german.Command_langue_Click();
@@ -216,6 +231,22 @@ TEST(WriteFailureMessages, aFullDiskIsToldInTheLanguageChosen) {
 
 // The player store under the same limit: SQLite's journal cannot grow, the store says so and
 // the stored row keeps its values.
+const bool kStoreWithAJournalThatCannotGrow = testing::registerChildAction(
+    "storeWithAJournalThatCannotGrow", [](const QStringList& arguments) {
+        const auto directory = app::DataDirectory::open(arguments.value(0));
+        if (!directory) {
+            return QStringLiteral("child: no data folder");
+        }
+        app::PlayerStore store(*directory);
+        if (const auto status = store.open(); !status) {
+            return QStringLiteral("child: %1").arg(status.message);
+        }
+        store.current().fond = QStringLiteral("7");
+        testing::limitFileSize(1024);
+        const auto status = store.storeCurrent();
+        return status ? QString() : status.message;
+    });
+
 TEST(WriteFailurePlayerStore, aStoreThatCannotGrowItsJournalFailsAndTheRowKeepsItsValues) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -229,16 +260,7 @@ TEST(WriteFailurePlayerStore, aStoreThatCannotGrowItsJournalFailsAndTheRowKeepsI
         record.fond = QStringLiteral("1");
         ASSERT_TRUE(store.add(record));
     }
-    const QString told = testing::runInChild([&] {
-        app::PlayerStore store(*directory);
-        if (const auto status = store.open(); !status) {
-            return QStringLiteral("child: %1").arg(status.message);
-        }
-        store.current().fond = QStringLiteral("7");
-        testing::limitFileSize(1024);
-        const auto status = store.storeCurrent();
-        return status ? QString() : status.message;
-    });
+    const QString told = testing::runInChild("storeWithAJournalThatCannotGrow", {dir.path()});
     EXPECT_THAT(told.toStdString(), Not(HasSubstr("child:")));
     EXPECT_FALSE(told.isEmpty()) << "the store reported success";
     app::PlayerStore store(*directory);

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs a piece of a test in a forked child, so that a process limit set there (a file size
-// limit) never reaches the test program itself.
+// Runs a piece of a test in a child process, so that a process limit set there (a file size
+// limit) never reaches the test program itself. The child is a new run of the same test program
+// (never a fork of this one, whose threads may hold locks a fork would keep locked forever) that
+// runs only the child-mode test ChildProcess.runsANamedActionInANewRunOfTheTestProgram; that
+// test runs the action it is named and hands back its text.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-
-#include <functional>
+#include <QStringList>
 
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace pulsadrome::testing {
 
@@ -23,43 +22,18 @@ inline void limitFileSize(rlim_t bytes) {
     ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 
-// Runs `action` in a child process and returns the text it returned, or a text starting with
-// "child:" when the child could not run it to its end.
-inline QString runInChild(const std::function<QString()>& action) {
-    int fds[2];
-    if (::pipe(fds) != 0) {
-        return QStringLiteral("child: no pipe");
-    }
-    const pid_t pid = ::fork();
-    if (pid < 0) {
-        return QStringLiteral("child: no fork");
-    }
-    if (pid == 0) {
-        ::close(fds[0]);
-        const QByteArray text = action().toUtf8();
-        qsizetype done = 0;
-        while (done < text.size()) {
-            const ssize_t n = ::write(fds[1], text.constData() + done, text.size() - done);
-            if (n <= 0) {
-                ::_exit(2);
-            }
-            done += n;
-        }
-        ::_exit(0);
-    }
-    ::close(fds[1]);
-    QByteArray text;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) {
-        text.append(buffer, n);
-    }
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        return QStringLiteral("child: ended with status %1").arg(status);
-    }
-    return QString::fromUtf8(text);
-}
+// An action a test runs in a child: what it finds, as text. Arguments carry what the test made
+// (folders, names), since the child shares no memory with it.
+using ChildAction = QString (*)(const QStringList& arguments);
+
+// Makes `action` known under `name` to the child runs of the program; call it at static
+// initialisation (`const bool registered = registerChildAction(...)`). The value is true.
+bool registerChildAction(const char* name, ChildAction action);
+
+// Runs action `name` with `arguments` in a new run of this test program and returns the text it
+// returned, or a text starting with "child:" when the child could not run it to its end within
+// `timeoutMs` (it is then killed). The child ends at once after the action, no destructor run,
+// as a killed program does.
+QString runInChild(const char* name, const QStringList& arguments = {}, int timeoutMs = 60000);
 
 } // namespace pulsadrome::testing
