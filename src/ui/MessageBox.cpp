@@ -5,11 +5,14 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace pulsadrome::ui {
 
 namespace {
 
 constexpr QChar kBreakPoint(0x200B); // zero width space: a place to wrap, never seen
+constexpr QChar kNoBreak(0x2060);    // word joiner: no wrap here, never seen
 
 // Words this long may hold a path: they get break points after their separators.
 constexpr qsizetype kLongWord = 16;
@@ -21,11 +24,56 @@ bool isSeparator(QChar c) {
     return c == u'/' || c == u'\\' || c == u'_' || c == u'-' || c == u'.';
 }
 
+bool isFolderSeparator(QChar c) {
+    return c == u'/' || c == u'\\';
+}
+
+// Breaks one file or folder name of a path: none in a name that fits a line (a word joiner after
+// each hyphen, where the layout would break by itself), after its separators in a longer one.
+void breakName(QStringView name, QString& out) {
+    const bool whole = name.size() <= kUnbrokenRun;
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        out += name[i];
+        ++run;
+        if (i + 1 == name.size()) {
+            break;
+        }
+        if (whole) {
+            if (name[i] == u'-') {
+                out += kNoBreak;
+            }
+        } else if (isSeparator(name[i]) || run >= kForcedStep) {
+            out += kBreakPoint;
+            run = 0;
+        }
+    }
+}
+
+// A path breaks after its folder separators, so that a file or folder name stays whole
+// ("aide-de.pdf", not "aide-" and "de.pdf") unless it is longer than a line holds; another long
+// word breaks after its separators and at least every few letters.
 QString broken(QStringView word) {
     if (word.size() <= kLongWord) {
         return word.toString();
     }
     QString out;
+    if (std::any_of(word.begin(), word.end(), isFolderSeparator)) {
+        qsizetype start = 0;
+        for (qsizetype i = 0; i <= word.size(); ++i) {
+            if (i == word.size() || isFolderSeparator(word[i])) {
+                breakName(word.mid(start, i - start), out);
+                if (i < word.size()) {
+                    out += word[i];
+                    if (i + 1 < word.size()) {
+                        out += kBreakPoint;
+                    }
+                }
+                start = i + 1;
+            }
+        }
+        return out;
+    }
     qsizetype run = 0;
     for (qsizetype i = 0; i < word.size(); ++i) {
         out += word[i];
@@ -70,7 +118,7 @@ QString withBreakPoints(const QString& text) {
 }
 
 QString withoutBreakPoints(QString text) {
-    return text.remove(kBreakPoint);
+    return text.remove(kBreakPoint).remove(kNoBreak);
 }
 
 QMessageBox* makeMessageBox(QWidget* parent, const i18n::CaptionTable& captions, MessageTone tone,

@@ -16,10 +16,12 @@
 #include "i18n/LanguageFile.h"
 #include "play/games/ScoreWindows.h"
 #include "play/level/PadSlot.h"
+#include "ui/Style.h"
 
 #include "MessageChecks.h"
 #include "support/FileFaults.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,6 +70,8 @@ class FaultMessages : public ::testing::TestWithParam<i18n::Language> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
+        // The program's own font, as the boxes are seen.
+        ui::applyProgramStyle(*qApp);
         captions = captionsIn(GetParam());
         // The computer speaks the language: messages told before any language file is read.
         QLocale::setDefault(localeOf(GetParam()));
@@ -248,7 +252,8 @@ TEST_P(FlowFaultMessages, aLanguageChoiceThatCannotBeWrittenSaysWhy) {
 TEST_P(FaultMessages, aHighScoreTableThatCannotBeReadOrWrittenSaysWhy) {
     const auto data = app::DataDirectory::open(dir.path());
     ASSERT_TRUE(data);
-    const QString table = data->file(QStringLiteral("Score1.kdt"));
+    const QString shown = QStringLiteral("Score1.kdt");
+    const QString table = data->file(shown);
     const SteadyClock clock;
     const auto boxOfTable = [&] {
         return boxOf([&] {
@@ -266,16 +271,16 @@ TEST_P(FaultMessages, aHighScoreTableThatCannotBeReadOrWrittenSaysWhy) {
     }
     EXPECT_EQ(
         box.text,
-        captions.text(u"score_ecriture_impossible").arg(table, captions.text(u"disque_plein")));
-    expectSaidInTheLanguage(box, GetParam(), okOnly(), {});
+        captions.text(u"score_ecriture_impossible").arg(shown, captions.text(u"disque_plein")));
+    expectSaidInTheLanguage(box, GetParam(), okOnly(), {table});
     EXPECT_FALSE(QFileInfo::exists(table));
 
     // A folder with the table's name cannot be read as a table.
     ASSERT_TRUE(QDir().mkpath(table));
     box = boxOfTable();
     EXPECT_EQ(box.text,
-              captions.text(u"score_illisible").arg(table, captions.text(u"lecture_dossier")));
-    expectSaidInTheLanguage(box, GetParam(), okOnly(), {});
+              captions.text(u"score_illisible").arg(shown, captions.text(u"lecture_dossier")));
+    expectSaidInTheLanguage(box, GetParam(), okOnly(), {table});
 }
 
 // Game-pads that cannot be read say so in the pad list, the system's words in its tooltip.

@@ -4,16 +4,20 @@
 // whole on the screen.
 #pragma once
 
+#include "common/AtomicFile.h"
 #include "i18n/CaptionTable.h"
 #include "i18n/Language.h"
 #include "ui/MessageBox.h"
 
 #include <QAbstractButton>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
@@ -21,6 +25,7 @@
 
 #include <gmock/gmock.h>
 
+#include <utility>
 #include <vector>
 
 namespace pulsadrome::testing {
@@ -101,6 +106,7 @@ protected:
                 for (const QAbstractButton* button : box->buttons()) {
                     shown.buttons << button->text();
                 }
+                savePicture(*box);
                 boxes_.push_back(shown);
                 if (QAbstractButton* escape = box->escapeButton()) {
                     escape->click();
@@ -113,6 +119,30 @@ protected:
     }
 
 private:
+    // With PULSADROME_BOX_PICTURES set to a folder, every box is saved there as a PNG named after
+    // the test, to be looked at. A picture that cannot be written yet (a test's file size limit)
+    // is written with the next one.
+    void savePicture(QMessageBox& box) const {
+        const QString folder = qEnvironmentVariable("PULSADROME_BOX_PICTURES");
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        if (folder.isEmpty() || !test) {
+            return;
+        }
+        static std::vector<std::pair<QString, QImage>> pending;
+        static int count = 0;
+        QString name = QStringLiteral("%1-%2-%3.png")
+                           .arg(QLatin1String(test->test_suite_name()), QLatin1String(test->name()))
+                           .arg(++count);
+        name.replace(QLatin1Char('/'), QLatin1Char('_'));
+        pending.emplace_back(QDir(folder).filePath(name), box.grab().toImage());
+        std::erase_if(pending, [](const auto& picture) {
+            QByteArray png;
+            QBuffer buffer(&png);
+            return buffer.open(QIODevice::WriteOnly) && picture.second.save(&buffer, "PNG") &&
+                   writeFileAtomically(picture.first, png).ok();
+        });
+    }
+
     std::vector<ShownBox> boxes_;
 };
 

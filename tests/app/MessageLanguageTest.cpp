@@ -8,6 +8,7 @@
 #include "i18n/CaptionTable.h"
 #include "i18n/LanguageFile.h"
 #include "ui/MessageBox.h"
+#include "ui/Style.h"
 
 #include "MessageChecks.h"
 #include "support/ChildProcess.h"
@@ -45,6 +46,8 @@ class DatabaseMessages : public ::testing::TestWithParam<i18n::Language> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
+        // The program's own font, as the boxes are seen.
+        ui::applyProgramStyle(*qApp);
         data = app::DataDirectory::open(dir.path());
         ASSERT_TRUE(data);
         i18n::CaptionTable table;

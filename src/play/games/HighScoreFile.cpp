@@ -107,12 +107,14 @@ QString describe(const ScoreProblem& problem, const i18n::CaptionTable& captions
     return {};
 }
 
-QString systemDetail(const ScoreProblem& problem, const i18n::CaptionTable& captions) {
-    if (problem.kind == ScoreProblem::Kind::ReadFailed) {
-        return i18n::readProblemDetail(captions, problem.read, QString());
+QString systemWords(const ScoreProblem& problem) {
+    if (problem.kind == ScoreProblem::Kind::ReadFailed &&
+        problem.read.problem == ReadProblem::Other) {
+        return problem.read.systemText;
     }
-    if (problem.kind == ScoreProblem::Kind::WriteFailed) {
-        return i18n::writeProblemDetail(captions, problem.write, QString());
+    if (problem.kind == ScoreProblem::Kind::WriteFailed &&
+        problem.write.problem == WriteProblem::Other) {
+        return problem.write.systemText;
     }
     return {};
 }

@@ -48,9 +48,9 @@ struct ScoreProblem {
 // sentence ("line 4 has no whole score"); a line that would not read back, a failed read or write
 // as whole sentences ("The disk is full.").
 QString describe(const ScoreProblem& problem, const i18n::CaptionTable& captions);
-// The system's own words for the detail line, when describe() could say no plainer reason than
-// "cannot be read" or "cannot be written"; empty otherwise.
-QString systemDetail(const ScoreProblem& problem, const i18n::CaptionTable& captions);
+// The system's own words for a message's detail line, when describe() could say no plainer reason
+// than "cannot be read" or "cannot be written"; empty otherwise.
+QString systemWords(const ScoreProblem& problem);
 
 // What a high-score file holds.
 struct ScoreFileContents {

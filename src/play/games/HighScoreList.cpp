@@ -55,7 +55,15 @@ HighScoreList::HighScoreList(const app::DataDirectory& directory, QString gameCo
 
 QString HighScoreList::writeFailure(const ScoreProblem& problem) const {
     return captions_.text(u"score_ecriture_impossible")
-        .arg(fileName_, describe(problem, captions_));
+        .arg(shownName(), describe(problem, captions_));
+}
+
+QString HighScoreList::shownName() const {
+    return QFileInfo(fileName_).fileName();
+}
+
+QString HighScoreList::detail(const ScoreProblem& problem) const {
+    return i18n::problemDetail(captions_, fileName_, systemWords(problem));
 }
 
 QString HighScoreList::separator() const {
@@ -133,15 +141,14 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
         const std::vector<ScoreEntry> table = rebuiltTable({}, count);
         show(table);
         const ScoreProblem error = writeScoreFile(fileName_, table, separator_);
-        return error.none() ? ScoreFileStatus{}
-                            : failure(writeFailure(error), systemDetail(error, captions_));
+        return error.none() ? ScoreFileStatus{} : failure(writeFailure(error), detail(error));
     }
     case ScoreFileContents::State::Unreadable:
         show(rebuiltTable({}, count));
         mayWrite_ = false;
         return failure(captions_.text(u"score_illisible")
-                           .arg(fileName_, describe(contents.problem, captions_)),
-                       systemDetail(contents.problem, captions_));
+                           .arg(shownName(), describe(contents.problem, captions_)),
+                       detail(contents.problem));
     case ScoreFileContents::State::Damaged:
         break;
     }
@@ -154,7 +161,8 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
     if (aside.isEmpty()) {
         mayWrite_ = false;
         return failure(captions_.text(u"score_abime_non_ecarte")
-                           .arg(fileName_, describe(contents.problem, captions_)));
+                           .arg(shownName(), describe(contents.problem, captions_)),
+                       detail());
     }
     const ScoreProblem error = writeScoreFile(fileName_, table, separator_);
     const QString kept = captions_.text(u"score_abime_repare")
@@ -162,8 +170,7 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
                              .arg(std::min(readable, count))
                              .arg(QFileInfo(aside).fileName());
     if (!error.none()) {
-        return failure(kept + QLatin1Char(' ') + writeFailure(error),
-                       systemDetail(error, captions_));
+        return failure(kept + QLatin1Char(' ') + writeFailure(error), detail(error));
     }
     return {ScoreFileStatus::Kind::Repaired, kept, aside};
 }
@@ -195,7 +202,8 @@ ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString&
     }
     if (!mayWrite_ || fileName_.isEmpty()) {
         return failure(captions_.text(u"score_non_enregistre")
-                           .arg(fileName_.isEmpty() ? gameCode_ : fileName_));
+                           .arg(fileName_.isEmpty() ? gameCode_ : shownName()),
+                       fileName_.isEmpty() ? QString() : detail());
     }
     std::vector<ScoreEntry> entries;
     for (int i = 0; i < count; ++i) {
@@ -205,8 +213,7 @@ ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString&
             {body.left(body.indexOf(sep)), static_cast<qint32>(score.value_or(kDefaultScore))});
     }
     const ScoreProblem error = writeScoreFile(fileName_, entries, sep);
-    return error.none() ? ScoreFileStatus{}
-                        : failure(writeFailure(error), systemDetail(error, captions_));
+    return error.none() ? ScoreFileStatus{} : failure(writeFailure(error), detail(error));
 }
 
 } // namespace pulsadrome::play

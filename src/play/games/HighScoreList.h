@@ -78,6 +78,9 @@ private:
     QString padded(QString name) const;
     QString item(int index, const QString& name, const QString& score) const;
     QString writeFailure(const ScoreProblem& problem) const;
+    // The table's file as a sentence names it; the whole path goes to the detail line.
+    QString shownName() const;
+    QString detail(const ScoreProblem& problem = {}) const;
 
     QString directory_;
     QString gameCode_;
