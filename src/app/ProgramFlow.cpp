@@ -343,12 +343,13 @@ void ProgramFlow::writeProgressReport() {
         return;
     }
     QString error;
+    QString detail;
     const QString path = app::writeProgressReport(
         captions_, progress_->child(), progress_->progress(), progress_->zone(),
-        wallClock_->utcSeconds(), dataDirectory_.path(), &error);
+        wallClock_->utcSeconds(), dataDirectory_.path(), &error, &detail);
     if (path.isEmpty()) {
         ui::showMessage(progress_, captions_, ui::MessageTone::Warning,
-                        captions_.text(u"progres_rapport_impossible").arg(error));
+                        captions_.text(u"progres_rapport_impossible").arg(error), detail);
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {

@@ -235,17 +235,24 @@ QString reportFileName(const QString& childName, const QDate& day) {
 
 QString writeProgressReport(const i18n::CaptionTable& captions, const PlayerRecord& child,
                             const answers::ChildProgress& progress, const QTimeZone& zone,
-                            qint64 nowUtc, const QString& folder, QString* error) {
-    const auto fail = [error](const QString& why) {
+                            qint64 nowUtc, const QString& folder, QString* error, QString* detail) {
+    const auto fail = [error, detail](const QString& why, const QString& more) {
         if (error) {
             *error = why;
+        }
+        if (detail) {
+            *detail = more;
         }
         return QString();
     };
     const QString where = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (QFileInfo(where).exists() && !QFileInfo(where).isDir()) {
+        return fail(captions.text(u"dossier_est_un_fichier"),
+                    i18n::problemDetail(captions, QString(), QString(), where));
+    }
     if (!QDir().mkpath(where)) {
-        return fail(QStringLiteral("The folder %1 cannot be created.")
-                        .arg(QDir::toNativeSeparators(where)));
+        return fail(captions.text(u"dossier_non_cree"),
+                    i18n::problemDetail(captions, QString(), QString(), where));
     }
     const QString path =
         where + QLatin1Char('/') +
@@ -255,7 +262,8 @@ QString writeProgressReport(const i18n::CaptionTable& captions, const PlayerReco
     {
         QBuffer buffer(&pdf);
         if (!buffer.open(QIODevice::WriteOnly)) {
-            return fail(QStringLiteral("The report cannot be laid out as a PDF."));
+            return fail(captions.text(u"rapport_mise_en_page"),
+                        i18n::problemDetail(captions, path));
         }
         QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -265,12 +273,13 @@ QString writeProgressReport(const i18n::CaptionTable& captions, const PlayerReco
         writer.setCreator(QStringLiteral("Pulsadrome %1").arg(QLatin1String(kVersion)));
         ReportPainter painter(writer, captions, child, progress, zone, nowUtc);
         if (!painter.paint()) {
-            return fail(QStringLiteral("The report cannot be laid out as a PDF."));
+            return fail(captions.text(u"rapport_mise_en_page"),
+                        i18n::problemDetail(captions, path));
         }
     }
     if (const WriteOutcome outcome = writeFileAtomically(path, pdf); !outcome) {
-        return fail(QDir::toNativeSeparators(path) + QLatin1Char(' ') +
-                    i18n::writeProblemText(captions, outcome));
+        return fail(i18n::writeProblemText(captions, outcome),
+                    i18n::writeProblemDetail(captions, outcome, path));
     }
     return path;
 }

@@ -20,9 +20,11 @@ QString reportFileName(const QString& childName, const QDate& day);
 // day, the time played and the levels passed in each series, the weekly chart, the ten pairs
 // mixed up most with their two notation pictures, then every level played or passed with its
 // day and share of right answers. Written into `folder` (created when missing) whole or not at
-// all; the path written, or empty with `error` saying why in a sentence.
+// all; the path written, or empty with `error` saying why in whole sentences and `detail` naming
+// the folder or file (and the system's words when no plainer reason is known).
 QString writeProgressReport(const i18n::CaptionTable& captions, const PlayerRecord& child,
                             const answers::ChildProgress& progress, const QTimeZone& zone,
-                            qint64 nowUtc, const QString& folder, QString* error);
+                            qint64 nowUtc, const QString& folder, QString* error,
+                            QString* detail = nullptr);
 
 } // namespace pulsadrome::app

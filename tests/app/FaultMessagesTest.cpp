@@ -9,6 +9,7 @@
 #include "app/PlayerStore.h"
 #include "app/PlayerWindows.h"
 #include "app/ProgramFlow.h"
+#include "app/ProgressWindow.h"
 #include "app/SingleCopy.h"
 #include "app/StartMessages.h"
 #include "common/Clock.h"
@@ -234,6 +235,20 @@ TEST_P(FlowFaultMessages, aHelpThatCannotBeWrittenSaysWhy) {
     EXPECT_EQ(box.text, captions.text(u"aide_impossible").arg(captions.text(u"ecriture_erreur")));
     EXPECT_THAT(box.detail.toStdString(), HasSubstr(systemLine().toStdString()));
     expectSaidInTheLanguage(box, GetParam(), okOnly(), {help()});
+}
+
+TEST_P(FlowFaultMessages, aProgressReportThatCannotBeWrittenSaysWhy) {
+    flow->goOn();
+    flow->openProgress();
+    ASSERT_TRUE(flow->progress());
+    const testing::FileSizeLimit limit(16 * 1024);
+    ASSERT_TRUE(limit.active());
+    const ShownBox box = boxOf([&] { emit flow->progress()->reportRequested(); });
+    EXPECT_EQ(box.text,
+              captions.text(u"progres_rapport_impossible").arg(captions.text(u"disque_plein")));
+    ASSERT_TRUE(box.detail.contains(QStringLiteral("progres-"))) << box.detail.toStdString();
+    const QString report = box.detail.mid(box.detail.indexOf(QDir::toNativeSeparators(dir.path())));
+    expectSaidInTheLanguage(box, GetParam(), okOnly(), {report});
 }
 
 TEST_P(FlowFaultMessages, aLanguageChoiceThatCannotBeWrittenSaysWhy) {

@@ -105,10 +105,12 @@ TEST_F(ProgressReport, aFolderThatCannotBeMadeIsSaidAndWritesNothing) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QString error;
+    QString detail;
     EXPECT_TRUE(writeProgressReport(captions, window->child(), window->progress(), window->zone(),
-                                    kReportDay, dir.filePath("fichier/rapports"), &error)
+                                    kReportDay, dir.filePath("fichier/rapports"), &error, &detail)
                     .isEmpty());
-    EXPECT_THAT(error.toStdString(), ::testing::HasSubstr("rapports"));
+    EXPECT_EQ(error, captions.text(u"dossier_non_cree"));
+    EXPECT_THAT(detail.toStdString(), ::testing::HasSubstr("rapports"));
 }
 
 TEST(ProgressReportName, keepsTheNameReadableAndSafeForEveryFileSystem) {
