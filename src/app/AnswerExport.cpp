@@ -5,6 +5,7 @@
 #include "app/PlayerTable.h"
 #include "app/ProblemTexts.h"
 #include "catalogue/Games.h"
+#include "catalogue/Practice.h"
 #include "common/AtomicFile.h"
 #include "i18n/LanguageFile.h"
 
@@ -16,8 +17,15 @@ namespace pulsadrome::app {
 
 namespace {
 
-// "NIVEAU 7" for a level; "JEU 3" for the game of score table 3, "JEU 1" for a two-player game.
+// "NIVEAU 7" for a level; "JEU 3" for the game of score table 3, "JEU 1" for a two-player game;
+// "ENTRAÎNEMENT 6/8" for the practice level of a series.
 QString activityText(const answers::Activity& activity, const i18n::CaptionTable& captions) {
+    if (activity.kind == answers::Activity::Kind::Practice) {
+        const auto series = catalogue::seriesOfPracticeCode(activity.code);
+        return captions.text(u"pratique_titre") + QLatin1Char(' ') +
+               (series ? QString::fromLatin1(catalogue::seriesInfo(*series).meters)
+                       : activity.code);
+    }
     if (activity.kind == answers::Activity::Kind::Level) {
         return captions.text(u"niveau") + activity.code;
     }

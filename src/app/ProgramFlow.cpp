@@ -15,6 +15,7 @@
 #include "catalogue/Games.h"
 #include "catalogue/LevelStart.h"
 #include "catalogue/Levels.h"
+#include "catalogue/Practice.h"
 #include "common/AtomicFile.h"
 #include "i18n/LanguageFile.h"
 #include "play/games/ScoreWindows.h"
@@ -42,6 +43,7 @@ ProgramFlow::ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound, int 
     : dataDirectory_(std::move(dataDirectory)), makeSound_(std::move(makeSound)),
       languageFile_(dataDirectory_.file(QString::fromLatin1(i18n::kLanguageFileName))),
       store_(std::make_unique<PlayerStore>(dataDirectory_, busyTimeoutMs)) {
+    connect(this, &ProgramFlow::practiseConfusionsRequested, this, &ProgramFlow::startPractice);
     for (const QString& removed :
          removeInterruptedSaves(dataDirectory_, QDateTime::currentDateTime())) {
         qInfo("Removed %s, left by a save that was cut short.", qUtf8Printable(removed));
@@ -231,6 +233,7 @@ void ProgramFlow::closeMenu() {
     gameSound_.reset();
     delete level_;
     levelSound_.reset();
+    practising_ = false;
     delete menu_;
     delete backdrop_;
     menuModel_.reset();
@@ -293,11 +296,15 @@ void ProgramFlow::closeProgress() {
 
 void ProgramFlow::openProgress() {
     if (const auto id = store_->currentId()) {
-        openProgressOf(*id);
+        openProgressScreen(*id, ProgressWindow::Visit::Child);
     }
 }
 
 bool ProgramFlow::openProgressOf(RowId child) {
+    return openProgressScreen(child, ProgressWindow::Visit::Teacher);
+}
+
+bool ProgramFlow::openProgressScreen(RowId child, ProgressWindow::Visit visit) {
     // A screen already open is made again, with the answers given since.
     delete progress_;
     progressSound_.reset();
@@ -326,7 +333,7 @@ bool ProgramFlow::openProgressOf(RowId child) {
     }
     tellSetupNotice(*progressSound_);
     progress_ = new ProgressWindow(captions_, *progressSound_, *record, *answers,
-                                   QTimeZone::systemTimeZone());
+                                   QTimeZone::systemTimeZone(), visit);
     progress_->setAttribute(Qt::WA_DeleteOnClose);
     connect(progress_, &QObject::destroyed, this, [this] { progressSound_.reset(); });
     connect(progress_, &ProgressWindow::practiseRequested, this,
@@ -357,6 +364,31 @@ void ProgramFlow::writeProgressReport() {
             progress_, captions_, ui::MessageTone::Information,
             captions_.text(u"progres_rapport_ecrit").arg(QDir::toNativeSeparators(path)));
     }
+}
+
+bool ProgramFlow::startPractice(const QList<int>& rhythms) {
+    // Only the child at the menu practises, and only from their own Progress screen.
+    if (!menuModel_ || !progress_ || progress_->visit() != ProgressWindow::Visit::Child) {
+        return false;
+    }
+    const auto practice =
+        catalogue::practiceLevel(std::vector<int>(rhythms.begin(), rhythms.end()));
+    if (!practice || !openLevelScreen()) {
+        return false;
+    }
+    closeProgress();
+    catalogue::LevelStart start = catalogue::startLevel(
+        *practice, QString(), level_->run().options().duration().text, menuModel_->holders);
+    start.title = captions_.text(u"pratique_titre");
+    level_->applyLevelStart(start);
+    practising_ = true;
+    level_->centreOnScreen();
+    level_->show();
+    level_->raise();
+    level_->activateWindow();
+    level_->setFocus();
+    menu_->hide();
+    return true;
 }
 
 bool ProgramFlow::openSound(std::unique_ptr<play::RhythmPort>& sound) {
@@ -415,6 +447,7 @@ bool ProgramFlow::startLevel(const QString& menuLabel) {
     if (!level || !menuModel_ || !menuModel_->levels.isEnabled(menuLabel) || !openLevelScreen()) {
         return false;
     }
+    practising_ = false;
     level_->applyLevelStart(catalogue::startLevel(*level, captions_.text(u"niveau"),
                                                   level_->run().options().duration().text,
                                                   menuModel_->holders));
@@ -469,6 +502,11 @@ void ProgramFlow::leaveLevel() {
     menu_->show();
     menu_->raise();
     menu_->activateWindow();
+    // A practice goes back where it was asked for.
+    if (practising_) {
+        practising_ = false;
+        openProgress();
+    }
 }
 
 void ProgramFlow::openHelp() {

@@ -105,6 +105,12 @@ public:
     // when the child's record or answers cannot be read (said in a message).
     bool openProgressOf(RowId child);
     ProgressWindow* progress() const { return progress_; }
+    // "Practise my confusions" of the current player's Progress screen: the level screen takes
+    // the practice level of `rhythms` (catalogue::practiceLevel) in place of the Progress
+    // screen, and its way back opens the Progress screen again, with the practice's answers.
+    // False when there is no practice to make or the screen cannot open.
+    bool startPractice(const QList<int>& rhythms);
+    bool practising() const { return practising_; }
 
 signals:
     void finished();
@@ -124,6 +130,7 @@ private:
     void closeMenu();
     void closeListening();
     void closeProgress();
+    bool openProgressScreen(RowId child, ProgressWindow::Visit visit);
     // The Progress screen's report, written into the data folder and opened with the desktop's
     // viewer; a failure is said.
     void writeProgressReport();
@@ -171,6 +178,7 @@ private:
     QPointer<listening::ListeningWindow> listen_;
     std::unique_ptr<play::RhythmPort> progressSound_; // the Progress screen's, while it exists
     QPointer<ProgressWindow> progress_;
+    bool practising_ = false; // the level screen plays a practice level
 };
 
 } // namespace pulsadrome::app

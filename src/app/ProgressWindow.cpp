@@ -150,9 +150,9 @@ private:
 ProgressWindow::ProgressWindow(const i18n::CaptionTable& captions, play::RhythmPort& sound,
                                const PlayerRecord& child,
                                const std::vector<answers::AnswerRecord>& answers,
-                               const QTimeZone& zone, QWidget* parent)
+                               const QTimeZone& zone, Visit visit, QWidget* parent)
     : ui::Form(12000, 9000, parent), captions_(captions), sound_(sound), child_(child), zone_(zone),
-      progress_(answers::childProgress(child.progress(), answers, zone)) {
+      visit_(visit), progress_(answers::childProgress(child.progress(), answers, zone)) {
     setObjectName(QStringLiteral("Form_progres"));
     setWindowTitle(QStringLiteral("Pulsadrome — ") + captions_.text(u"progres"));
     setStyleSheet(QString::fromLatin1(kStyle));
@@ -210,7 +210,8 @@ void ProgressWindow::buildTop() {
     back->setObjectName(QStringLiteral("Image_retour"));
     back->setProperty("kind", "button");
     back->setKeyboardFocusable(true);
-    back->setToolTip(captions_.text(u"progres_retour"));
+    back->setToolTip(
+        captions_.text(visit_ == Visit::Child ? u"progres_retour" : u"progres_retour_classe"));
     place(back, px(714), px(10), px(72), px(36), 17);
     connect(back, &ui::ClickLabel::clicked, this, &ProgressWindow::leave);
 }
@@ -339,6 +340,7 @@ void ProgressWindow::buildPairs() {
     practise->setProperty("kind", "button");
     practise->setKeyboardFocusable(true);
     practise->setEnabled(!pairs.empty());
+    practise->setVisible(visit_ == Visit::Child);
     place(practise, px(kRight + 20), px(kPairTop + 10 * kPairStep + 6), px(336), px(36), 11);
     connect(practise, &ui::ClickLabel::clicked, this,
             [this] { emit practiseRequested(confusedRhythms()); });

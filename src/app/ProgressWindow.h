@@ -41,10 +41,16 @@ public:
     // How long the first rhythm is given when the engine cannot tell its length.
     static constexpr int kUnknownRhythmMs = 4000;
 
+    // Who looks: the child, from the menu, who may practise; or the teacher, from the class
+    // table, who goes back there and practises nothing in the child's name.
+    enum class Visit { Child, Teacher };
+
     // `sound` is the screen's own and outlives it; `zone` is the one the child plays in.
     ProgressWindow(const i18n::CaptionTable& captions, play::RhythmPort& sound,
                    const PlayerRecord& child, const std::vector<answers::AnswerRecord>& answers,
-                   const QTimeZone& zone, QWidget* parent = nullptr);
+                   const QTimeZone& zone, Visit visit = Visit::Child, QWidget* parent = nullptr);
+
+    Visit visit() const { return visit_; }
 
     const answers::ChildProgress& progress() const { return progress_; }
     const PlayerRecord& child() const { return child_; }
@@ -84,6 +90,7 @@ private:
     play::RhythmPort& sound_;
     PlayerRecord child_;
     QTimeZone zone_;
+    Visit visit_;
     answers::ChildProgress progress_;
     int tempo_ = 100;
     QTimer pairTimer_;

@@ -271,6 +271,25 @@ void shootProgress(ProgramFlow& flow, Camera& camera, const QString& suffix, qin
     }
 }
 
+// The practice level of Lina's confusions, asked from her Progress screen, under way; its way
+// back opens the Progress screen again.
+void shootPractice(ProgramFlow& flow, Camera& camera) {
+    flow.openProgress();
+    if (!flow.progress() || !flow.startPractice(flow.progress()->confusedRhythms())) {
+        return;
+    }
+    play::LevelWindow* level = flow.level();
+    level->setScale(1.0);
+    level->playLabel()->clicked();
+    press(level, Qt::Key_Up);
+    level->Timer2_Timer();
+    camera.shoot(level, QStringLiteral("level-practice"));
+    level->backLabel()->clicked();
+    if (ProgressWindow* progress = flow.progress()) {
+        progress->close();
+    }
+}
+
 } // namespace
 
 MessageBoxAnswerer::MessageBoxAnswerer() {
@@ -370,6 +389,7 @@ QString takeTour(const QString& folder) {
     shootGames(flow, camera, *data, QString());
     shootListening(flow, camera, QString());
     shootProgress(flow, camera, QString(), wallClock.utcSeconds());
+    shootPractice(flow, camera);
     if (flow.startLevel(QStringLiteral("Label_1a"))) {
         flow.level()->setScale(1.0);
         camera.shoot(flow.level(), QStringLiteral("level-starter"));

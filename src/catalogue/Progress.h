@@ -16,6 +16,8 @@ struct ProgressFields {
     QString binaire1; // main series: "1a", "1b", "1" ... "46"
     QString binaire2; // minim-beat series: "1" ... "12"
     QString ternaire; // compound-time series: "1" ... "12"
+
+    bool operator==(const ProgressFields&) const = default;
 };
 
 // The new player's progress: only the first level of each series is open.

@@ -8,10 +8,12 @@ namespace pulsadrome::catalogue {
 namespace {
 
 constexpr std::array<SeriesInfo, 3> kSeries{{
-    {Series::Main, 1, 368, BeatPicture::Crotchet, "Image_noire", "44", "Label_binaire1", 48},
+    {Series::Main, 1, 368, BeatPicture::Crotchet, "Image_noire", "44", "Label_binaire1", 48,
+     "2/4 3/4 4/4"},
     {Series::Compound, 369, 464, BeatPicture::DottedCrotchet, "Image_noire_pointee", "68",
-     "Label_ternaire", 12},
-    {Series::MinimBeat, 465, 560, BeatPicture::Minim, "Image_blanche", "22", "Label_binaire2", 12},
+     "Label_ternaire", 12, "6/8"},
+    {Series::MinimBeat, 465, 560, BeatPicture::Minim, "Image_blanche", "22", "Label_binaire2", 12,
+     "2/2 3/2 4/2"},
 }};
 
 } // namespace

@@ -34,6 +34,7 @@ struct SeriesInfo {
     const char* meterCode;   // written into the games screen's Label_mesure
     const char* headingKey;  // caption row of the series heading
     int levelCount;
+    const char* meters; // the meters of its rhythms, as a reader writes them: "2/4 3/4 4/4"
 };
 
 const SeriesInfo& seriesInfo(Series series);

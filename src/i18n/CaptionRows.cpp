@@ -693,6 +693,25 @@ const CaptionRow kExtraRows[] = {
     {"progres_pratiquer",
      {"Travailler mes confusions", "Practise my confusions", "Practicar mis confusiones",
       "Praticar as minhas confusões", "Esercitare le mie confusioni", "Meine Verwechslungen üben"}},
+    // The practice level of a child's confusions, and the way back to the class from a child's
+    // Progress screen.
+    {"pratique_titre", {"ENTRAÎNEMENT", "PRACTICE", "PRÁCTICA", "TREINO", "ESERCIZIO", "ÜBUNG"}},
+    {"pratique_reussie",
+     {"Bravo ! 1000 points : tu reconnais mieux ces rythmes.",
+      "Well done! 1000 points: you tell these rhythms apart better now.",
+      "¡Bravo! 1000 puntos: ya distingues mejor estos ritmos.",
+      "Bravo! 1000 pontos: já distingues melhor estes ritmos.",
+      "Bravo! 1000 punti: ora distingui meglio questi ritmi.",
+      "Bravo! 1000 Punkte: Du unterscheidest diese Rhythmen jetzt besser."}},
+    {"pratique_finie",
+     {"L'entraînement est fini. Recommence quand tu veux !",
+      "Practice is over. Try again whenever you like!",
+      "El entrenamiento ha terminado. ¡Vuelve a empezar cuando quieras!",
+      "O treino acabou. Recomeça quando quiseres!", "L'esercizio è finito. Ricomincia quando vuoi!",
+      "Die Übung ist vorbei. Fang wieder an, wann du willst!"}},
+    {"progres_retour_classe",
+     {"Retour à la classe", "Back to the class", "Volver a la clase", "Voltar à turma",
+      "Tornare alla classe", "Zurück zur Klasse"}},
 };
 
 } // namespace

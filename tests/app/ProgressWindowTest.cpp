@@ -8,6 +8,7 @@
 #include "app/DemoHistory.h"
 #include "app/ProgramFlow.h"
 #include "i18n/CaptionTable.h"
+#include "play/level/LevelWindow.h"
 #include "ui/ClickLabel.h"
 
 #include <QApplication>
@@ -191,6 +192,14 @@ TEST_F(ProgressFromMenu, practiseAsksForTheConfusedRhythmsAndEscapeGoesBackToThe
     EXPECT_EQ(rhythms[0], pairs[0].first);
     EXPECT_EQ(rhythms[1], pairs[0].second);
     EXPECT_EQ(QSet<int>(rhythms.begin(), rhythms.end()).size(), rhythms.size());
+    // The practice takes the screen's place; its way back brings the screen again.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(flow->practising());
+    ASSERT_NE(flow->level(), nullptr);
+    QTest::mouseClick(flow->level()->backLabel(), Qt::LeftButton);
+    window = flow->progress();
+    ASSERT_NE(window, nullptr);
+    window->setScale(1.0);
 
     QTest::mouseClick(window->findChild<QWidget*>("Label_ecouter2"), Qt::LeftButton);
     QTest::keyClick(window, Qt::Key_Escape);

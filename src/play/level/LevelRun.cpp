@@ -157,7 +157,7 @@ void LevelRun::judge(int answer) {
     const int played = rhythmOfAnswer(static_cast<int>(leadingNumber(question_)));
     if (chosen != 0 && played != 0) {
         context_.answers.answered(
-            {{answers::Activity::Kind::Level, levelCode()}, played, chosen, right});
+            {answers::levelScreenActivity(levelCode()), played, chosen, right});
     }
     if (right) {
         score_ = addToNumberText(score_, kRightPoints);

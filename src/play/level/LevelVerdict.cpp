@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/level/LevelVerdict.h"
 
+#include "catalogue/Practice.h"
 #include "play/level/NumericText.h"
 
 namespace pulsadrome::play {
@@ -23,10 +24,14 @@ LevelVerdict judge(QStringView levelCode, QStringView scoreText,
                    const catalogue::LevelLabelStates& menuLevels, app::PlayerRecordStore& players) {
     LevelVerdict verdict;
     const catalogue::Level* level = catalogue::findLevelByCode(levelCode);
+    const bool passed = leadingNumber(scoreText) >= kPassScore;
     if (!level) {
+        if (catalogue::seriesOfPracticeCode(levelCode)) {
+            verdict.captionKey =
+                passed ? QStringLiteral("pratique_reussie") : QStringLiteral("pratique_finie");
+        }
         return verdict;
     }
-    const bool passed = leadingNumber(scoreText) >= kPassScore;
     const catalogue::Level* next = catalogue::nextLevel(*level);
     if (!next) {
         verdict.captionKey =

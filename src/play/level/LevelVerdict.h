@@ -17,7 +17,9 @@ inline constexpr int kPassScore = 1000;
 
 // What the result window shows and what it wrote.
 struct LevelVerdict {
-    QString captionKey;    // "Label_resultat1" ... "Label_resultat4"; empty for an unknown code
+    // "Label_resultat1" ... "Label_resultat4", "pratique_reussie" or "pratique_finie" for a
+    // practice level; empty for an unknown code
+    QString captionKey;
     QString progressValue; // the progress text written, empty when nothing was written
     std::optional<app::StoreStatus> stored; // the store's answer, when the record was stored
 
@@ -33,7 +35,8 @@ QString progressAfter(const catalogue::Level& level);
 // number counts). A pass writes the progress into the current record and stores it only while
 // the next level's menu label is still closed, so replaying an earlier level never lowers the
 // progress. Last of all the menu re-applies the record's progress, as the result window does
-// before the menu is shown again.
+// before the menu is shown again. A practice level (catalogue/Practice.h) writes nothing: its
+// verdict only says whether it reached 1000 points.
 LevelVerdict decideVerdict(QStringView levelCode, QStringView scoreText,
                            catalogue::LevelLabelStates& menuLevels,
                            app::PlayerRecordStore& players);

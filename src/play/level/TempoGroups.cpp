@@ -3,15 +3,17 @@
 
 #include "catalogue/Games.h"
 #include "catalogue/Levels.h"
+#include "catalogue/Practice.h"
 
 namespace pulsadrome::play {
 
 std::optional<TempoGroup> tempoGroupOf(QStringView levelCode) {
     const catalogue::Level* level = catalogue::findLevelByCode(levelCode);
-    if (!level) {
+    const auto series = level ? level->series : catalogue::seriesOfPracticeCode(levelCode);
+    if (!series) {
         return std::nullopt;
     }
-    switch (level->series) {
+    switch (*series) {
     case catalogue::Series::Main:
         return TempoGroup::Crotchet;
     case catalogue::Series::Compound:

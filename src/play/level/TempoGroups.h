@@ -16,6 +16,7 @@ enum class TempoGroup {
     Minim,          // "201" ... "212": the setting x 2
 };
 
+// A practice level's code (catalogue/Practice.h) goes with its series.
 std::optional<TempoGroup> tempoGroupOf(QStringView levelCode);
 
 // The tempo sent for setting t (1 ... 300) in `group`. x 3/2 rounds a half to the even

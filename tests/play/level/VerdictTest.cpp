@@ -73,7 +73,12 @@ INSTANTIATE_TEST_SUITE_P(
                       VerdictCase{"112", "1000", "1/1/12", "Label_resultat4", "1/1/12"},
                       VerdictCase{"212", "0", "1/12/1", "Label_resultat3", "1/12/1"},
                       VerdictCase{"score3", "1000", "1/1/1", "", "1/1/1"},
-                      VerdictCase{"05", "1000", "5/1/1", "", "5/1/1"}));
+                      VerdictCase{"05", "1000", "5/1/1", "", "5/1/1"},
+                      // A practice level says how it went and writes nothing.
+                      VerdictCase{"practice1", "1000", "5/1/1", "pratique_reussie", "5/1/1"},
+                      VerdictCase{"practice3", "1000", "1/1/12", "pratique_reussie", "1/1/12"},
+                      VerdictCase{"practice2", "300", "1/1/1", "pratique_finie", "1/1/1"},
+                      VerdictCase{"practice4", "1000", "5/1/1", "", "5/1/1"}));
 
 TEST(LevelEnd, aWinOnTheScreenWritesTheProgressStoresItAndOpensTheNextLevel) {
     LevelBench bench([](PlayerRecord& record) {
