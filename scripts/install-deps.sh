@@ -18,6 +18,9 @@ packages=(
   fonts-sil-andika fonts-noto-color-emoji
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev clang-format
+  # the shared player database of a school: Qt's PostgreSQL driver, and the server the tests
+  # start for themselves
+  libqt6sql6-psql postgresql
   # the Progress report's pages rendered as pictures in the tour and the tests
   poppler-utils
   # fuzz targets: clang and its libFuzzer and sanitizer runtimes

@@ -2,6 +2,7 @@
 #include "app/AnswerTable.h"
 
 #include "app/PlayerTable.h"
+#include "app/ServerTable.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -28,64 +29,75 @@ QString columnList() {
     return names.join(QStringLiteral(", "));
 }
 
-StoreStatus existingColumns(QSqlQuery& query, const QString& file, std::set<QString>& present) {
-    if (!query.exec(QStringLiteral("PRAGMA table_info(\"Answers\")"))) {
-        return player_table::problemOf(query.lastError(), file, QStringLiteral("checked"));
+StoreStatus existingColumns(SqlDialect dialect, QSqlQuery& query, const QString& file,
+                            std::set<QString>& present) {
+    const bool server = dialect == SqlDialect::Postgres;
+    if (!query.exec(server ? QStringLiteral("SELECT 0, column_name FROM information_schema.columns "
+                                            "WHERE table_schema = current_schema() AND "
+                                            "table_name = 'Answers'")
+                           : QStringLiteral("PRAGMA table_info(\"Answers\")"))) {
+        return server_table::problemIn(dialect, query.lastError(), file, QStringLiteral("checked"));
     }
     while (query.next()) {
         present.insert(query.value(1).toString().toLower());
     }
     if (query.lastError().isValid()) {
-        return player_table::problemOf(query.lastError(), file, QStringLiteral("checked"));
+        return server_table::problemIn(dialect, query.lastError(), file, QStringLiteral("checked"));
     }
     return {};
 }
 
 } // namespace
 
-StoreStatus prepare(QSqlDatabase& db, const QString& file) {
+StoreStatus prepare(SqlDialect dialect, QSqlDatabase& db, const QString& file) {
+    // A server's integers are 32 bits unless told otherwise; its rows keep their order in "n".
+    const bool server = dialect == SqlDialect::Postgres;
+    const QString integer = server ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER");
     const QString repaired = QStringLiteral("prepared for the answer log");
     QSqlQuery query(db);
     std::set<QString> present;
-    if (StoreStatus status = existingColumns(query, file, present); !status) {
+    if (StoreStatus status = existingColumns(dialect, query, file, present); !status) {
         return status;
     }
     if (present.empty()) {
         QStringList definitions;
+        if (server) {
+            definitions << QStringLiteral("\"n\" BIGSERIAL PRIMARY KEY");
+        }
         for (const char* column : kColumns) {
-            definitions << QStringLiteral("\"%1\" INTEGER NOT NULL").arg(QLatin1String(column));
+            definitions << QStringLiteral("\"%1\" %2 NOT NULL").arg(QLatin1String(column), integer);
         }
         if (!query.exec(QStringLiteral("CREATE TABLE \"Answers\" (%1)")
                             .arg(definitions.join(QStringLiteral(", "))))) {
-            return player_table::problemOf(query.lastError(), file, repaired);
+            return server_table::problemIn(dialect, query.lastError(), file, repaired);
         }
     } else {
         for (const char* column : kColumns) {
             if (!present.count(QString::fromLatin1(column)) &&
-                !query.exec(
-                    QStringLiteral("ALTER TABLE \"Answers\" ADD COLUMN \"%1\" INTEGER NOT NULL "
-                                   "DEFAULT 0")
-                        .arg(QLatin1String(column)))) {
-                return player_table::problemOf(query.lastError(), file, repaired);
+                !query.exec(QStringLiteral("ALTER TABLE \"Answers\" ADD COLUMN \"%1\" %2 NOT NULL "
+                                           "DEFAULT 0")
+                                .arg(QLatin1String(column), integer))) {
+                return server_table::problemIn(dialect, query.lastError(), file, repaired);
             }
         }
     }
     if (!query.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS \"Answers_by_player\" ON "
                                    "\"Answers\" (\"player\", \"at\")"))) {
-        return player_table::problemOf(query.lastError(), file, repaired);
+        return server_table::problemIn(dialect, query.lastError(), file, repaired);
     }
     return {};
 }
 
-StoreStatus append(QSqlDatabase& db, const QString& file,
+StoreStatus append(SqlDialect dialect, QSqlDatabase& db, const QString& file,
                    const std::vector<answers::AnswerRecord>& records) {
     if (records.empty()) {
         return {};
     }
     const QString written = QStringLiteral("written");
     QSqlQuery begin(db);
-    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        return player_table::problemOf(begin.lastError(), file, written);
+    if (!begin.exec(dialect == SqlDialect::Postgres ? QStringLiteral("BEGIN")
+                                                    : QStringLiteral("BEGIN IMMEDIATE"))) {
+        return server_table::problemIn(dialect, begin.lastError(), file, written);
     }
     StoreStatus status;
     {
@@ -93,7 +105,7 @@ StoreStatus append(QSqlDatabase& db, const QString& file,
         if (!insert.prepare(QStringLiteral("INSERT INTO \"Answers\" (%1) VALUES (?, ?, ?, ?, ?, "
                                            "?, ?, ?, ?)")
                                 .arg(columnList()))) {
-            status = player_table::problemOf(insert.lastError(), file, written);
+            status = server_table::problemIn(dialect, insert.lastError(), file, written);
         }
         for (auto record = records.begin(); status && record != records.end(); ++record) {
             const std::optional<int> activity = answers::activityNumber(record->activity);
@@ -110,14 +122,14 @@ StoreStatus append(QSqlDatabase& db, const QString& file,
             insert.bindValue(7, record->tempo);
             insert.bindValue(8, record->band);
             if (!insert.exec()) {
-                status = player_table::problemOf(insert.lastError(), file, written);
+                status = server_table::problemIn(dialect, insert.lastError(), file, written);
             }
         }
     }
     if (status) {
         QSqlQuery commit(db);
         if (!commit.exec(QStringLiteral("COMMIT"))) {
-            status = player_table::problemOf(commit.lastError(), file, written);
+            status = server_table::problemIn(dialect, commit.lastError(), file, written);
         }
     }
     if (!status) {
@@ -127,20 +139,22 @@ StoreStatus append(QSqlDatabase& db, const QString& file,
     return status;
 }
 
-StoreResult<std::vector<answers::AnswerRecord>> read(QSqlDatabase& db, const QString& file,
-                                                     qint64 player) {
+StoreResult<std::vector<answers::AnswerRecord>> read(SqlDialect dialect, QSqlDatabase& db,
+                                                     const QString& file, qint64 player) {
     using Result = StoreResult<std::vector<answers::AnswerRecord>>;
     const QString done = QStringLiteral("read");
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(QStringLiteral("SELECT %1 FROM \"Answers\" WHERE \"player\" = ? ORDER BY "
-                                      "\"at\", rowid")
-                           .arg(columnList()))) {
-        return Result::failure(player_table::problemOf(query.lastError(), file, done));
+                                      "\"at\", %2")
+                           .arg(columnList(), dialect == SqlDialect::Postgres
+                                                  ? QStringLiteral("\"n\"")
+                                                  : QStringLiteral("rowid")))) {
+        return Result::failure(server_table::problemIn(dialect, query.lastError(), file, done));
     }
     query.addBindValue(player);
     if (!query.exec()) {
-        return Result::failure(player_table::problemOf(query.lastError(), file, done));
+        return Result::failure(server_table::problemIn(dialect, query.lastError(), file, done));
     }
     std::vector<answers::AnswerRecord> records;
     while (query.next()) {
@@ -155,7 +169,7 @@ StoreResult<std::vector<answers::AnswerRecord>> read(QSqlDatabase& db, const QSt
                            query.value(7).toInt(), query.value(8).toInt()});
     }
     if (query.lastError().isValid()) {
-        return Result::failure(player_table::problemOf(query.lastError(), file, done));
+        return Result::failure(server_table::problemIn(dialect, query.lastError(), file, done));
     }
     return {std::move(records), {}};
 }

@@ -16,16 +16,17 @@ class QSqlDatabase;
 namespace pulsadrome::app::answer_table {
 
 // The table and its index when missing, and the columns an older table lacks (0 in every row);
-// other columns stay as they are. Runs inside the caller's transaction, if any.
-StoreStatus prepare(QSqlDatabase& db, const QString& file);
+// other columns stay as they are. Runs inside the caller's transaction, if any. On a server the
+// rows also number themselves in "n", which keeps their order.
+StoreStatus prepare(SqlDialect dialect, QSqlDatabase& db, const QString& file);
 
 // Appends `records` in one transaction: all of them or none.
-StoreStatus append(QSqlDatabase& db, const QString& file,
+StoreStatus append(SqlDialect dialect, QSqlDatabase& db, const QString& file,
                    const std::vector<answers::AnswerRecord>& records);
 
 // The answers of `player`, oldest first (equal times in the order they were written). A row
 // whose activity the catalogue does not know is passed over.
-StoreResult<std::vector<answers::AnswerRecord>> read(QSqlDatabase& db, const QString& file,
-                                                     qint64 player);
+StoreResult<std::vector<answers::AnswerRecord>> read(SqlDialect dialect, QSqlDatabase& db,
+                                                     const QString& file, qint64 player);
 
 } // namespace pulsadrome::app::answer_table

@@ -3,6 +3,7 @@
 
 #include "app/AnswerTable.h"
 #include "app/PlayerTable.h"
+#include "app/ServerTable.h"
 #include "catalogue/Progress.h"
 
 #include <QDateTime>
@@ -109,6 +110,11 @@ PlayerStore::PlayerStore(const DataDirectory& directory, int busyTimeoutMs)
       connectionName_(QStringLiteral("pulsadrome-players-%1").arg(++connectionCount)),
       busyTimeoutMs_(busyTimeoutMs) {}
 
+PlayerStore::PlayerStore(const ServerAddress& server, int busyTimeoutMs)
+    : file_(server.shown()), server_(server),
+      connectionName_(QStringLiteral("pulsadrome-players-%1").arg(++connectionCount)),
+      busyTimeoutMs_(busyTimeoutMs) {}
+
 PlayerStore::~PlayerStore() {
     closeConnection();
 }
@@ -189,6 +195,55 @@ StoreStatus PlayerStore::openConnection() {
     return {};
 }
 
+StoreStatus PlayerStore::openServer() {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
+    db.setHostName(server_->host);
+    db.setPort(server_->port);
+    db.setDatabaseName(server_->database);
+    db.setUserName(server_->user);
+    db.setPassword(server_->password);
+    // A server that does not answer is told after a few seconds, not after the system's minutes.
+    db.setConnectOptions(QStringLiteral("connect_timeout=5;application_name=pulsadrome"));
+    if (!db.open()) {
+        return problem(db.lastError(), QStringLiteral("opened"));
+    }
+    // A row another computer is storing holds this one's store for at most the busy timeout.
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SET lock_timeout = %1").arg(busyTimeoutMs_))) {
+        return problem(query.lastError(), QStringLiteral("opened"));
+    }
+    return {};
+}
+
+QString PlayerStore::idColumn() const {
+    return server_ ? QStringLiteral("\"id\"") : QStringLiteral("rowid");
+}
+
+StoreStatus PlayerStore::problem(const QSqlError& error, const QString& done) const {
+    StoreStatus status = server_table::problemIn(dialect(), error, file_, done);
+    if (status.fault == StoreFault::Unreachable) {
+        lost_ = true;
+    }
+    return status;
+}
+
+StoreStatus PlayerStore::reconnectIfLost() const {
+    if (!server_ || !lost_) {
+        return {};
+    }
+    QSqlDatabase db = connection();
+    db.close();
+    if (!db.open()) {
+        return problem(db.lastError(), QStringLiteral("opened"));
+    }
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SET lock_timeout = %1").arg(busyTimeoutMs_))) {
+        return problem(query.lastError(), QStringLiteral("opened"));
+    }
+    lost_ = false;
+    return {};
+}
+
 void PlayerStore::closeConnection() {
     open_ = false;
     if (QSqlDatabase::contains(connectionName_)) {
@@ -202,6 +257,27 @@ StoreStatus PlayerStore::open() {
     currentId_.reset();
     current_ = {};
     stored_ = {};
+    lost_ = false;
+    if (server_) {
+        if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+            return failed(QStringLiteral("The player database %1 cannot be opened: Qt's "
+                                         "PostgreSQL driver is not installed.")
+                              .arg(file_));
+        }
+        StoreStatus status = openServer();
+        if (status) {
+            QSqlDatabase db = connection();
+            status = server_table::prepare(db, file_);
+        }
+        open_ = status.ok();
+        if (status) {
+            status = standOnFirstRow();
+        }
+        if (!status) {
+            closeConnection();
+        }
+        return status;
+    }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
         return failed(QStringLiteral("The player database %1 cannot be opened: Qt's SQLite "
                                      "driver is not installed.")
@@ -230,9 +306,9 @@ StoreStatus PlayerStore::open() {
 
 StoreStatus PlayerStore::standOnFirstRow() {
     QSqlQuery query(connection());
-    if (!query.exec(QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid LIMIT 1")
-                        .arg(player_table::name()))) {
-        return problemOf(query.lastError(), file_, QStringLiteral("read"));
+    if (!query.exec(QStringLiteral("SELECT %2 FROM %1 ORDER BY %2 LIMIT 1")
+                        .arg(player_table::name(), idColumn()))) {
+        return problem(query.lastError(), QStringLiteral("read"));
     }
     if (!query.next()) {
         return {};
@@ -243,6 +319,12 @@ StoreStatus PlayerStore::standOnFirstRow() {
 }
 
 StoreResult<QString> PlayerStore::setAsideAndCreateFresh() {
+    if (server_) {
+        return StoreResult<QString>::failure(
+            failed(QStringLiteral("The player database %1 is on a server: it is not set aside.")
+                       .arg(file_),
+                   StoreFault::CannotSetAside));
+    }
     closeConnection();
     currentId_.reset();
     current_ = {};
@@ -278,17 +360,21 @@ StoreResult<std::vector<PlayerEntry>> PlayerStore::players() const {
     if (!open_) {
         return Result::failure(notOpen(file_));
     }
+    if (StoreStatus status = reconnectIfLost(); !status) {
+        return Result::failure(status);
+    }
     QSqlQuery query(connection());
-    if (!query.exec(QStringLiteral("SELECT rowid, \"Nom\" FROM %1 ORDER BY rowid")
-                        .arg(player_table::name()))) {
-        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("read")));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT %2, \"Nom\" FROM %1 ORDER BY %2")
+                        .arg(player_table::name(), idColumn()))) {
+        return Result::failure(problem(query.lastError(), QStringLiteral("read")));
     }
     std::vector<PlayerEntry> entries;
     while (query.next()) {
         entries.push_back({query.value(0).toLongLong(), query.value(1).toString()});
     }
     if (query.lastError().isValid()) {
-        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("read")));
+        return Result::failure(problem(query.lastError(), QStringLiteral("read")));
     }
     return {std::move(entries), {}};
 }
@@ -298,19 +384,30 @@ StoreResult<PlayerRecord> PlayerStore::read(RowId id) const {
     if (!open_) {
         return Result::failure(notOpen(file_));
     }
+    if (StoreStatus status = reconnectIfLost(); !status) {
+        return Result::failure(status);
+    }
+    return readRow(id, false);
+}
+
+StoreResult<PlayerRecord> PlayerStore::readRow(RowId id, bool lockForUpdate) const {
+    using Result = StoreResult<PlayerRecord>;
     QSqlQuery query(connection());
-    if (!query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                           .arg(player_table::columns(), player_table::name()))) {
-        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("read")));
+    query.setForwardOnly(true);
+    if (!query.prepare(
+            QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?%4")
+                .arg(player_table::columns(), player_table::name(), idColumn(),
+                     lockForUpdate && server_ ? QStringLiteral(" FOR UPDATE") : QString()))) {
+        return Result::failure(problem(query.lastError(), QStringLiteral("read")));
     }
     query.addBindValue(id);
     if (!query.exec()) {
-        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("read")));
+        return Result::failure(problem(query.lastError(), QStringLiteral("read")));
     }
     if (!query.next()) {
         return Result::failure(
             query.lastError().isValid()
-                ? problemOf(query.lastError(), file_, QStringLiteral("read"))
+                ? problem(query.lastError(), QStringLiteral("read"))
                 : failed(QStringLiteral("The player database %1 has no player number %2.")
                              .arg(file_)
                              .arg(id),
@@ -328,21 +425,27 @@ StoreResult<RowId> PlayerStore::add(const PlayerRecord& record) {
     if (!open_) {
         return Result::failure(notOpen(file_));
     }
+    if (StoreStatus status = reconnectIfLost(); !status) {
+        return Result::failure(status);
+    }
     const QStringList marks(kColumnCount, QStringLiteral("?"));
     QSqlQuery query(connection());
-    if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+    // The server says the new row's id in the statement's answer; SQLite keeps it aside.
+    if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)%4")
                            .arg(player_table::name(), player_table::columns(),
-                                marks.join(QLatin1Char(','))))) {
-        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("written")));
+                                marks.join(QLatin1Char(',')),
+                                server_ ? QStringLiteral(" RETURNING \"id\"") : QString()))) {
+        return Result::failure(problem(query.lastError(), QStringLiteral("written")));
     }
     for (int i = 0; i < kColumnCount; ++i) {
         query.addBindValue(textForStorage(record.text(i)));
     }
     if (!query.exec()) {
-        return Result::failure(problemOf(query.lastError(), file_, QStringLiteral("written")));
+        return Result::failure(problem(query.lastError(), QStringLiteral("written")));
     }
     bool numeric = false;
-    const RowId id = query.lastInsertId().toLongLong(&numeric);
+    const RowId id = server_ ? (query.next() ? query.value(0).toLongLong(&numeric) : 0)
+                             : query.lastInsertId().toLongLong(&numeric);
     if (!numeric) {
         return Result::failure(
             failed(QStringLiteral("The player database %1 did not say where it added the player.")
@@ -375,16 +478,26 @@ StoreStatus PlayerStore::appendAnswers(const std::vector<answers::AnswerRecord>&
     if (!open_) {
         return notOpen(file_);
     }
+    if (StoreStatus status = reconnectIfLost(); !status) {
+        return status;
+    }
     QSqlDatabase db = connection();
-    return answer_table::append(db, file_, records);
+    StoreStatus status = answer_table::append(dialect(), db, file_, records);
+    lost_ = lost_ || status.fault == StoreFault::Unreachable;
+    return status;
 }
 
 StoreResult<std::vector<answers::AnswerRecord>> PlayerStore::answersOf(RowId id) const {
     if (!open_) {
         return StoreResult<std::vector<answers::AnswerRecord>>::failure(notOpen(file_));
     }
+    if (StoreStatus status = reconnectIfLost(); !status) {
+        return StoreResult<std::vector<answers::AnswerRecord>>::failure(status);
+    }
     QSqlDatabase db = connection();
-    return answer_table::read(db, file_, id);
+    auto answers = answer_table::read(dialect(), db, file_, id);
+    lost_ = lost_ || answers.status.fault == StoreFault::Unreachable;
+    return answers;
 }
 
 StoreStatus PlayerStore::storePassword(const QString& password) {
@@ -393,6 +506,9 @@ StoreStatus PlayerStore::storePassword(const QString& password) {
     }
     if (!currentId_) {
         return failed(QStringLiteral("No player is chosen in the player database %1.").arg(file_));
+    }
+    if (StoreStatus status = reconnectIfLost(); !status) {
+        return status;
     }
     if (auto status = updateCurrentRow({QStringLiteral("password")}, {password}); !status.ok()) {
         return status;
@@ -418,23 +534,27 @@ StoreStatus PlayerStore::storeCurrent() {
     if (changed.empty()) {
         return {};
     }
-    // IMMEDIATE takes the write lock before the row is read again, so no other copy can write
-    // between that read and this write.
+    if (StoreStatus status = reconnectIfLost(); !status) {
+        return status;
+    }
+    // IMMEDIATE takes SQLite's write lock before the row is read again, and the server locks the
+    // row as it is read again (writeChanges()), so no other copy can write between that read
+    // and this write.
     QSqlQuery begin(connection());
-    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        return problemOf(begin.lastError(), file_, QStringLiteral("written"));
+    if (!begin.exec(server_ ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"))) {
+        return problem(begin.lastError(), QStringLiteral("written"));
     }
     PlayerRecord written;
     StoreStatus status = writeChanges(changed, written);
     if (status) {
         QSqlQuery commit(connection());
         if (!commit.exec(QStringLiteral("COMMIT"))) {
-            status = problemOf(commit.lastError(), file_, QStringLiteral("written"));
+            status = problem(commit.lastError(), QStringLiteral("written"));
         }
     }
     if (!status) {
         QSqlQuery rollback(connection());
-        rollback.exec(QStringLiteral("ROLLBACK")); // fails only when SQLite already rolled back
+        rollback.exec(QStringLiteral("ROLLBACK")); // fails only when already rolled back or lost
         return status;
     }
     for (const int i : changed) {
@@ -445,7 +565,7 @@ StoreStatus PlayerStore::storeCurrent() {
 }
 
 StoreStatus PlayerStore::writeChanges(const std::vector<int>& changed, PlayerRecord& written) {
-    auto row = read(*currentId_);
+    auto row = readRow(*currentId_, true);
     if (!row) {
         return row.status;
     }
@@ -470,16 +590,17 @@ StoreStatus PlayerStore::updateCurrentRow(const QStringList& columns, const QStr
         assignments << QStringLiteral("\"%1\" = ?").arg(column);
     }
     QSqlQuery query(connection());
-    if (!query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                           .arg(player_table::name(), assignments.join(QLatin1Char(','))))) {
-        return problemOf(query.lastError(), file_, QStringLiteral("written"));
+    if (!query.prepare(
+            QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                .arg(player_table::name(), assignments.join(QLatin1Char(',')), idColumn()))) {
+        return problem(query.lastError(), QStringLiteral("written"));
     }
     for (const QString& value : values) {
         query.addBindValue(textForStorage(value));
     }
     query.addBindValue(*currentId_);
     if (!query.exec()) {
-        return problemOf(query.lastError(), file_, QStringLiteral("written"));
+        return problem(query.lastError(), QStringLiteral("written"));
     }
     if (query.numRowsAffected() != 1) {
         return failed(QStringLiteral("The player database %1 no longer holds the player \"%2\".")

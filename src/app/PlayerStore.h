@@ -4,6 +4,7 @@
 #include "answers/AnswerRecord.h"
 #include "app/DataDirectory.h"
 #include "app/PlayerRecord.h"
+#include "app/ServerAddress.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,7 @@
 #include <vector>
 
 class QSqlDatabase;
+class QSqlError;
 
 namespace pulsadrome::app {
 
@@ -35,6 +37,9 @@ enum class StoreFault {
     CannotOpen,     // the file cannot be opened or created
     CannotSetAside, // a damaged file cannot be renamed
     PlayerMissing,  // the player's row is no longer in the file
+    Unreachable,    // the database server cannot be reached, or the connection was lost
+    WrongPassword,  // the database server refused the user name or the password
+    NoRights,       // the database server refused what this user asked of it
     Other,          // anything else: systemText says what the computer said
 };
 
@@ -65,6 +70,9 @@ template <typename T> struct StoreResult {
     const T* operator->() const { return &*value; }
 };
 
+// The SQL a database speaks: the embedded file's, or the server's.
+enum class SqlDialect { Sqlite, Postgres };
+
 // The player table's row id: rows are listed in the order they were added.
 using RowId = qint64;
 
@@ -94,6 +102,12 @@ public:
 // another copy's write to end, then reports Busy, and storing the current player never undoes
 // what another copy stored (see storeCurrent()).
 //
+// The same store may instead use a PostgreSQL server shared by several computers (a school's
+// room): the same table "Pulsadrome" with the same text columns and the row id "id", beside a
+// table "SchemaVersion". There a writer waits up to the busy timeout for a row another computer
+// is storing, and a store locks the row it reads again (see storeCurrent()). A connection lost
+// is opened again at the next operation.
+//
 // No operation throws; each reports what went wrong in its status. Nothing is ever deleted: a
 // file that is not a player database is left untouched until setAsideAndCreateFresh() renames
 // it.
@@ -103,11 +117,14 @@ public:
     static QString fileName() { return QStringLiteral("pulsadrome.sqlite"); }
 
     explicit PlayerStore(const DataDirectory& directory, int busyTimeoutMs = kDefaultBusyTimeoutMs);
+    // The players of a database server; file() is then the server's URL without the password.
+    explicit PlayerStore(const ServerAddress& server, int busyTimeoutMs = kDefaultBusyTimeoutMs);
     ~PlayerStore() override;
     PlayerStore(const PlayerStore&) = delete;
     PlayerStore& operator=(const PlayerStore&) = delete;
 
     const QString& file() const { return file_; }
+    bool onServer() const { return server_.has_value(); }
     bool isOpen() const { return open_; }
 
     // Opens the database, creating it when the file does not exist. An existing file is judged
@@ -117,8 +134,11 @@ public:
     // current player becomes the first row, or none when there is no row.
     StoreStatus open();
 
+    // On a server: connects, and makes or brings up to date the schema (server_table::prepare).
+    //
     // Renames the file (and its WAL companion) to "pulsadrome.sqlite.damaged-YYYYMMDD-HHMMSS",
-    // then opens a new empty database. The value is the path the old file was given.
+    // then opens a new empty database. The value is the path the old file was given. A server's
+    // database is never set aside.
     StoreResult<QString> setAsideAndCreateFresh();
 
     // Every player, in row order.
@@ -157,11 +177,21 @@ private:
     StoreStatus judgeReadOnly(bool& interruptedWrite) const;
     StoreStatus judgeExisting();
     StoreStatus openConnection();
+    StoreStatus openServer();
     void closeConnection();
     StoreStatus standOnFirstRow();
+    SqlDialect dialect() const { return server_ ? SqlDialect::Postgres : SqlDialect::Sqlite; }
+    // The row id column: SQLite's rowid, the server's "id".
+    QString idColumn() const;
+    StoreStatus problem(const QSqlError& error, const QString& done) const;
+    // On a server, opens the connection again when the last operation lost it.
+    StoreStatus reconnectIfLost() const;
+    StoreResult<PlayerRecord> readRow(RowId id, bool lockForUpdate) const;
 
     QString file_;
+    std::optional<ServerAddress> server_;
     QString connectionName_;
+    mutable bool lost_ = false; // the server's connection was lost
     int busyTimeoutMs_;
     bool open_ = false;
     std::optional<RowId> currentId_;

@@ -221,7 +221,7 @@ StoreStatus create(QSqlDatabase& db, const QString& file) {
                         .arg(name(), definitions.join(QStringLiteral(", "))))) {
         return problemOf(query.lastError(), file, QStringLiteral("created"));
     }
-    return answer_table::prepare(db, file);
+    return answer_table::prepare(SqlDialect::Sqlite, db, file);
 }
 
 bool hasInterruptedWrite(QSqlDatabase& readOnly) {
@@ -256,7 +256,7 @@ StoreStatus upgrade(QSqlDatabase& db, const QString& file) {
         status = addColumns(db, file, present);
     }
     if (status) {
-        status = answer_table::prepare(db, file);
+        status = answer_table::prepare(SqlDialect::Sqlite, db, file);
     }
     return status;
 }

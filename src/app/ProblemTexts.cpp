@@ -23,6 +23,12 @@ QString storeProblemText(const i18n::CaptionTable& captions, const StoreStatus& 
         return captions.text(u"raison_mise_de_cote");
     case StoreFault::PlayerMissing:
         return captions.text(u"raison_joueur_disparu");
+    case StoreFault::Unreachable:
+        return captions.text(u"raison_serveur_injoignable");
+    case StoreFault::WrongPassword:
+        return captions.text(u"raison_serveur_mot_de_passe");
+    case StoreFault::NoRights:
+        return captions.text(u"raison_serveur_droits");
     case StoreFault::Other:
         break;
     }
@@ -36,8 +42,18 @@ QString storeFailureText(const i18n::CaptionTable& captions, QStringView context
 
 QString storeProblemDetail(const i18n::CaptionTable& captions, const StoreStatus& status,
                            const QString& file) {
-    return i18n::problemDetail(captions, file,
-                               status.fault == StoreFault::Other ? status.systemText : QString());
+    // A server's own words say what the adult must put right (which host, which user).
+    const bool fromServer = status.fault == StoreFault::Unreachable ||
+                            status.fault == StoreFault::WrongPassword ||
+                            status.fault == StoreFault::NoRights;
+    const QString systemText =
+        status.fault == StoreFault::Other || fromServer ? status.systemText : QString();
+    if (file.startsWith(QLatin1String("postgresql://"))) {
+        const QString rest = i18n::problemDetail(captions, QString(), systemText);
+        const QString server = captions.text(u"detail_serveur").arg(file);
+        return rest.isEmpty() ? server : server + QLatin1Char('\n') + rest;
+    }
+    return i18n::problemDetail(captions, file, systemText);
 }
 
 QString dataFolderProblemText(const i18n::CaptionTable& captions,

@@ -18,8 +18,8 @@ QString storeProblemText(const i18n::CaptionTable& captions, const StoreStatus& 
 QString storeFailureText(const i18n::CaptionTable& captions, QStringView contextKey,
                          const StoreStatus& status);
 
-// The file concerned (none when `file` is empty) and, for a fault of no known kind, the
-// computer's own words.
+// The file or server concerned (none when `file` is empty) and, for a fault of no known kind or
+// a server's fault, the computer's own words.
 QString storeProblemDetail(const i18n::CaptionTable& captions, const StoreStatus& status,
                            const QString& file);
 

@@ -7,8 +7,8 @@
 #include "common/NetworkFileSystem.h"
 
 #include "RawDatabase.h"
+#include "TestDatabases.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -79,14 +79,14 @@ std::vector<std::string> interleavings(std::size_t a, std::size_t b) {
     return all;
 }
 
-class TwoCopies : public ::testing::Test {
+class TwoCopies : public ::testing::TestWithParam<BackEnd> {
 protected:
-    QTemporaryDir tmp;
-    DataDirectory dir = *DataDirectory::open(tmp.path());
-    QString file() const { return dir.file(PlayerStore::fileName()); }
+    TestDatabase db{GetParam()};
+
+    void SetUp() override { SKIP_WITHOUT(db); }
 
     std::unique_ptr<PlayerStore> opened() {
-        auto store = std::make_unique<PlayerStore>(dir, 500);
+        auto store = db.store(500);
         const StoreStatus status = store->open();
         EXPECT_TRUE(status) << status.message.toStdString();
         return store;
@@ -94,9 +94,7 @@ protected:
 
     // A fresh database: Zoé, who has passed a few levels, and Léo.
     void makeDatabase() {
-        for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
-            QFile::remove(file() + QString::fromLatin1(suffix));
-        }
+        db.clear();
         auto store = opened();
         PlayerRecord zoe = newPlayerRecord("Zoé");
         zoe.setProgress({"3", "2", "2"});
@@ -110,10 +108,10 @@ protected:
         for (const auto& [column, value] : columns) {
             names << QStringLiteral("\"%1\"").arg(column);
         }
-        RawDatabase raw(file());
         const QStringList values =
-            raw.value(QStringLiteral("SELECT %1 FROM Pulsadrome ORDER BY id LIMIT 1")
-                          .arg(names.join(QStringLiteral(" || '|' || "))))
+            db.raw()
+                ->value(QStringLiteral("SELECT %1 FROM \"Pulsadrome\" ORDER BY id LIMIT 1")
+                            .arg(names.join(QStringLiteral(" || '|' || "))))
                 .split(QLatin1Char('|'));
         std::map<QString, QString> row;
         int i = 0;
@@ -124,7 +122,7 @@ protected:
     }
 };
 
-TEST_F(TwoCopies, inEveryOrderNoProgressGoesBackAndEveryChangeOfEitherCopyStays) {
+TEST_P(TwoCopies, inEveryOrderNoProgressGoesBackAndEveryChangeOfEitherCopyStays) {
     const auto orders = interleavings(kCopyA.size(), kCopyB.size());
     ASSERT_EQ(orders.size(), 70u);
     for (const std::string& order : orders) {
@@ -182,12 +180,15 @@ TEST_F(TwoCopies, inEveryOrderNoProgressGoesBackAndEveryChangeOfEitherCopyStays)
         EXPECT_EQ(expected["volume"], "40");
         EXPECT_EQ(expected["tempo"], "100");
         copies.clear();
-        RawDatabase raw(file());
-        EXPECT_EQ(raw.value("SELECT Nom || '|' || jeu_binaire FROM Pulsadrome WHERE id = 2"),
+        EXPECT_EQ(db.raw()->value("SELECT \"Nom\" || '|' || \"jeu_binaire\" FROM \"Pulsadrome\" "
+                                  "WHERE id = 2"),
                   "Léo|1a")
             << "the other player's row is left alone";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBackEnds, TwoCopies, ::testing::Values(BackEnd::File, BackEnd::Server),
+                         backEndName);
 
 TEST(NetworkFileSystem, theTypesOtherComputersShareAreToldFromLocalOnes) {
     // statfs's f_type, as the kernel numbers them; CIFS's has its top bit set and may arrive

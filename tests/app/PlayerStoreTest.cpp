@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The player store's behaviour, the same on the database file and on a database server.
 #include "app/PlayerStore.h"
 
 #include "RawDatabase.h"
-
-#include <QTemporaryDir>
+#include "TestDatabases.h"
 
 #include <gmock/gmock.h>
 
@@ -68,14 +68,17 @@ PlayerRecord everyFieldNamedAfterItsColumn() {
     return r;
 }
 
-class PlayerStoreTest : public ::testing::Test {
+class PlayerStoreTest : public ::testing::TestWithParam<BackEnd> {
 protected:
-    QTemporaryDir tmp;
-    DataDirectory dir = *DataDirectory::open(tmp.path());
-    QString file() const { return dir.file(QStringLiteral("pulsadrome.sqlite")); }
+    TestDatabase db{GetParam()};
+
+    void SetUp() override { SKIP_WITHOUT(db); }
+
+    QString file() const { return db.place(); }
+    std::unique_ptr<RawDatabase> raw() const { return db.raw(); }
 
     std::unique_ptr<PlayerStore> opened(int busyTimeoutMs = PlayerStore::kDefaultBusyTimeoutMs) {
-        auto store = std::make_unique<PlayerStore>(dir, busyTimeoutMs);
+        auto store = db.store(busyTimeoutMs);
         const StoreStatus status = store->open();
         EXPECT_TRUE(status.ok()) << status.message.toStdString();
         return store;
@@ -96,38 +99,43 @@ protected:
     }
 };
 
-TEST_F(PlayerStoreTest, aFirstOpenCreatesTheTableWithEveryColumnAsTextUnderItsExactName) {
+TEST_P(PlayerStoreTest, aFirstOpenCreatesTheTableWithEveryColumnAsTextUnderItsExactName) {
     auto store = opened();
     EXPECT_EQ(store->file(), file());
     EXPECT_FALSE(store->currentId().has_value());
     EXPECT_TRUE(store->players()->empty());
 
-    QStringList expected{"id|INTEGER|1"};
+    QStringList expected{db.onServer() ? "id|BIGINT" : "id|INTEGER"};
     for (const auto& c : kTable) {
-        expected << name(c) + "|TEXT|0";
+        expected << name(c) + "|TEXT";
     }
-    RawDatabase raw(file());
-    EXPECT_EQ(raw.rows("SELECT name, type, pk FROM pragma_table_info('Pulsadrome')"), expected);
-    EXPECT_EQ(raw.value("SELECT count(*) FROM pragma_table_info('Pulsadrome') "
-                        "WHERE name = 'coq_v2'"),
-              "0");
-    EXPECT_EQ(raw.value("PRAGMA journal_mode"), "wal");
+    EXPECT_EQ(db.columnTypes(), expected);
+    if (db.onServer()) {
+        EXPECT_EQ(raw()->value("SELECT \"version\" FROM \"SchemaVersion\""), "1");
+        EXPECT_EQ(raw()->value("SELECT count(*) FROM information_schema.table_constraints WHERE "
+                               "table_name = 'Pulsadrome' AND constraint_type = 'PRIMARY KEY'"),
+                  "1");
+    } else {
+        EXPECT_EQ(raw()->value("SELECT pk FROM pragma_table_info('Pulsadrome') WHERE name = 'id'"),
+                  "1");
+        EXPECT_EQ(raw()->value("PRAGMA journal_mode"), "wal");
+    }
 }
 
-TEST_F(PlayerStoreTest, aNewPlayersRowHoldsTheNewPlayerValues) {
+TEST_P(PlayerStoreTest, aNewPlayersRowHoldsTheNewPlayerValues) {
     auto store = opened();
     const RowId id = added(*store, newPlayerRecord("Zoé"));
-    RawDatabase raw(file());
+    auto raw = db.raw();
     for (const auto& c : kTable) {
-        EXPECT_EQ(
-            raw.value(
-                QStringLiteral("SELECT \"%1\" FROM Pulsadrome WHERE id = %2").arg(name(c)).arg(id)),
-            QString::fromUtf8(c.newPlayer))
+        EXPECT_EQ(raw->value(QStringLiteral("SELECT \"%1\" FROM \"Pulsadrome\" WHERE id = %2")
+                                 .arg(name(c))
+                                 .arg(id)),
+                  QString::fromUtf8(c.newPlayer))
             << c.column;
     }
 }
 
-TEST_F(PlayerStoreTest, everyFieldGoesToItsOwnColumnAndComesBackFromDisk) {
+TEST_P(PlayerStoreTest, everyFieldGoesToItsOwnColumnAndComesBackFromDisk) {
     const PlayerRecord record = everyFieldNamedAfterItsColumn();
     RowId id = 0;
     {
@@ -139,19 +147,19 @@ TEST_F(PlayerStoreTest, everyFieldGoesToItsOwnColumnAndComesBackFromDisk) {
         const StoreStatus stored = store->storeCurrent();
         ASSERT_TRUE(stored) << stored.message.toStdString();
     }
-    RawDatabase raw(file());
+    auto raw = db.raw();
     for (const auto& c : kTable) {
-        EXPECT_EQ(
-            raw.value(
-                QStringLiteral("SELECT \"%1\" FROM Pulsadrome WHERE id = %2").arg(name(c)).arg(id)),
-            name(c) + "*");
+        EXPECT_EQ(raw->value(QStringLiteral("SELECT \"%1\" FROM \"Pulsadrome\" WHERE id = %2")
+                                 .arg(name(c))
+                                 .arg(id)),
+                  name(c) + "*");
     }
     auto reopened = opened();
     EXPECT_EQ(*reopened->read(id), record);
     EXPECT_EQ(reopened->read(reopened->players()->front().id)->nom, "first");
 }
 
-TEST_F(PlayerStoreTest, playersKeepTheOrderTheyWereAddedInAndTheFirstIsCurrentAtOpen) {
+TEST_P(PlayerStoreTest, playersKeepTheOrderTheyWereAddedInAndTheFirstIsCurrentAtOpen) {
     {
         auto store = opened();
         for (const char* player : {"Zoé", "Adam", "Léa", "Adam"}) {
@@ -169,7 +177,7 @@ TEST_F(PlayerStoreTest, playersKeepTheOrderTheyWereAddedInAndTheFirstIsCurrentAt
     EXPECT_EQ(store->current(), newPlayerRecord("Zoé"));
 }
 
-TEST_F(PlayerStoreTest, storingWritesOnlyTheCurrentRowAndReloadingDiscardsWhatWasChanged) {
+TEST_P(PlayerStoreTest, storingWritesOnlyTheCurrentRowAndReloadingDiscardsWhatWasChanged) {
     auto store = opened();
     const RowId first = added(*store, newPlayerRecord("Zoé"));
     const RowId second = added(*store, newPlayerRecord("Léo"));
@@ -190,7 +198,7 @@ TEST_F(PlayerStoreTest, storingWritesOnlyTheCurrentRowAndReloadingDiscardsWhatWa
     EXPECT_EQ(other->read(second)->jeuBinaire, "7");
 }
 
-TEST_F(PlayerStoreTest, storedTextsComeBackExactlyAndAreStoredBackUnchanged) {
+TEST_P(PlayerStoreTest, storedTextsComeBackExactlyAndAreStoredBackUnchanged) {
     struct Odd {
         const char* column;
         const char* sql; // as written into the row by hand
@@ -216,11 +224,8 @@ TEST_F(PlayerStoreTest, storedTextsComeBackExactlyAndAreStoredBackUnchanged) {
         values << QString::fromUtf8(o.sql);
     }
     { opened(); }
-    {
-        RawDatabase raw(file());
-        raw.exec(QStringLiteral("INSERT INTO Pulsadrome (%1) VALUES (%2)")
-                     .arg(columns.join(", "), values.join(", ")));
-    }
+    raw()->exec(QStringLiteral("INSERT INTO \"Pulsadrome\" (%1) VALUES (%2)")
+                    .arg(columns.join(", "), values.join(", ")));
     auto store = opened();
     for (const auto& o : odd) {
         EXPECT_EQ(store->current().text(*columnIndex(o.column)), QString::fromUtf8(o.text))
@@ -228,17 +233,18 @@ TEST_F(PlayerStoreTest, storedTextsComeBackExactlyAndAreStoredBackUnchanged) {
     }
     store->current().instruments = "24";
     ASSERT_TRUE(store->storeCurrent());
-    RawDatabase raw(file());
+    auto raw = db.raw();
     for (const auto& o : odd) {
-        EXPECT_EQ(raw.value(QStringLiteral("SELECT \"%1\" FROM Pulsadrome").arg(o.column)),
+        EXPECT_EQ(raw->value(QStringLiteral("SELECT \"%1\" FROM \"Pulsadrome\"").arg(o.column)),
                   QString::fromUtf8(o.text))
             << o.column;
     }
-    EXPECT_EQ(raw.value("SELECT count(*) FROM Pulsadrome WHERE \"prof_v2\" IS NULL"), "0");
+    EXPECT_EQ(raw->value("SELECT count(*) FROM \"Pulsadrome\" WHERE \"prof_v2\" IS NULL"), "0");
 }
 
-TEST_F(PlayerStoreTest, operationsWithoutAnOpenDatabaseOrAPlayerSaySoWithTheFile) {
-    PlayerStore closed(dir);
+TEST_P(PlayerStoreTest, operationsWithoutAnOpenDatabaseOrAPlayerSaySoWithTheFile) {
+    const auto unopened = db.store();
+    PlayerStore& closed = *unopened;
     EXPECT_TRUE(closed.storeCurrent().message.contains(file()))
         << closed.storeCurrent().message.toStdString();
     EXPECT_TRUE(closed.players().status.message.contains(file()))
@@ -253,14 +259,14 @@ TEST_F(PlayerStoreTest, operationsWithoutAnOpenDatabaseOrAPlayerSaySoWithTheFile
     EXPECT_FALSE(store->currentId().has_value());
 }
 
-TEST_F(PlayerStoreTest, aDatabaseHeldByAnotherCopyGivesAClearErrorAndLosesNothing) {
+TEST_P(PlayerStoreTest, aDatabaseHeldByAnotherCopyGivesAClearErrorAndLosesNothing) {
     auto store = opened(100);
     added(*store, newPlayerRecord("Zoé"));
     ASSERT_TRUE(store->open());
     auto otherCopy = opened(100);
 
-    RawDatabase writer(file());
-    writer.exec("BEGIN IMMEDIATE");
+    auto writer = db.raw();
+    db.holdWrites(*writer);
     store->current().fond = "coq";
     store->current().chrono = "120";
     const StoreStatus busy = store->storeCurrent();
@@ -269,7 +275,7 @@ TEST_F(PlayerStoreTest, aDatabaseHeldByAnotherCopyGivesAClearErrorAndLosesNothin
     EXPECT_EQ(store->add(newPlayerRecord("Léo")).status.problem, StoreProblem::Busy);
     EXPECT_EQ(store->current().fond, "coq") << "the record stays in memory";
     EXPECT_THAT(names(*otherCopy), ElementsAre("Zoé")) << "readers are not held up by a writer";
-    writer.exec("ROLLBACK");
+    writer->exec("ROLLBACK");
 
     const StoreStatus retried = store->storeCurrent();
     ASSERT_TRUE(retried) << retried.message.toStdString();
@@ -278,16 +284,12 @@ TEST_F(PlayerStoreTest, aDatabaseHeldByAnotherCopyGivesAClearErrorAndLosesNothin
     EXPECT_EQ(otherCopy->current().chrono, "120");
 }
 
-TEST_F(PlayerStoreTest, aStoreWritesTheWholeRecordOrNothing) {
+TEST_P(PlayerStoreTest, aStoreWritesTheWholeRecordOrNothing) {
     auto store = opened();
     added(*store, newPlayerRecord("Zoé"));
     ASSERT_TRUE(store->open());
-    {
-        // A refusal on the row's last column, after every other column has its new value.
-        RawDatabase raw(file());
-        raw.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Pulsadrome WHEN NEW.\"ecoute_choix\" = "
-                 "'no' BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    }
+    // A refusal on the row's last column, after every other column has its new value.
+    db.refuseUpdate("ecoute_choix", "no");
     store->current().fond = "train";
     store->current().jeuBinaire = "46";
     store->current().ticks2(SoundTheme::Coq).wrong = "1";
@@ -301,9 +303,10 @@ TEST_F(PlayerStoreTest, aStoreWritesTheWholeRecordOrNothing) {
     EXPECT_EQ(other->current(), newPlayerRecord("Zoé"));
 }
 
-TEST_F(PlayerStoreTest, aDatabaseMadeBeforeTheLastColumnGetsItEmptyAndKeepsEveryStoredText) {
-    // The table as the program made it while "ecoute_choix" did not exist.
-    QStringList definitions{"\"id\" INTEGER PRIMARY KEY"};
+TEST_P(PlayerStoreTest, aDatabaseMadeBeforeTheLastColumnGetsItEmptyAndKeepsEveryStoredText) {
+    // The table as the program made it while "ecoute_choix" did not exist (on a server: before
+    // the schema had a version).
+    QStringList definitions{db.idDefinition()};
     QStringList columns;
     QStringList values;
     for (const auto& c : kTable) {
@@ -315,10 +318,10 @@ TEST_F(PlayerStoreTest, aDatabaseMadeBeforeTheLastColumnGetsItEmptyAndKeepsEvery
     }
     ASSERT_EQ(columns.size(), kColumnCount - 1);
     {
-        RawDatabase raw(file());
-        raw.exec(QStringLiteral("CREATE TABLE Pulsadrome (%1)").arg(definitions.join(", ")));
-        raw.exec(QStringLiteral("INSERT INTO Pulsadrome (%1) VALUES (%2)")
-                     .arg(columns.join(", "), values.join(", ")));
+        auto raw = db.raw();
+        raw->exec(QStringLiteral("CREATE TABLE \"Pulsadrome\" (%1)").arg(definitions.join(", ")));
+        raw->exec(QStringLiteral("INSERT INTO \"Pulsadrome\" (%1) VALUES (%2)")
+                      .arg(columns.join(", "), values.join(", ")));
     }
 
     PlayerRecord expected = everyFieldNamedAfterItsColumn();
@@ -329,11 +332,14 @@ TEST_F(PlayerStoreTest, aDatabaseMadeBeforeTheLastColumnGetsItEmptyAndKeepsEvery
         store->current().ecouteChoix = "1";
         ASSERT_TRUE(store->storeCurrent());
     }
-    RawDatabase raw(file());
-    EXPECT_EQ(raw.value("SELECT type FROM pragma_table_info('Pulsadrome') "
-                        "WHERE name = 'ecoute_choix'"),
-              "TEXT");
-    EXPECT_EQ(raw.value("SELECT \"ecoute_choix\", \"cog_v2\" FROM Pulsadrome"), "1|cog_v2*");
+    EXPECT_THAT(db.columnTypes(), ::testing::Contains("ecoute_choix|TEXT"));
+    EXPECT_EQ(raw()->value("SELECT \"ecoute_choix\", \"cog_v2\" FROM \"Pulsadrome\""), "1|cog_v2*");
+    if (db.onServer()) {
+        EXPECT_EQ(raw()->value("SELECT \"version\" FROM \"SchemaVersion\""), "1");
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBackEnds, PlayerStoreTest,
+                         ::testing::Values(BackEnd::File, BackEnd::Server), backEndName);
 
 } // namespace

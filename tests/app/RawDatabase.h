@@ -3,6 +3,8 @@
 // build foreign files and to play another running copy of the program.
 #pragma once
 
+#include "app/ServerAddress.h"
+
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -13,12 +15,25 @@
 
 #include <gmock/gmock.h>
 
+#include <atomic>
+
 class RawDatabase {
 public:
-    explicit RawDatabase(const QString& file) : name_(QStringLiteral("raw-%1").arg(++count())) {
+    explicit RawDatabase(const QString& file) : name_(QStringLiteral("raw-%1").arg(count())) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
         db.setDatabaseName(file);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
+        EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
+    }
+    // A plain connection to a server's database.
+    explicit RawDatabase(const pulsadrome::app::ServerAddress& server)
+        : name_(QStringLiteral("raw-%1").arg(count())) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name_);
+        db.setHostName(server.host);
+        db.setPort(server.port);
+        db.setDatabaseName(server.database);
+        db.setUserName(server.user);
+        db.setPassword(server.password);
         EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
     }
     ~RawDatabase() {
@@ -56,9 +71,9 @@ public:
     }
 
 private:
-    static int& count() {
-        static int n = 0;
-        return n;
+    static int count() {
+        static std::atomic<int> n{0};
+        return ++n;
     }
     QString name_;
 };

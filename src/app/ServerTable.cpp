@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ServerTable.h"
+
+#include "app/AnswerTable.h"
+#include "app/PlayerTable.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <algorithm>
+#include <vector>
+
+namespace pulsadrome::app::server_table {
+
+namespace {
+
+using player_table::failed;
+
+// The number every copy of the program locks while it looks at or changes the schema.
+constexpr qint64 kSchemaLock = 0x50756c7361; // "Pulsa"
+
+QString quoted(const QString& identifier) {
+    return QLatin1Char('"') + identifier + QLatin1Char('"');
+}
+
+bool mentions(const QString& text, std::initializer_list<const char*> words) {
+    for (const char* word : words) {
+        if (text.contains(QLatin1String(word), Qt::CaseInsensitive)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The schema's version, 0 when the database holds no schema yet (or a table made before the
+// version was kept).
+StoreStatus readVersion(QSqlQuery& query, const QString& place, int& version) {
+    const QString checked = QStringLiteral("checked");
+    if (!query.exec(QStringLiteral("SELECT to_regclass('\"SchemaVersion\"') IS NOT NULL"))) {
+        return problemOf(query.lastError(), place, checked);
+    }
+    version = 0;
+    if (!query.next() || !query.value(0).toBool()) {
+        return {};
+    }
+    if (!query.exec(
+            QStringLiteral("SELECT coalesce(max(\"version\"), 0) FROM \"SchemaVersion\""))) {
+        return problemOf(query.lastError(), place, checked);
+    }
+    if (query.next()) {
+        version = query.value(0).toInt();
+    }
+    return {};
+}
+
+// Which record columns the player table has (none when there is no table); Damaged when one
+// would not keep text as written.
+StoreStatus findColumns(QSqlQuery& query, const QString& place, bool& tableExists,
+                        std::vector<bool>& present) {
+    const QString checked = QStringLiteral("checked");
+    present.assign(kColumnCount, false);
+    if (!query.exec(QStringLiteral("SELECT to_regclass('\"Pulsadrome\"') IS NOT NULL"))) {
+        return problemOf(query.lastError(), place, checked);
+    }
+    tableExists = query.next() && query.value(0).toBool();
+    if (!tableExists) {
+        return {};
+    }
+    if (!query.exec(QStringLiteral("SELECT column_name, data_type FROM information_schema.columns "
+                                   "WHERE table_schema = current_schema() AND "
+                                   "table_name = 'Pulsadrome'"))) {
+        return problemOf(query.lastError(), place, checked);
+    }
+    while (query.next()) {
+        const QString column = query.value(0).toString();
+        if (const auto index = columnIndex(column)) {
+            const QString type = query.value(1).toString();
+            if (type != QLatin1String("text") && type != QLatin1String("character varying")) {
+                return {StoreProblem::Damaged,
+                        QStringLiteral("The player database %1 is not usable: its column \"%2\" "
+                                       "does not hold text.")
+                            .arg(place, column),
+                        StoreFault::Damaged, type};
+            }
+            present[static_cast<std::size_t>(*index)] = true;
+        }
+    }
+    if (query.lastError().isValid()) {
+        return problemOf(query.lastError(), place, checked);
+    }
+    return {};
+}
+
+StoreStatus makeOrComplete(QSqlDatabase& db, QSqlQuery& query, const QString& place,
+                           bool tableExists, const std::vector<bool>& present, int version) {
+    const QString created = QStringLiteral("prepared");
+    if (!tableExists) {
+        QStringList definitions{QStringLiteral("\"id\" BIGSERIAL PRIMARY KEY")};
+        for (int i = 0; i < kColumnCount; ++i) {
+            definitions << quoted(columnName(i)) + QStringLiteral(" TEXT NOT NULL DEFAULT ''");
+        }
+        if (!query.exec(QStringLiteral("CREATE TABLE %1 (%2)")
+                            .arg(player_table::name(), definitions.join(QStringLiteral(", "))))) {
+            return problemOf(query.lastError(), place, created);
+        }
+    } else {
+        for (int i = 0; i < kColumnCount; ++i) {
+            if (!present[static_cast<std::size_t>(i)] &&
+                !query.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT NOT NULL DEFAULT ''")
+                                .arg(player_table::name(), quoted(columnName(i))))) {
+                return problemOf(query.lastError(), place, created);
+            }
+        }
+    }
+    if (StoreStatus status = answer_table::prepare(SqlDialect::Postgres, db, place); !status) {
+        return status;
+    }
+    if (version == 0 && !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS \"SchemaVersion\" "
+                                                   "(\"version\" INTEGER NOT NULL)"))) {
+        return problemOf(query.lastError(), place, created);
+    }
+    if (version < kSchemaVersion &&
+        (!query.exec(QStringLiteral("DELETE FROM \"SchemaVersion\"")) ||
+         !query.exec(
+             QStringLiteral("INSERT INTO \"SchemaVersion\" VALUES (%1)").arg(kSchemaVersion)))) {
+        return problemOf(query.lastError(), place, created);
+    }
+    return {};
+}
+
+StoreStatus prepareLocked(QSqlDatabase& db, const QString& place) {
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kSchemaLock))) {
+        return problemOf(query.lastError(), place, QStringLiteral("checked"));
+    }
+    int version = 0;
+    if (StoreStatus status = readVersion(query, place, version); !status) {
+        return status;
+    }
+    if (version > kSchemaVersion) {
+        const QString why = QStringLiteral("schema %1, newer than this program's %2")
+                                .arg(version)
+                                .arg(kSchemaVersion);
+        return failed(QStringLiteral("The player database %1 was made by a newer Pulsadrome (%2).")
+                          .arg(place, why),
+                      StoreFault::Other, why);
+    }
+    bool tableExists = false;
+    std::vector<bool> present;
+    if (StoreStatus status = findColumns(query, place, tableExists, present); !status) {
+        return status;
+    }
+    const bool complete =
+        tableExists && std::find(present.begin(), present.end(), false) == present.end();
+    if (version == kSchemaVersion && complete) {
+        return {}; // nothing to make: a login that may only use rows goes on from here
+    }
+    return makeOrComplete(db, query, place, tableExists, present, version);
+}
+
+} // namespace
+
+StoreStatus problemOf(const QSqlError& error, const QString& place, const QString& done) {
+    const QString reason =
+        (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+    const QString code = error.nativeErrorCode();
+    const auto status = [&](StoreProblem problem, StoreFault fault, const QString& sentence) {
+        return StoreStatus{problem, sentence.arg(place, done, reason), fault, reason};
+    };
+    const QString plain = QStringLiteral("The player database %1 could not be %2: %3.");
+    // Class 28: the login was refused. The server reports a failed login while connecting,
+    // where the driver passes on its words without the code.
+    if (code.startsWith(QLatin1String("28")) ||
+        (code.isEmpty() && mentions(reason, {"password authentication failed",
+                                             "no password supplied", "authentication failed"}))) {
+        return status(StoreProblem::Failed, StoreFault::WrongPassword,
+                      QStringLiteral("The player database %1 could not be %2: the server refused "
+                                     "the user name or the password (%3)."));
+    }
+    if (code == QLatin1String("42501")) { // insufficient_privilege
+        return status(StoreProblem::Failed, StoreFault::NoRights,
+                      QStringLiteral("The player database %1 could not be %2: the server does "
+                                     "not allow this user to do it (%3)."));
+    }
+    if (code == QLatin1String("55P03") || code == QLatin1String("40P01") ||
+        code == QLatin1String("40001")) { // lock_not_available, deadlock, serialization
+        return status(StoreProblem::Busy, StoreFault::InUse,
+                      QStringLiteral("The player database %1 could not be %2: another computer "
+                                     "is changing it (%3). Try again in a moment."));
+    }
+    if (code == QLatin1String("53100")) { // disk_full
+        return status(StoreProblem::Failed, StoreFault::DiskFull, plain);
+    }
+    // Class 08 (connection), 57P01 ... 57P03 (the server shutting down or starting), or a
+    // connection the driver found broken before the server could say anything.
+    if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P")) ||
+        (code.isEmpty() && (error.type() == QSqlError::ConnectionError ||
+                            mentions(reason, {"connect", "server closed", "terminat", "timeout",
+                                              "timed out", "no connection"})))) {
+        return status(StoreProblem::Failed, StoreFault::Unreachable,
+                      QStringLiteral("The player database %1 could not be %2: the server cannot "
+                                     "be reached (%3)."));
+    }
+    return status(StoreProblem::Failed, StoreFault::Other, plain);
+}
+
+StoreStatus problemIn(SqlDialect dialect, const QSqlError& error, const QString& place,
+                      const QString& done) {
+    return dialect == SqlDialect::Postgres ? problemOf(error, place, done)
+                                           : player_table::problemOf(error, place, done);
+}
+
+StoreStatus prepare(QSqlDatabase& db, const QString& place) {
+    if (!db.transaction()) {
+        return problemOf(db.lastError(), place, QStringLiteral("checked"));
+    }
+    StoreStatus status = prepareLocked(db, place);
+    if (status && !db.commit()) {
+        status = problemOf(db.lastError(), place, QStringLiteral("prepared"));
+    }
+    if (!status) {
+        db.rollback();
+    }
+    return status;
+}
+
+} // namespace pulsadrome::app::server_table
