@@ -48,7 +48,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption soundFont(QStringLiteral("soundfont"), QString(),
                                        QStringLiteral("FILE"));
     const QCommandLineOption tour(QStringLiteral("tour"), QString(), QStringLiteral("DIR"));
-    parser.addOptions({help, version, dataDir, size, out, tempo, band, soundFont, tour});
+    const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("URL"));
+    parser.addOptions({help, version, dataDir, size, out, tempo, band, soundFont, tour, database});
 
     if (!parser.parse(arguments)) {
         return failure(parser.errorText());
@@ -68,6 +69,16 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return failure(QStringLiteral("--data-dir needs a folder."));
     }
 
+    if (parser.isSet(database)) {
+        QString why;
+        result.database = ServerAddress::parse(parser.value(database), &why);
+        if (!result.database) {
+            return failure(QStringLiteral("--database takes postgresql://HOST:PORT/DATABASE?"
+                                          "user=USER&password=PASSWORD: %1.")
+                               .arg(why));
+        }
+    }
+
     result.soundFont = parser.value(soundFont);
     if (parser.isSet(soundFont) && result.soundFont.isEmpty()) {
         return failure(QStringLiteral("--soundfont needs a file."));
@@ -75,6 +86,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
     const QStringList words = parser.positionalArguments();
     const QString command = words.value(0);
+    if (result.database && !command.isEmpty()) {
+        return failure(QStringLiteral("--database goes with playing, not with %1.").arg(command));
+    }
     const bool isExport =
         command == QLatin1String("export-picture") || command == QLatin1String("export-rhythm");
     if (isExport) {
@@ -141,6 +155,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         if (result.tourDir.isEmpty()) {
             return failure(QStringLiteral("--tour needs a folder."));
         }
+        if (result.database) {
+            return failure(QStringLiteral("--database goes with playing, not with --tour."));
+        }
         result.action = CommandLine::Action::Tour;
     }
     if (parser.isSet(size) || parser.isSet(out) || parser.isSet(tempo) || parser.isSet(band)) {
@@ -164,6 +181,10 @@ QString helpText() {
         "  --data-dir DIR   keep the players, high scores and language choice in DIR\n"
         "                   (default: $XDG_DATA_HOME/pulsadrome, usually\n"
         "                   ~/.local/share/pulsadrome)\n"
+        "  --database URL   play with the players of a PostgreSQL server shared by several\n"
+        "                   computers (a school's), for example\n"
+        "                   postgresql://server:5432/pulsadrome?user=class&password=...\n"
+        "                   (the high scores stay in the data folder)\n"
         "  -h, --help       show this help and exit\n"
         "  --tour DIR       save a picture of every screen into DIR, without a display\n"
         "  --soundfont FILE play with this General MIDI sound bank (default: FluidR3_GM,\n"

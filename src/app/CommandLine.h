@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/ServerAddress.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace pulsadrome::app {
 
@@ -19,8 +23,9 @@ struct CommandLine {
         Error
     };
     Action action = Action::Run;
-    QString dataDir; // empty: the default data folder
-    QString error;   // for Action::Error: what is wrong, in one sentence
+    QString dataDir;                       // empty: the default data folder
+    QString error;                         // for Action::Error: what is wrong, in one sentence
+    std::optional<ServerAddress> database; // --database URL: the players of a server
 
     QString soundFont; // empty: the best General MIDI bank installed
     QString tourDir;   // --tour DIR

@@ -115,6 +115,24 @@ PlayerStore::PlayerStore(const ServerAddress& server, int busyTimeoutMs)
       connectionName_(QStringLiteral("pulsadrome-players-%1").arg(++connectionCount)),
       busyTimeoutMs_(busyTimeoutMs) {}
 
+void PlayerStore::useFile(const DataDirectory& directory) {
+    closeConnection();
+    currentId_.reset();
+    current_ = {};
+    stored_ = {};
+    server_.reset();
+    file_ = directory.file(fileName());
+}
+
+void PlayerStore::useServer(const ServerAddress& server) {
+    closeConnection();
+    currentId_.reset();
+    current_ = {};
+    stored_ = {};
+    server_ = server;
+    file_ = server.shown();
+}
+
 PlayerStore::~PlayerStore() {
     closeConnection();
 }

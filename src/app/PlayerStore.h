@@ -125,6 +125,10 @@ public:
 
     const QString& file() const { return file_; }
     bool onServer() const { return server_.has_value(); }
+    // Closes the store and makes it the store of the data directory's file, or of a server; the
+    // next open() opens that one.
+    void useFile(const DataDirectory& directory);
+    void useServer(const ServerAddress& server);
     bool isOpen() const { return open_; }
 
     // Opens the database, creating it when the file does not exist. An existing file is judged

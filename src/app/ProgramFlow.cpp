@@ -63,8 +63,23 @@ ProgramFlow::~ProgramFlow() {
     }
 }
 
+void ProgramFlow::useServer(const ServerAddress& server) {
+    store_->useServer(server);
+}
+
 bool ProgramFlow::openPlayers() {
     StoreStatus status = store_->open();
+    if (!status && store_->onServer()) {
+        qWarning().noquote() << status.message;
+        if (!ui::askQuestion(nullptr, captions_, ui::Question::YesNo,
+                             storeFailureText(captions_, u"serveur_inutilisable", status),
+                             storeProblemDetail(captions_, status, store_->file()))) {
+            return false;
+        }
+        qInfo("Playing on this computer's own players until the server can be used.");
+        store_->useFile(dataDirectory_);
+        status = store_->open();
+    }
     if (status.problem == StoreProblem::Damaged) {
         qWarning().noquote() << status.message;
         if (!ui::askQuestion(nullptr, captions_, ui::Question::YesNo,

@@ -49,8 +49,11 @@ public:
                          int busyTimeoutMs = PlayerStore::kDefaultBusyTimeoutMs);
     ~ProgramFlow() override;
 
-    // Opens the player database, asking before a damaged one is set aside. False when the
-    // program cannot go on (the reason has been shown).
+    // The players are those of a database server (a school's), from the next openPlayers().
+    void useServer(const ServerAddress& server);
+    // Opens the player database, asking before a damaged one is set aside. A server that
+    // cannot be used is said, and the child may play on this computer's own players meanwhile.
+    // False when the program cannot go on (the reason has been shown).
     bool openPlayers();
     // The start: the screen-size check, then the player choice.
     void start();

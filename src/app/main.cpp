@@ -85,6 +85,9 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
                               }
                               return engine;
                           });
+    if (options.database) {
+        flow.useServer(*options.database);
+    }
     if (!flow.openPlayers()) {
         return 1;
     }

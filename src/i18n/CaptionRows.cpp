@@ -272,6 +272,20 @@ const CaptionRow kExtraRows[] = {
       "O servidor dos jogadores não responde. Talvez a rede ou o servidor estejam parados.",
       "Il server dei giocatori non risponde. Forse la rete o il server sono fermi.",
       "Der Spielerserver antwortet nicht. Vielleicht ist das Netzwerk oder der Server aus."}},
+    // Asked when the school's players cannot be used at start: "%1" is the reason.
+    {"serveur_inutilisable",
+     {"Les joueurs de l'école ne peuvent pas être ouverts. %1 Veux-tu jouer en attendant avec "
+      "les joueurs de cet ordinateur ?",
+      "The school's players cannot be opened. %1 Do you want to play with this computer's own "
+      "players meanwhile?",
+      "No se pueden abrir los jugadores de la escuela. %1 ¿Quieres jugar mientras tanto con los "
+      "jugadores de este ordenador?",
+      "Não é possível abrir os jogadores da escola. %1 Queres jogar entretanto com os jogadores "
+      "deste computador?",
+      "Non è possibile aprire i giocatori della scuola. %1 Vuoi giocare intanto con i giocatori "
+      "di questo computer?",
+      "Die Spieler der Schule können nicht geöffnet werden. %1 Möchtest du inzwischen mit den "
+      "Spielern dieses Computers spielen?"}},
     {"raison_serveur_mot_de_passe",
      {"Le serveur des joueurs a refusé le nom d'utilisateur ou le mot de passe.",
       "The players' server refused the user name or the password.",

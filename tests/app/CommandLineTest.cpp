@@ -33,10 +33,31 @@ TEST(CommandLine, refusesWhatItDoesNotKnowWithASentence) {
     }
 }
 
+TEST(CommandLine, databaseChoosesAServerForPlayingOnly) {
+    const auto school =
+        parse({"--database", "postgresql://school:5433/music?user=class&password=pw"});
+    EXPECT_EQ(school.action, Action::Run);
+    ASSERT_TRUE(school.database);
+    EXPECT_EQ(school.database->host, "school");
+    EXPECT_EQ(school.database->port, 5433);
+    EXPECT_EQ(school.database->database, "music");
+    EXPECT_EQ(school.database->user, "class");
+    EXPECT_EQ(school.database->password, "pw");
+    EXPECT_FALSE(parse({}).database);
+    for (const QStringList& args :
+         {QStringList{"--database", "school:5432"}, QStringList{"--database"},
+          QStringList{"--database", "postgresql://s/db", "export-answers", "--out", "a.csv"},
+          QStringList{"--database", "postgresql://s/db", "--tour", "/tmp/t"}}) {
+        const auto result = parse(args);
+        EXPECT_EQ(result.action, Action::Error) << args.join(' ').toStdString();
+        EXPECT_TRUE(result.error.contains("--database")) << result.error.toStdString();
+    }
+}
+
 TEST(CommandLine, helpNamesEveryOptionAndTheDataFolder) {
     const QString help = helpText();
-    for (const char* word :
-         {"--data-dir", "--help", "--version", ".local/share/pulsadrome", "export-picture"}) {
+    for (const char* word : {"--data-dir", "--help", "--version", ".local/share/pulsadrome",
+                             "export-picture", "--database", "postgresql://"}) {
         EXPECT_TRUE(help.contains(QLatin1String(word))) << word;
     }
 }

@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -103,6 +104,32 @@ TEST_P(DatabaseMessages, aDamagedFileIsAskedAboutWithYesAndNo) {
     const ShownBox box = boxOfOpening();
     EXPECT_EQ(box.text, captions.text(u"base_abimee"));
     expectToldInTheLanguage(box, yesNo());
+}
+
+TEST_P(DatabaseMessages, aServerThatDoesNotAnswerIsSaidAndThisComputersPlayersOffered) {
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        GTEST_SKIP() << "Qt's PostgreSQL driver (QPSQL) is not installed";
+    }
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    app::ServerAddress server;
+    server.host = QStringLiteral("127.0.0.1");
+    server.port = closed.serverPort();
+    server.database = QStringLiteral("pulsadrome");
+    closed.close();
+    const BoxWatcher watcher;
+    app::ProgramFlow flow(*data, {}, 200);
+    flow.useServer(server);
+    EXPECT_FALSE(flow.openPlayers()) << "the watcher says no";
+    ASSERT_EQ(watcher.boxes().size(), 1u);
+    const ShownBox& box = watcher.boxes().front();
+    EXPECT_EQ(box.text, captions.text(u"serveur_inutilisable")
+                            .arg(captions.text(u"raison_serveur_injoignable"))
+                            .trimmed());
+    EXPECT_EQ(box.title, captions.text(u"Label_titre"));
+    EXPECT_EQ(box.buttons, yesNo());
+    EXPECT_THAT(box.unfit.toStdString(), IsEmpty());
+    EXPECT_THAT(box.detail.toStdString(), HasSubstr(server.shown().toStdString()));
 }
 
 TEST_P(DatabaseMessages, aFileAnotherCopyHoldsSaysSoAndThatTryingLaterHelps) {

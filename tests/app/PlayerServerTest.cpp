@@ -82,7 +82,7 @@ TEST_F(PlayerServer, aServerNobodyListensOnAWrongPasswordAndALoginWithoutRightsA
     EXPECT_EQ(storeProblemText(english, unreachable),
               "The players' server does not answer. The network or the server may be down.");
     EXPECT_THAT(storeProblemDetail(english, unreachable, nobody.shown()).toStdString(),
-                HasSubstr("Server: postgresql://"));
+                HasSubstr("Players' server: postgresql://"));
 
     ServerAddress wrong = db.address();
     wrong.password = "not the password";

@@ -4,6 +4,8 @@
 #include "app/PasswordHash.h"
 #include "ui/ClickLabel.h"
 
+#include "TestDatabases.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -258,6 +261,70 @@ TEST(ProgramFlowStart, aDamagedPlayersFileIsLeftUntouchedWhenTheChildSaysNo) {
     ModalAnswer yes(QMessageBox::Yes);
     EXPECT_TRUE(again.openPlayers());
     EXPECT_EQ(QDir(dir.path()).entryList({"pulsadrome.sqlite.damaged-*"}).size(), 1);
+}
+
+// A server address nobody answers on: a local port that was free a moment ago.
+ServerAddress nobodysServer() {
+    QTcpServer closed;
+    EXPECT_TRUE(closed.listen(QHostAddress::LocalHost));
+    ServerAddress address;
+    address.host = QStringLiteral("127.0.0.1");
+    address.port = closed.serverPort();
+    address.database = QStringLiteral("pulsadrome");
+    address.user = QStringLiteral("class");
+    return address;
+}
+
+TEST(ProgramFlowStart, aServerThatCannotBeReachedOffersThisComputersOwnPlayers) {
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        GTEST_SKIP() << "Qt's PostgreSQL driver (QPSQL) is not installed";
+    }
+    QTemporaryDir dir;
+    const auto data = DataDirectory::open(dir.path());
+    const ServerAddress server = nobodysServer();
+    {
+        ProgramFlow flow(*data);
+        flow.useServer(server);
+        ModalAnswer no(QMessageBox::No);
+        EXPECT_FALSE(flow.openPlayers());
+        EXPECT_THAT(no.text().toStdString(), ::testing::HasSubstr("ne répond pas"));
+        EXPECT_THAT(no.text().toStdString(), ::testing::HasSubstr(server.shown().toStdString()));
+        EXPECT_FALSE(QFile::exists(data->file(PlayerStore::fileName())));
+    }
+    ProgramFlow flow(*data);
+    flow.useServer(server);
+    ModalAnswer yes(QMessageBox::Yes);
+    ASSERT_TRUE(flow.openPlayers());
+    EXPECT_FALSE(flow.players().onServer());
+    EXPECT_EQ(flow.players().file(), data->file(PlayerStore::fileName()));
+    EXPECT_TRUE(flow.players().add(newPlayerRecord("Zoé")));
+}
+
+TEST(ProgramFlowStart, twoComputersOnOneServerShareTheirPlayersAndProgress) {
+    TestDatabase server(BackEnd::Server);
+    SKIP_WITHOUT(server);
+    QTemporaryDir dirA;
+    QTemporaryDir dirB;
+    ProgramFlow first(*DataDirectory::open(dirA.path()));
+    first.useServer(server.address());
+    ASSERT_TRUE(first.openPlayers());
+    const auto zoe = first.players().add(newPlayerRecord("Zoé"));
+    ASSERT_TRUE(zoe);
+    ASSERT_TRUE(first.players().moveTo(*zoe));
+
+    ProgramFlow second(*DataDirectory::open(dirB.path()));
+    second.useServer(server.address());
+    ASSERT_TRUE(second.openPlayers());
+    ASSERT_EQ(second.players().currentId(), std::optional<RowId>(*zoe));
+    second.players().current().jeuBinaire = "7";
+    ASSERT_TRUE(second.players().storeCurrent());
+
+    first.players().current().fond = "coq";
+    ASSERT_TRUE(first.players().storeCurrent());
+    ASSERT_TRUE(first.players().reloadCurrent());
+    EXPECT_EQ(first.players().current().jeuBinaire, "7");
+    EXPECT_EQ(first.players().current().fond, "coq");
+    EXPECT_FALSE(QFile::exists(DataDirectory::open(dirA.path())->file(PlayerStore::fileName())));
 }
 
 } // namespace
