@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The player store on a database server, beside the players file: the time to store one player
+// (a setting and a level passed, as the end of a level stores them), median and 99th
+// percentile, and the time the player choice takes to load with 500 players (open the store,
+// list the players, read the first one).
+//
+//   player_server_bench [URL]   a postgresql:// URL of a database the bench may fill; without
+//                               one it starts the tests' throw-away server for itself
+#include "app/PlayerStore.h"
+#include "app/ServerAddress.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+using namespace pulsadrome;
+
+namespace {
+
+constexpr int kStores = 400;
+constexpr int kClassPlayers = 500;
+constexpr int kLoads = 20;
+
+double percentile(std::vector<double> values, double p) {
+    std::sort(values.begin(), values.end());
+    const auto at = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
+    return values[std::min(at, values.size() - 1)];
+}
+
+// The tests' server, started for the bench and stopped with it.
+class ThrowAwayServer {
+public:
+    ThrowAwayServer() {
+        script_ = QStringLiteral(PULSADROME_SOURCE_DIR "/tests/support/test-postgres.sh");
+        if (QProcess::execute(script_, {QStringLiteral("start"), state_.path()}) != 0) {
+            return;
+        }
+        QFile file(state_.path() + QStringLiteral("/address"));
+        if (file.open(QIODevice::ReadOnly)) {
+            address_ = app::ServerAddress::parse(QString::fromUtf8(file.readAll()).trimmed());
+        }
+    }
+    ~ThrowAwayServer() { QProcess::execute(script_, {QStringLiteral("stop"), state_.path()}); }
+    const std::optional<app::ServerAddress>& address() const { return address_; }
+
+private:
+    QString script_;
+    QTemporaryDir state_;
+    std::optional<app::ServerAddress> address_;
+};
+
+bool check(const app::StoreStatus& status) {
+    if (!status) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(status.message));
+    }
+    return status.ok();
+}
+
+// Measures one back end; `makeStore` gives a new store on the same database each time.
+bool measure(const char* title,
+             const std::function<std::unique_ptr<app::PlayerStore>()>& makeStore) {
+    auto store = makeStore();
+    if (!check(store->open())) {
+        return false;
+    }
+    for (int i = 0; i < kClassPlayers; ++i) {
+        const auto id = store->add(app::newPlayerRecord(QStringLiteral("Enfant %1").arg(i + 1)));
+        if (!check(id.status)) {
+            return false;
+        }
+    }
+    if (!check(store->open())) {
+        return false;
+    }
+    std::vector<double> stores;
+    QElapsedTimer timer;
+    for (int i = 0; i < kStores; ++i) {
+        store->current().volume = QString::number(i % 100);
+        store->current().jeuBinaire = QString::number(1 + i % 46);
+        timer.start();
+        if (!check(store->storeCurrent())) {
+            return false;
+        }
+        stores.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::vector<double> loads;
+    for (int i = 0; i < kLoads; ++i) {
+        timer.start();
+        auto menu = makeStore();
+        if (!check(menu->open())) {
+            return false;
+        }
+        const auto players = menu->players();
+        if (!check(players.status) || static_cast<int>(players->size()) < kClassPlayers) {
+            return false;
+        }
+        loads.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::printf("%s\n", title);
+    std::printf("  store of one player (%d stores): median %.2f ms, 99th percentile %.2f ms\n",
+                kStores, percentile(stores, 0.5), percentile(stores, 0.99));
+    std::printf("  player list with %d players (open, list, first player; %d loads): median "
+                "%.2f ms, 99th percentile %.2f ms\n",
+                kClassPlayers, kLoads, percentile(loads, 0.5), percentile(loads, 0.99));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    std::optional<ThrowAwayServer> own;
+    std::optional<app::ServerAddress> server;
+    if (argc > 1) {
+        QString why;
+        server = app::ServerAddress::parse(QString::fromLocal8Bit(argv[1]), &why);
+        if (!server) {
+            std::fprintf(stderr, "%s\n", qUtf8Printable(why));
+            return 1;
+        }
+    } else {
+        own.emplace();
+        server = own->address();
+    }
+
+    QTemporaryDir folder;
+    const auto directory = app::DataDirectory::open(folder.path());
+    if (!directory || !measure("players file (SQLite)",
+                               [&] { return std::make_unique<app::PlayerStore>(*directory); })) {
+        return 1;
+    }
+    if (!server) {
+        std::printf("database server: not measured (PostgreSQL's server programs are missing)\n");
+        return 0;
+    }
+    const QString title = QStringLiteral("database server (%1)").arg(server->shown());
+    return measure(qUtf8Printable(title),
+                   [&] { return std::make_unique<app::PlayerStore>(*server); })
+               ? 0
+               : 1;
+}
