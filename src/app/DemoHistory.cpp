@@ -2,11 +2,13 @@
 #include "app/DemoHistory.h"
 
 #include "app/AnswerLog.h"
+#include "app/PasswordHash.h"
 #include "catalogue/Levels.h"
 #include "common/Random.h"
 #include "play/level/LevelVerdict.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace pulsadrome::app {
@@ -36,7 +38,8 @@ struct Plan {
 
 } // namespace
 
-DemoHistoryOutcome playDemoHistory(PlayerStore& store, qint64 startUtc, std::uint64_t seed) {
+DemoHistoryOutcome playDemoHistory(PlayerStore& store, qint64 startUtc, std::uint64_t seed,
+                                   const DemoPace& pace) {
     DemoHistoryOutcome outcome;
     SeededRandom random(seed);
     HistoryClock clock(startUtc);
@@ -44,11 +47,11 @@ DemoHistoryOutcome playDemoHistory(PlayerStore& store, qint64 startUtc, std::uin
     PlayerRecord& record = store.current();
     record.setProgress(catalogue::newPlayerProgress());
 
-    // The main series' 1a ... 6, then minim beat 1 and 2, then compound time 1, and level 7 of
-    // the main series, open and not passed yet.
-    const std::vector<Plan> plans = {{catalogue::Series::Main, 8},
-                                     {catalogue::Series::MinimBeat, 2},
-                                     {catalogue::Series::Compound, 1}};
+    // By default the main series' 1a ... 6, then minim beat 1 and 2, then compound time 1, and
+    // level 7 of the main series, open and not passed yet.
+    const std::vector<Plan> plans = {{catalogue::Series::Main, pace.mainPassed},
+                                     {catalogue::Series::MinimBeat, pace.minimPassed},
+                                     {catalogue::Series::Compound, pace.compoundPassed}};
     std::vector<const catalogue::Level*> order;
     for (const Plan& plan : plans) {
         for (const catalogue::Level& level : catalogue::levels()) {
@@ -57,7 +60,11 @@ DemoHistoryOutcome playDemoHistory(PlayerStore& store, qint64 startUtc, std::uin
             }
         }
     }
-    order.push_back(catalogue::findLevelByCode(u"7"));
+    for (const catalogue::Level& level : catalogue::levels()) {
+        if (level.series == catalogue::Series::Main && level.indexInSeries == pace.mainPassed + 1) {
+            order.push_back(&level);
+        }
+    }
 
     for (std::size_t step = 0; step < order.size(); ++step) {
         const catalogue::Level& level = *order[step];
@@ -67,8 +74,8 @@ DemoHistoryOutcome playDemoHistory(PlayerStore& store, qint64 startUtc, std::uin
             const int week = outcome.sittings / kSittingsPerWeek;
             ++outcome.sittings;
             clock.advance((1 + random.below(3)) * 86'400'000LL + random.below(3'600'000));
-            // Sure of 70 % in the first week, 2 points more each week.
-            const int sureness = std::min(70 + 2 * week, 92);
+            // Sure of 70 % in the first week by default, 2 points more each week.
+            const int sureness = std::min(pace.firstSureness + 2 * week, 92);
             const int count = level.rhythmCount();
             int right = 0;
             for (int q = 0; q < kQuestions; ++q) {
@@ -124,6 +131,55 @@ DemoHistoryOutcome playDemoHistory(PlayerStore& store, qint64 startUtc, std::uin
     }
     outcome.status = store.storeCurrent();
     return outcome;
+}
+
+StoreResult<std::vector<RowId>> playDemoClass(PlayerStore& store, qint64 startUtc) {
+    struct Child {
+        const char* name;
+        const char* theme;
+        bool withPassword;
+        std::optional<DemoPace> pace; // none: not played yet
+        int startDay;                 // after startUtc
+    };
+    const Child children[] = {
+        {"Lina", "espace", false, DemoPace{}, 0},
+        {"Tom", "cheval", true, DemoPace{4, 0, 0, 60}, 9},
+        {"Zoé", "coq", false, std::nullopt, 0},
+        {"Noah", "train", false, DemoPace{14, 3, 2, 82}, 2},
+        {"Inès", "jaune", false, DemoPace{6, 1, 1, 74}, 5},
+        {"Léo", "voiture", false, DemoPace{2, 0, 0, 64}, 30},
+        {"Amira", "ordinateur", false, DemoPace{11, 4, 3, 86}, 1},
+        {"Jonas", "cowboy", false, DemoPace{5, 2, 0, 68}, 14},
+    };
+    std::vector<RowId> rows;
+    std::uint64_t seed = 14;
+    for (const Child& child : children) {
+        PlayerRecord record = newPlayerRecord(QString::fromUtf8(child.name));
+        record.fond = QString::fromLatin1(child.theme);
+        if (child.withPassword) {
+            record.password = hashPassword(QStringLiteral("do-re-mi")).value_or(QString());
+        }
+        const auto added = store.add(record);
+        if (!added) {
+            return StoreResult<std::vector<RowId>>::failure(added.status);
+        }
+        rows.push_back(*added);
+        if (!child.pace) {
+            continue;
+        }
+        if (const StoreStatus moved = store.moveTo(*added); !moved) {
+            return StoreResult<std::vector<RowId>>::failure(moved);
+        }
+        const DemoHistoryOutcome history =
+            playDemoHistory(store, startUtc + child.startDay * 86'400LL, seed++, *child.pace);
+        if (!history.status) {
+            return StoreResult<std::vector<RowId>>::failure(history.status);
+        }
+    }
+    if (const StoreStatus moved = store.moveTo(rows.front()); !moved) {
+        return StoreResult<std::vector<RowId>>::failure(moved);
+    }
+    return {rows, {}};
 }
 
 } // namespace pulsadrome::app

@@ -65,6 +65,11 @@ bool isPasswordHash(const QString& storedField) {
     return storedField.startsWith(QLatin1String(crypto_pwhash_argon2id_STRPREFIX));
 }
 
+bool isCheckablePasswordHash(const QString& text) {
+    static const QRegularExpression whole(QStringLiteral(R"(^\$argon2id\$[A-Za-z0-9$=,+/]+$)"));
+    return whole.match(text).hasMatch() && costIsReasonable(text);
+}
+
 bool passwordMatches(const QString& storedField, const QString& typed) {
     if (!isPasswordHash(storedField)) {
         return typed == storedField;

@@ -27,6 +27,9 @@ bool passwordMatches(const QString& storedField, const QString& typed);
 
 // True when the stored text is one of our password strings rather than a password in clear.
 bool isPasswordHash(const QString& storedField);
+// True when `text` is a whole password string of a cost this program would check: an Argon2id
+// string with nothing before or after it.
+bool isCheckablePasswordHash(const QString& text);
 
 // What to store after a login that passed: the hash of the typed password when the record held
 // it in clear, so that it is never kept in clear again; nothing when there is nothing to change

@@ -44,6 +44,10 @@ QLabel[pressed="true"], QPushButton:pressed { border-style: outset; background: 
 
 } // namespace
 
+QString smallWindowStyle() {
+    return QString::fromLatin1(kWindowStyle);
+}
+
 MessageWindow::MessageWindow(const i18n::CaptionTable& captions, const QString& message,
                              QWidget* parent)
     : ui::Form(4395, 1650, parent), message_(new QLabel(message, this)) {
@@ -85,7 +89,8 @@ PlayerChoiceWindow::PlayerChoiceWindow(PlayerStore& store, i18n::CaptionTable& c
       languageFile_(std::move(languageFile)), nameCaption_(new QLabel(this)),
       list_(new QComboBox(this)), passwordCaption_(new QLabel(this)),
       password_(new QLineEdit(this)), newPlayer_(new QPushButton(this)),
-      next_(new ui::ClickLabel(QString(), this)), quit_(new ui::ClickLabel(QString(), this)) {
+      next_(new ui::ClickLabel(QString(), this)), quit_(new ui::ClickLabel(QString(), this)),
+      teacher_(new ui::ClickLabel(QString(), this)) {
     setWindowTitle(QStringLiteral("Pulsadrome"));
     setStyleSheet(QString::fromLatin1(kWindowStyle));
     setBackgroundColour(QColor(0xff, 0xfb, 0xec));
@@ -99,8 +104,11 @@ PlayerChoiceWindow::PlayerChoiceWindow(PlayerStore& store, i18n::CaptionTable& c
     quit_->setObjectName(QStringLiteral("Label_quitter"));
     next_->setProperty("kind", "button");
     quit_->setProperty("kind", "link");
+    teacher_->setObjectName(QStringLiteral("Label_enseignant"));
+    teacher_->setProperty("kind", "link");
     next_->setKeyboardFocusable(true);
     quit_->setKeyboardFocusable(true);
+    teacher_->setKeyboardFocusable(true);
 
     int left = 8;
     for (const auto& info : i18n::languages()) {
@@ -117,13 +125,15 @@ PlayerChoiceWindow::PlayerChoiceWindow(PlayerStore& store, i18n::CaptionTable& c
     place(password_, px(130), px(92), px(153), px(24), 11);
     place(newPlayer_, px(10), px(124), px(133), px(28), 10);
     place(next_, px(150), px(124), px(133), px(28), 12);
-    place(quit_, px(10), px(160), px(273), px(22), 10);
+    place(quit_, px(10), px(160), px(133), px(22), 10);
+    place(teacher_, px(150), px(160), px(133), px(22), 10);
 
     connect(list_, &QComboBox::activated, this, &PlayerChoiceWindow::pickName);
     connect(next_, &ui::ClickLabel::clicked, this, &PlayerChoiceWindow::Label_jouer_Click);
     connect(password_, &QLineEdit::returnPressed, this, &PlayerChoiceWindow::Label_jouer_Click);
     connect(newPlayer_, &QPushButton::clicked, this, &PlayerChoiceWindow::newPlayerRequested);
     connect(quit_, &ui::ClickLabel::clicked, this, &PlayerChoiceWindow::quitRequested);
+    connect(teacher_, &ui::ClickLabel::clicked, this, &PlayerChoiceWindow::teacherRequested);
     retranslate();
     reload();
     setScale(screenScale());
@@ -135,6 +145,7 @@ void PlayerChoiceWindow::retranslate() {
     newPlayer_->setText(captions_.text(u"nouveau_joueur"));
     next_->setText(captions_.text(u"suivant"));
     quit_->setText(captions_.text(u"quitter"));
+    teacher_->setText(QStringLiteral("🔑 ") + captions_.text(u"enseignant"));
     const auto current =
         i18n::languageFromCode(captions_.currentCode()).value_or(i18n::Language::Francais);
     for (auto* flag : flags_) {

@@ -20,6 +20,10 @@ class Flag;
 
 namespace pulsadrome::app {
 
+// The look of the small windows of the player choice (the message window, the new-player form,
+// the teacher's password).
+QString smallWindowStyle();
+
 // The small message window: one sentence and a button that closes it.
 class MessageWindow : public ui::Form {
     Q_OBJECT
@@ -42,7 +46,7 @@ private:
 void showMessage(QWidget* over, const i18n::CaptionTable& captions, const QString& message);
 
 // The player choice: the list of players, the password box, "Suivant", "Nouveau joueur",
-// "Quitter" and the six language flags.
+// "Quitter", the teacher's way to the class table and the six language flags.
 class PlayerChoiceWindow : public ui::Form {
     Q_OBJECT
 public:
@@ -61,11 +65,13 @@ public:
 
     QComboBox* list() const { return list_; }
     QLineEdit* passwordBox() const { return password_; }
+    ui::ClickLabel* teacherLabel() const { return teacher_; }
 
 signals:
     void goOn();
     void newPlayerRequested();
     void quitRequested();
+    void teacherRequested();
     void languageChanged();
 
 private:
@@ -80,6 +86,7 @@ private:
     QPushButton* newPlayer_;
     ui::ClickLabel* next_;
     ui::ClickLabel* quit_;
+    ui::ClickLabel* teacher_;
     std::vector<ui::Flag*> flags_;
 };
 

@@ -57,8 +57,9 @@ ProgramFlow::~ProgramFlow() {
         qWarning().noquote() << "The answers of the last run were not stored:" << status.message;
     }
     for (QWidget* window : std::initializer_list<QWidget*>{
-             progress_.data(), game_.data(), level_.data(), menu_.data(), backdrop_.data(),
-             newPlayer_.data(), playerChoice_.data(), resolution_.data()}) {
+             progress_.data(), class_.data(), teacherPassword_.data(), game_.data(), level_.data(),
+             menu_.data(), backdrop_.data(), newPlayer_.data(), playerChoice_.data(),
+             resolution_.data()}) {
         delete window;
     }
 }
@@ -130,6 +131,8 @@ void ProgramFlow::showPlayerChoice() {
         connect(playerChoice_, &PlayerChoiceWindow::newPlayerRequested, this,
                 &ProgramFlow::showNewPlayer);
         connect(playerChoice_, &PlayerChoiceWindow::quitRequested, this, &ProgramFlow::quit);
+        connect(playerChoice_, &PlayerChoiceWindow::teacherRequested, this,
+                &ProgramFlow::openTeacher);
         watchClose(playerChoice_);
     }
     playerChoice_->centreOnScreen();
@@ -278,6 +281,8 @@ void ProgramFlow::quit() {
         return;
     }
     closeMenu();
+    delete class_;
+    delete teacherPassword_;
     delete newPlayer_;
     delete playerChoice_;
     emit finished();
@@ -379,6 +384,119 @@ void ProgramFlow::writeProgressReport() {
             progress_, captions_, ui::MessageTone::Information,
             captions_.text(u"progres_rapport_ecrit").arg(QDir::toNativeSeparators(path)));
     }
+}
+
+void ProgramFlow::openTeacher() {
+    if (teacherPassword_) {
+        teacherPassword_->raise();
+        teacherPassword_->activateWindow();
+        return;
+    }
+    auto mode = TeacherPasswordWindow::Mode::Check;
+    switch (teacher_.state()) {
+    case TeacherPassword::State::Set:
+        break;
+    case TeacherPassword::State::NotSet:
+        mode = TeacherPasswordWindow::Mode::Choose;
+        break;
+    case TeacherPassword::State::Unreadable:
+        qWarning().noquote() << "The teacher's password cannot be read from" << teacher_.file()
+                             << teacher_.readProblem().systemText;
+        ui::showMessage(
+            playerChoice_, captions_, ui::MessageTone::Warning,
+            captions_.text(u"enseignant_illisible")
+                .arg(i18n::readProblemText(captions_, teacher_.readProblem())),
+            i18n::readProblemDetail(captions_, teacher_.readProblem(), teacher_.file()));
+        return;
+    case TeacherPassword::State::Damaged: {
+        const QString aside = teacher_.setAside();
+        if (aside.isEmpty()) {
+            ui::showMessage(
+                playerChoice_, captions_, ui::MessageTone::Warning,
+                captions_.text(u"enseignant_illisible")
+                    .arg(i18n::readProblemText(captions_, teacher_.readProblem())),
+                i18n::problemDetail(captions_, teacher_.file(), teacher_.readProblem().systemText));
+            return;
+        }
+        qWarning().noquote() << "The damaged teacher's password file was kept as" << aside;
+        ui::showMessage(playerChoice_, captions_, ui::MessageTone::Warning,
+                        captions_.text(u"enseignant_abime"), i18n::problemDetail(captions_, aside));
+        mode = TeacherPasswordWindow::Mode::Choose;
+        break;
+    }
+    }
+    teacherPassword_ = new TeacherPasswordWindow(teacher_, mode, captions_);
+    teacherPassword_->setAttribute(Qt::WA_DeleteOnClose);
+    teacherPassword_->setWindowModality(Qt::ApplicationModal);
+    connect(teacherPassword_, &TeacherPasswordWindow::accepted, this, [this] {
+        teacherPassword_->close();
+        showClass();
+    });
+    connect(teacherPassword_, &TeacherPasswordWindow::cancelled, teacherPassword_, &QWidget::close);
+    teacherPassword_->centreOnScreen();
+    teacherPassword_->show();
+    teacherPassword_->raise();
+    teacherPassword_->activateWindow();
+}
+
+void ProgramFlow::showClass() {
+    const auto lines = classLines(*store_);
+    if (!lines) {
+        qWarning().noquote() << lines.status.message;
+        ui::showMessage(playerChoice_, captions_, ui::MessageTone::Warning,
+                        storeFailureText(captions_, u"base_erreur", lines.status),
+                        storeProblemDetail(captions_, lines.status, store_->file()));
+        return;
+    }
+    delete class_;
+    class_ = new ClassWindow(captions_, *lines, QTimeZone::systemTimeZone());
+    class_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(class_, &ClassWindow::progressRequested, this, &ProgramFlow::openProgressOf);
+    connect(class_, &ClassWindow::exportRequested, this, &ProgramFlow::exportClass);
+    connect(class_, &ClassWindow::returned, this, &ProgramFlow::closeClass);
+    if (playerChoice_) {
+        playerChoice_->hide();
+    }
+    class_->show();
+    class_->raise();
+    class_->activateWindow();
+}
+
+void ProgramFlow::closeClass() {
+    // A child's Progress screen opened from the class goes with it.
+    if (progress_ && progress_->visit() == ProgressWindow::Visit::Teacher) {
+        progress_->close();
+    }
+    // The player choice stands on its first row again, as at start.
+    if (playerChoice_) {
+        playerChoice_->reload();
+    }
+    showPlayerChoice();
+}
+
+QString ProgramFlow::exportClass() {
+    if (!class_) {
+        return {};
+    }
+    const QDate today =
+        QDateTime::fromSecsSinceEpoch(wallClock_->utcSeconds(), QTimeZone::systemTimeZone()).date();
+    const QString path = dataDirectory_.file(classFileName(today));
+    const WriteOutcome written = exportClassTable(class_->lines(), captions_, QLocale::system(),
+                                                  QTimeZone::systemTimeZone(), path);
+    if (!written) {
+        qWarning().noquote() << "The class table cannot be written to" << path
+                             << written.systemText;
+        ui::showMessage(
+            class_, captions_, ui::MessageTone::Warning,
+            captions_.text(u"classe_impossible").arg(i18n::writeProblemText(captions_, written)),
+            i18n::writeProblemDetail(captions_, written, path));
+        return {};
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        ui::showMessage(class_, captions_, ui::MessageTone::Information,
+                        captions_.text(u"classe_ecrit").arg(QDir::toNativeSeparators(path)));
+    }
+    return path;
 }
 
 bool ProgramFlow::startPractice(const QList<int>& rhythms) {

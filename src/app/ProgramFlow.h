@@ -3,6 +3,7 @@
 
 #include "app/AnswerLog.h"
 #include "app/BackdropWindow.h"
+#include "app/ClassWindow.h"
 #include "app/DataDirectory.h"
 #include "app/MenuModel.h"
 #include "app/MenuWindow.h"
@@ -10,6 +11,8 @@
 #include "app/PlayerWindows.h"
 #include "app/ProgressWindow.h"
 #include "app/ResolutionWindow.h"
+#include "app/TeacherPassword.h"
+#include "app/TeacherPasswordWindow.h"
 #include "common/Clock.h"
 #include "common/Random.h"
 #include "i18n/CaptionTable.h"
@@ -115,6 +118,17 @@ public:
     bool startPractice(const QList<int>& rhythms);
     bool practising() const { return practising_; }
 
+    // The player choice's teacher link: the teacher's password (chosen at the first visit; a
+    // damaged file is set aside, said, and a new one chosen), then the class table in place of
+    // the player choice.
+    void openTeacher();
+    TeacherPasswordWindow* teacherPassword() const { return teacherPassword_; }
+    ClassWindow* classTable() const { return class_; }
+    // The class table as a spreadsheet file in the data folder ("classe-<day>.csv", in the
+    // interface language, for the computer's locale), then opened; the path, or empty when it
+    // could not be written (said).
+    QString exportClass();
+
 signals:
     void finished();
     // The Progress screen's "practise my confusions": the child's most confused rhythms, worst
@@ -134,6 +148,8 @@ private:
     void closeListening();
     void closeProgress();
     bool openProgressScreen(RowId child, ProgressWindow::Visit visit);
+    void showClass();
+    void closeClass();
     // The Progress screen's report, written into the data folder and opened with the desktop's
     // viewer; a failure is said.
     void writeProgressReport();
@@ -182,6 +198,9 @@ private:
     std::unique_ptr<play::RhythmPort> progressSound_; // the Progress screen's, while it exists
     QPointer<ProgressWindow> progress_;
     bool practising_ = false; // the level screen plays a practice level
+    TeacherPassword teacher_{dataDirectory_};
+    QPointer<TeacherPasswordWindow> teacherPassword_;
+    QPointer<ClassWindow> class_;
 };
 
 } // namespace pulsadrome::app

@@ -2,14 +2,15 @@
 #include "app/Tour.h"
 
 #include "app/BackdropWindow.h"
+#include "app/ClassWindow.h"
 #include "app/DemoHistory.h"
 #include "app/MenuWindow.h"
-#include "app/PasswordHash.h"
 #include "app/PlayerWindows.h"
 #include "app/ProgramFlow.h"
 #include "app/ProgressReport.h"
 #include "app/ProgressWindow.h"
 #include "app/ResolutionWindow.h"
+#include "app/TeacherPasswordWindow.h"
 #include "i18n/LanguageFile.h"
 #include "listening/SilentRhythm.h"
 #include "play/games/GameWindow.h"
@@ -32,8 +33,10 @@
 #include <QPointer>
 #include <QProcess>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace pulsadrome::app {
@@ -75,25 +78,24 @@ private:
     std::int64_t at_ = 0;
 };
 
-// The three players; Lina with weeks of answers, whose last one is at `historyEnd`.
+// The class of eight (DemoHistory): Lina with weeks of answers, Tom with a password, Zoé who has
+// not played yet, and five more; `historyEnd` is the time of the class's last answer.
 bool addDemoPlayers(PlayerStore& store, qint64& historyEnd) {
-    PlayerRecord lina = newPlayerRecord(QStringLiteral("Lina"));
-    lina.setProgress({QStringLiteral("7"), QStringLiteral("3"), QStringLiteral("2")});
-    lina.fond = QStringLiteral("espace");
-    PlayerRecord tom = newPlayerRecord(QStringLiteral("Tom"));
-    tom.password = hashPassword(QStringLiteral("do-re-mi")).value_or(QString());
-    tom.fond = QStringLiteral("cheval");
-    PlayerRecord zoe = newPlayerRecord(QStringLiteral("Zoé"));
-    zoe.fond = QStringLiteral("coq");
-    const auto linaId = store.add(lina);
-    if (!linaId || !store.add(tom) || !store.add(zoe) || !store.moveTo(*linaId)) {
+    // From Monday 7 September 2026.
+    const auto rows = playDemoClass(store, 1'788'789'600);
+    if (!rows) {
         return false;
     }
-    // Lina has played for some weeks, from Monday 7 September 2026: her progress screen has
-    // something to show.
-    const DemoHistoryOutcome history = playDemoHistory(store, 1'788'789'600, 14);
-    historyEnd = history.lastUtc;
-    return history.status.ok();
+    for (const RowId row : *rows) {
+        const auto answers = store.answersOf(row);
+        if (!answers) {
+            return false;
+        }
+        for (const answers::AnswerRecord& answer : *answers) {
+            historyEnd = std::max(historyEnd, answer.utcSeconds);
+        }
+    }
+    return true;
 }
 
 void press(QWidget* window, Qt::Key key) {
@@ -271,6 +273,61 @@ void shootProgress(ProgramFlow& flow, Camera& camera, const QString& suffix, qin
     }
 }
 
+// The teacher's way in from the player choice: the password chosen (typed twice), the class
+// table (also sorted by the share of right answers, and at twice the size the first time), a
+// child's Progress screen over it, then the password typed at a later visit.
+void shootTeacher(ProgramFlow& flow, Camera& camera, const QString& suffix) {
+    const bool first = suffix.isEmpty();
+    flow.openTeacher();
+    TeacherPasswordWindow* password = flow.teacherPassword();
+    if (!password) {
+        return;
+    }
+    password->setScale(1.5);
+    password->firstBox()->setText(QStringLiteral("Sol-La-Si"));
+    if (QLineEdit* second = password->secondBox()) {
+        second->setText(QStringLiteral("Sol-La-Si"));
+    }
+    camera.shoot(password, (password->secondBox() ? QStringLiteral("teacher-password-choose")
+                                                  : QStringLiteral("teacher-password")) +
+                               suffix);
+    password->confirm();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ClassWindow* table = flow.classTable();
+    if (!table) {
+        return;
+    }
+    table->setScale(1.0);
+    camera.shoot(table, QStringLiteral("class") + suffix);
+    if (first) {
+        table->table()->sortByColumn(static_cast<int>(ClassColumn::Right), Qt::DescendingOrder);
+        table->table()->selectRow(1);
+        camera.shoot(table, QStringLiteral("class-sorted"));
+        table->setScale(2.0);
+        camera.shoot(table, QStringLiteral("class-x2"));
+        table->setScale(1.0);
+        flow.exportClass();
+        if (const auto child = table->playerAt(1); child && flow.openProgressOf(*child)) {
+            flow.progress()->setScale(1.0);
+            camera.shoot(flow.progress(), QStringLiteral("class-progress"));
+            flow.progress()->close();
+        }
+    }
+    table->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (first) {
+        // The next visit types the password once.
+        flow.openTeacher();
+        if (TeacherPasswordWindow* again = flow.teacherPassword()) {
+            again->setScale(1.5);
+            again->firstBox()->setText(QStringLiteral("Sol-La-Si"));
+            camera.shoot(again, QStringLiteral("teacher-password"));
+            again->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+}
+
 // The practice level of Lina's confusions, asked from her Progress screen, under way; its way
 // back opens the Progress screen again.
 void shootPractice(ProgramFlow& flow, Camera& camera) {
@@ -399,6 +456,7 @@ QString takeTour(const QString& folder) {
     flow.backdrop()->resize(1280, 800);
     camera.shoot(flow.backdrop(), QStringLiteral("07-backdrop-1280x800"));
     flow.changePlayer();
+    shootTeacher(flow, camera, QString());
 
     for (const auto& info : i18n::languages()) {
         const QString code = QString::fromLatin1(info.code);
@@ -414,6 +472,7 @@ QString takeTour(const QString& folder) {
         shootListening(flow, camera, QStringLiteral("-") + code);
         shootProgress(flow, camera, QStringLiteral("-") + code, wallClock.utcSeconds());
         flow.changePlayer();
+        shootTeacher(flow, camera, QStringLiteral("-") + code);
     }
     flow.quit();
     return camera.error();

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace pulsadrome {
@@ -52,11 +53,17 @@ void syncFolderOf(const QString& path) {
 
 } // namespace
 
-WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes) {
+WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes, FileAccess access) {
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return failure(errno, file.errorString());
+    }
+    // Set on the temporary before a byte is in it, so that no other reader ever sees them.
+    if (access == FileAccess::OwnerOnly && ::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0) {
+        const int error = errno;
+        file.cancelWriting();
+        return failure(error, QString());
     }
     qint64 done = 0;
     while (done < bytes.size()) {

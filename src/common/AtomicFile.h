@@ -29,7 +29,12 @@ struct WriteOutcome {
 // replace `path`, whose folder is synced too. On any failure `path` is left as it was and the
 // temporary is removed. (A buffered QSaveFile can report success after its last flush failed:
 // nothing is left in a buffer here.)
-WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes);
+//
+// Who may read the file written: whatever the folder's rules give a new file (an existing one
+// keeps its mode), or its owner only, whatever it had before.
+enum class FileAccess { Usual, OwnerOnly };
+WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes,
+                                 FileAccess access = FileAccess::Usual);
 
 // Removes what an interrupted save left in `folder`: the temporaries QSaveFile names
 // "<name>.XXXXXX" (six letters or digits) beside a file called `name`, one of `ownNames`, last

@@ -4,6 +4,8 @@
 #include "answers/CsvDocument.h"
 #include "app/AnswerExport.h"
 
+#include "support/CsvReader.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -14,53 +16,6 @@ using answers::Activity;
 using ::testing::ElementsAre;
 
 namespace {
-
-// A reader of RFC 4180 files: fields split on `separator` outside double quotes, a doubled
-// quote inside them is one quote, CR LF ends a row. The rows, or a note of what is wrong.
-std::vector<QStringList> readCsv(const QString& text, QChar separator, QString* wrong) {
-    std::vector<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool quoted = false;
-    bool wasQuoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
-                field += c;
-                ++i;
-            } else if (c == QLatin1Char('"')) {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == QLatin1Char('"')) {
-            if (!field.isEmpty() || wasQuoted) {
-                *wrong = QStringLiteral("a quote inside an unquoted field");
-            }
-            quoted = wasQuoted = true;
-        } else if (c == separator) {
-            row << field;
-            field.clear();
-            wasQuoted = false;
-        } else if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == '\n') {
-            row << field;
-            rows.push_back(row);
-            row.clear();
-            field.clear();
-            wasQuoted = false;
-            ++i;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            *wrong = QStringLiteral("a line break outside quotes that is not CR LF");
-        } else {
-            field += c;
-        }
-    }
-    if (quoted || !row.isEmpty() || !field.isEmpty()) {
-        *wrong = QStringLiteral("the last row is not ended");
-    }
-    return rows;
-}
 
 TEST(CsvDocument, theSeparatorIsASemicolonWhereTheDecimalSeparatorIsAComma) {
     EXPECT_EQ(answers::csvSeparator(QLocale(QLocale::French, QLocale::France)), ';');
@@ -120,7 +75,8 @@ protected:
         const QByteArray bytes = file.readAll();
         EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
         QString wrong;
-        const auto rows = readCsv(QString::fromUtf8(bytes.mid(3)), separator, &wrong);
+        const auto rows =
+            pulsadrome::testing::readCsv(QString::fromUtf8(bytes.mid(3)), separator, &wrong);
         EXPECT_TRUE(wrong.isEmpty()) << wrong.toStdString();
         return rows;
     }
