@@ -168,26 +168,19 @@ void ClassWindow::buildTop() {
     title->setObjectName(QStringLiteral("Label_titre"));
     place(title, px(16), px(8), px(270), px(40), 15);
 
-    open_ = new ui::ClickLabel(QStringLiteral("📈 ") + captions_.text(u"classe_ouvrir"), this);
-    open_->setObjectName(QStringLiteral("Label_ouvrir"));
-    open_->setProperty("kind", "button");
-    open_->setKeyboardFocusable(true);
+    open_ = ui::makeButton(QStringLiteral("Label_ouvrir"),
+                           QStringLiteral("📈 ") + captions_.text(u"classe_ouvrir"), this);
     open_->setEnabled(false);
     place(open_, px(292), px(10), px(210), px(36), 10.5);
     connect(open_, &ui::ClickLabel::clicked, this, &ClassWindow::openCurrent);
 
     auto* exportLabel =
-        new ui::ClickLabel(QStringLiteral("📄 ") + captions_.text(u"classe_exporter"), this);
-    exportLabel->setObjectName(QStringLiteral("Label_exporter"));
-    exportLabel->setProperty("kind", "button");
-    exportLabel->setKeyboardFocusable(true);
+        ui::makeButton(QStringLiteral("Label_exporter"),
+                       QStringLiteral("📄 ") + captions_.text(u"classe_exporter"), this);
     place(exportLabel, px(510), px(10), px(196), px(36), 10.5);
     connect(exportLabel, &ui::ClickLabel::clicked, this, &ClassWindow::exportRequested);
 
-    auto* back = new ui::ClickLabel(QStringLiteral("🏠"), this);
-    back->setObjectName(QStringLiteral("Image_retour"));
-    back->setProperty("kind", "button");
-    back->setKeyboardFocusable(true);
+    auto* back = ui::makeButton(QStringLiteral("Image_retour"), QStringLiteral("🏠"), this);
     back->setToolTip(captions_.text(u"classe_retour"));
     place(back, px(714), px(10), px(72), px(36), 17);
     connect(back, &ui::ClickLabel::clicked, this, &ClassWindow::leave);

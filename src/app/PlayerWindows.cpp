@@ -57,10 +57,8 @@ MessageWindow::MessageWindow(const i18n::CaptionTable& captions, const QString& 
     message_->setObjectName(QStringLiteral("Label_password"));
     message_->setAlignment(Qt::AlignCenter);
     message_->setWordWrap(true);
-    auto* again = new ui::ClickLabel(captions.text(u"recommencer"), this);
-    again->setObjectName(QStringLiteral("Label_quitter"));
-    again->setProperty("kind", "button");
-    again->setKeyboardFocusable(true);
+    auto* again =
+        ui::makeButton(QStringLiteral("Label_quitter"), captions.text(u"recommencer"), this);
     place(message_, px(10), px(10), px(273), px(56), 11);
     place(again, px(80), px(72), px(133), px(26), 11);
     connect(again, &ui::ClickLabel::clicked, this, &QWidget::close);

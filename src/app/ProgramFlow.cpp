@@ -515,12 +515,7 @@ bool ProgramFlow::startPractice(const QList<int>& rhythms) {
     start.title = captions_.text(u"pratique_titre");
     level_->applyLevelStart(start);
     practising_ = true;
-    level_->centreOnScreen();
-    level_->show();
-    level_->raise();
-    level_->activateWindow();
-    level_->setFocus();
-    menu_->hide();
+    showLevelScreen();
     return true;
 }
 
@@ -575,6 +570,15 @@ bool ProgramFlow::openLevelScreen() {
     return true;
 }
 
+void ProgramFlow::showLevelScreen() {
+    level_->centreOnScreen();
+    level_->show();
+    level_->raise();
+    level_->activateWindow();
+    level_->setFocus();
+    menu_->hide();
+}
+
 bool ProgramFlow::startLevel(const QString& menuLabel) {
     const catalogue::Level* level = catalogue::findLevelByLabel(menuLabel);
     if (!level || !menuModel_ || !menuModel_->levels.isEnabled(menuLabel) || !openLevelScreen()) {
@@ -584,12 +588,7 @@ bool ProgramFlow::startLevel(const QString& menuLabel) {
     level_->applyLevelStart(catalogue::startLevel(*level, captions_.text(u"niveau"),
                                                   level_->run().options().duration().text,
                                                   menuModel_->holders));
-    level_->centreOnScreen();
-    level_->show();
-    level_->raise();
-    level_->activateWindow();
-    level_->setFocus();
-    menu_->hide();
+    showLevelScreen();
     return true;
 }
 

@@ -165,6 +165,8 @@ private:
     // Tells the adult, once in the whole run, what a sound just made has to say about its set-up.
     void tellSetupNotice(const play::RhythmPort& sound);
     bool openLevelScreen();
+    // The level screen in front, the menu hidden under it.
+    void showLevelScreen();
     bool openGameScreen();
     void leaveLevel();
 

@@ -198,18 +198,12 @@ void ProgressWindow::buildTop() {
     played->setWordWrap(true);
     place(played, px(322), px(8), px(218), px(40), 10);
 
-    auto* report =
-        new ui::ClickLabel(QStringLiteral("📄 ") + captions_.text(u"progres_rapport"), this);
-    report->setObjectName(QStringLiteral("Label_rapport"));
-    report->setProperty("kind", "button");
-    report->setKeyboardFocusable(true);
+    auto* report = ui::makeButton(QStringLiteral("Label_rapport"),
+                                  QStringLiteral("📄 ") + captions_.text(u"progres_rapport"), this);
     place(report, px(546), px(10), px(160), px(36), 10.5);
     connect(report, &ui::ClickLabel::clicked, this, &ProgressWindow::reportRequested);
 
-    auto* back = new ui::ClickLabel(QStringLiteral("🏠"), this);
-    back->setObjectName(QStringLiteral("Image_retour"));
-    back->setProperty("kind", "button");
-    back->setKeyboardFocusable(true);
+    auto* back = ui::makeButton(QStringLiteral("Image_retour"), QStringLiteral("🏠"), this);
     back->setToolTip(
         captions_.text(visit_ == Visit::Child ? u"progres_retour" : u"progres_retour_classe"));
     place(back, px(714), px(10), px(72), px(36), 17);
@@ -325,20 +319,16 @@ void ProgressWindow::buildPairs() {
                 playRhythm(card->rhythm());
             });
         }
-        auto* both = new ui::ClickLabel(QStringLiteral("▶▶"), this);
-        both->setObjectName(QStringLiteral("Label_ecouter%1").arg(n));
-        both->setProperty("kind", "button");
-        both->setKeyboardFocusable(true);
+        auto* both =
+            ui::makeButton(QStringLiteral("Label_ecouter%1").arg(n), QStringLiteral("▶▶"), this);
         both->setToolTip(captions_.text(u"progres_ecouter_deux"));
         place(both, px(kRight + 336), px(top), px(40), px(kPairHeight), 12);
         connect(both, &ui::ClickLabel::clicked, this, [this, i] { playPair(static_cast<int>(i)); });
     }
 
     auto* practise =
-        new ui::ClickLabel(QStringLiteral("🎯 ") + captions_.text(u"progres_pratiquer"), this);
-    practise->setObjectName(QStringLiteral("Label_pratiquer"));
-    practise->setProperty("kind", "button");
-    practise->setKeyboardFocusable(true);
+        ui::makeButton(QStringLiteral("Label_pratiquer"),
+                       QStringLiteral("🎯 ") + captions_.text(u"progres_pratiquer"), this);
     practise->setEnabled(!pairs.empty());
     practise->setVisible(visit_ == Visit::Child);
     place(practise, px(kRight + 20), px(kPairTop + 10 * kPairStep + 6), px(336), px(36), 11);

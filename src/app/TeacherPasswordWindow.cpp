@@ -61,10 +61,7 @@ TeacherPasswordWindow::TeacherPasswordWindow(TeacherPassword& password, Mode mod
     confirm_ = new QPushButton(captions_.text(u"valider"), this);
     confirm_->setObjectName(QStringLiteral("Command_save"));
     place(confirm_, px(10), px(top), px(133), px(30), 12);
-    cancel_ = new ui::ClickLabel(captions_.text(u"annuler"), this);
-    cancel_->setObjectName(QStringLiteral("Label_cancel"));
-    cancel_->setProperty("kind", "button");
-    cancel_->setKeyboardFocusable(true);
+    cancel_ = ui::makeButton(QStringLiteral("Label_cancel"), captions_.text(u"annuler"), this);
     place(cancel_, px(150), px(top), px(133), px(30), 11);
 
     connect(first_, &QLineEdit::returnPressed, this, [this] {

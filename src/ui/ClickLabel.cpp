@@ -56,4 +56,12 @@ void ClickLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
 }
 
+ClickLabel* makeButton(const QString& objectName, const QString& text, QWidget* parent) {
+    auto* button = new ClickLabel(text, parent);
+    button->setObjectName(objectName);
+    button->setProperty("kind", "button");
+    button->setKeyboardFocusable(true);
+    return button;
+}
+
 } // namespace pulsadrome::ui

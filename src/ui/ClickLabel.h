@@ -28,4 +28,8 @@ private:
     void setPressed(bool pressed);
 };
 
+// A screen's push button: a click label named `objectName` (the tests and the style sheet's
+// "button" kind find it by it) that the keyboard reaches too.
+ClickLabel* makeButton(const QString& objectName, const QString& text, QWidget* parent);
+
 } // namespace pulsadrome::ui
