@@ -88,6 +88,36 @@ StoreStatus prepare(SqlDialect dialect, QSqlDatabase& db, const QString& file) {
     return {};
 }
 
+StoreStatus insert(SqlDialect dialect, QSqlDatabase& db, const QString& file,
+                   const std::vector<answers::AnswerRecord>& records) {
+    const QString written = QStringLiteral("written");
+    QSqlQuery query(db);
+    if (!query.prepare(QStringLiteral("INSERT INTO \"Answers\" (%1) VALUES (?, ?, ?, ?, ?, ?, ?, "
+                                      "?, ?)")
+                           .arg(columnList()))) {
+        return server_table::problemIn(dialect, query.lastError(), file, written);
+    }
+    for (const answers::AnswerRecord& record : records) {
+        const std::optional<int> activity = answers::activityNumber(record.activity);
+        if (!activity) {
+            continue; // no level or game of the catalogue: nothing the log can name
+        }
+        query.bindValue(0, record.player);
+        query.bindValue(1, record.utcSeconds);
+        query.bindValue(2, *activity);
+        query.bindValue(3, record.played);
+        query.bindValue(4, record.chosen);
+        query.bindValue(5, record.right ? 1 : 0);
+        query.bindValue(6, record.answerMs);
+        query.bindValue(7, record.tempo);
+        query.bindValue(8, record.band);
+        if (!query.exec()) {
+            return server_table::problemIn(dialect, query.lastError(), file, written);
+        }
+    }
+    return {};
+}
+
 StoreStatus append(SqlDialect dialect, QSqlDatabase& db, const QString& file,
                    const std::vector<answers::AnswerRecord>& records) {
     if (records.empty()) {
@@ -99,33 +129,7 @@ StoreStatus append(SqlDialect dialect, QSqlDatabase& db, const QString& file,
                                                     : QStringLiteral("BEGIN IMMEDIATE"))) {
         return server_table::problemIn(dialect, begin.lastError(), file, written);
     }
-    StoreStatus status;
-    {
-        QSqlQuery insert(db);
-        if (!insert.prepare(QStringLiteral("INSERT INTO \"Answers\" (%1) VALUES (?, ?, ?, ?, ?, "
-                                           "?, ?, ?, ?)")
-                                .arg(columnList()))) {
-            status = server_table::problemIn(dialect, insert.lastError(), file, written);
-        }
-        for (auto record = records.begin(); status && record != records.end(); ++record) {
-            const std::optional<int> activity = answers::activityNumber(record->activity);
-            if (!activity) {
-                continue; // no level or game of the catalogue: nothing the log can name
-            }
-            insert.bindValue(0, record->player);
-            insert.bindValue(1, record->utcSeconds);
-            insert.bindValue(2, *activity);
-            insert.bindValue(3, record->played);
-            insert.bindValue(4, record->chosen);
-            insert.bindValue(5, record->right ? 1 : 0);
-            insert.bindValue(6, record->answerMs);
-            insert.bindValue(7, record->tempo);
-            insert.bindValue(8, record->band);
-            if (!insert.exec()) {
-                status = server_table::problemIn(dialect, insert.lastError(), file, written);
-            }
-        }
-    }
+    StoreStatus status = insert(dialect, db, file, records);
     if (status) {
         QSqlQuery commit(db);
         if (!commit.exec(QStringLiteral("COMMIT"))) {

@@ -20,6 +20,10 @@ namespace pulsadrome::app::answer_table {
 // rows also number themselves in "n", which keeps their order.
 StoreStatus prepare(SqlDialect dialect, QSqlDatabase& db, const QString& file);
 
+// Inserts `records` inside the caller's transaction.
+StoreStatus insert(SqlDialect dialect, QSqlDatabase& db, const QString& file,
+                   const std::vector<answers::AnswerRecord>& records);
+
 // Appends `records` in one transaction: all of them or none.
 StoreStatus append(SqlDialect dialect, QSqlDatabase& db, const QString& file,
                    const std::vector<answers::AnswerRecord>& records);

@@ -3,6 +3,7 @@
 
 #include "app/AnswerTable.h"
 #include "app/PlayerTable.h"
+#include "app/ServerOutbox.h"
 #include "app/ServerTable.h"
 #include "catalogue/Progress.h"
 
@@ -46,21 +47,6 @@ QString freeAsideName(const QString& file) {
 }
 
 std::atomic<int> connectionCount{0};
-
-// The series whose progress a column holds; none for the other columns.
-std::optional<catalogue::Series> progressSeries(int column) {
-    const QString name = columnName(column);
-    if (name == QLatin1String("jeu_binaire")) {
-        return catalogue::Series::Main;
-    }
-    if (name == QLatin1String("jeu_binaire2")) {
-        return catalogue::Series::MinimBeat;
-    }
-    if (name == QLatin1String("jeu_ternaire")) {
-        return catalogue::Series::Compound;
-    }
-    return std::nullopt;
-}
 
 // A new, empty database file that only its owner may read or write. SQLite takes an empty file
 // for an empty database, and gives its journals and index the file's mode.
@@ -220,8 +206,7 @@ StoreStatus PlayerStore::openServer() {
     db.setDatabaseName(server_->database);
     db.setUserName(server_->user);
     db.setPassword(server_->password);
-    // A server that does not answer is told after a few seconds, not after the system's minutes.
-    db.setConnectOptions(QStringLiteral("connect_timeout=5;application_name=pulsadrome"));
+    db.setConnectOptions(serverConnectOptions());
     if (!db.open()) {
         return problem(db.lastError(), QStringLiteral("opened"));
     }
@@ -239,15 +224,29 @@ QString PlayerStore::idColumn() const {
 
 StoreStatus PlayerStore::problem(const QSqlError& error, const QString& done) const {
     StoreStatus status = server_table::problemIn(dialect(), error, file_, done);
-    if (status.fault == StoreFault::Unreachable) {
-        lost_ = true;
-    }
+    noteLost(status);
     return status;
+}
+
+void PlayerStore::noteLost(const StoreStatus& status) const {
+    if (!server_ || status.fault != StoreFault::Unreachable) {
+        return;
+    }
+    lost_ = true;
+    if (outbox_) {
+        outbox_->serverLost();
+    }
 }
 
 StoreStatus PlayerStore::reconnectIfLost() const {
     if (!server_ || !lost_) {
         return {};
+    }
+    if (outbox_ && outbox_->holding()) {
+        // The sender has not reached the server since it was lost: no one waits for it here.
+        return failed(
+            QStringLiteral("The player database %1 cannot be reached at the moment.").arg(file_),
+            StoreFault::Unreachable);
     }
     QSqlDatabase db = connection();
     db.close();
@@ -264,6 +263,7 @@ StoreStatus PlayerStore::reconnectIfLost() const {
 
 void PlayerStore::closeConnection() {
     open_ = false;
+    outbox_.reset(); // what is unsent goes into the journal
     if (QSqlDatabase::contains(connectionName_)) {
         connection().close();
         QSqlDatabase::removeDatabase(connectionName_);
@@ -286,6 +286,9 @@ StoreStatus PlayerStore::open() {
         if (status) {
             QSqlDatabase db = connection();
             status = server_table::prepare(db, file_);
+        }
+        if (status && journalFolder_) {
+            status = sendJournal();
         }
         open_ = status.ok();
         if (status) {
@@ -320,6 +323,47 @@ StoreStatus PlayerStore::open() {
         closeConnection();
     }
     return status;
+}
+
+StoreStatus PlayerStore::sendJournal() {
+    setAsideJournal_.clear();
+    journalProblem_ = {};
+    outbox_ = std::make_unique<ServerOutbox>(
+        *server_, journalFolder_->file(ServerOutbox::fileName()), busyTimeoutMs_, retry_);
+    const ServerOutbox::Loaded loaded = outbox_->load();
+    setAsideJournal_ = loaded.setAside;
+    journalProblem_ = loaded.status;
+    if (!loaded.status) {
+        qWarning().noquote() << loaded.status.message;
+    }
+    QSqlDatabase db = connection();
+    const StoreStatus sent = outbox_->sendWaiting(db);
+    if (!sent) {
+        // The rest is sent when the server answers again; meanwhile the players read show it.
+        qWarning().noquote() << "Changes kept from an earlier run could not all be sent yet:"
+                             << sent.message;
+        noteLost(sent);
+    }
+    return {};
+}
+
+void PlayerStore::keepUnsentIn(const DataDirectory& directory, ServerRetry retry) {
+    journalFolder_ = directory;
+    retry_ = retry;
+}
+
+std::size_t PlayerStore::unsentCount() const {
+    return outbox_ ? outbox_->waitingCount() : 0;
+}
+
+void PlayerStore::keepForLater(const std::vector<int>& changed) {
+    UnsentChange change;
+    change.player = *currentId_;
+    for (const int i : changed) {
+        change.columns.emplace_back(i, textForStorage(current_.text(i)));
+        stored_.text(i) = current_.text(i);
+    }
+    outbox_->add(std::move(change));
 }
 
 StoreStatus PlayerStore::standOnFirstRow() {
@@ -405,7 +449,14 @@ StoreResult<PlayerRecord> PlayerStore::read(RowId id) const {
     if (StoreStatus status = reconnectIfLost(); !status) {
         return Result::failure(status);
     }
-    return readRow(id, false);
+    Result row = readRow(id, false);
+    if (row && outbox_) {
+        // What this computer has not sent yet is part of the player as the screens see it.
+        for (const UnsentChange& change : outbox_->waitingFor(id)) {
+            applyChange(change, *row.value);
+        }
+    }
+    return row;
 }
 
 StoreResult<PlayerRecord> PlayerStore::readRow(RowId id, bool lockForUpdate) const {
@@ -496,13 +547,37 @@ StoreStatus PlayerStore::appendAnswers(const std::vector<answers::AnswerRecord>&
     if (!open_) {
         return notOpen(file_);
     }
+    if (outbox_) {
+        return appendOrKeepAnswers(records);
+    }
     if (StoreStatus status = reconnectIfLost(); !status) {
         return status;
     }
     QSqlDatabase db = connection();
     StoreStatus status = answer_table::append(dialect(), db, file_, records);
-    lost_ = lost_ || status.fault == StoreFault::Unreachable;
+    noteLost(status);
     return status;
+}
+
+StoreStatus PlayerStore::appendOrKeepAnswers(const std::vector<answers::AnswerRecord>& records) {
+    if (records.empty()) {
+        return {};
+    }
+    UnsentChange change;
+    change.kind = UnsentChange::Kind::Answers;
+    change.answers = records;
+    if (!outbox_->holding() && reconnectIfLost()) {
+        QSqlDatabase db = connection();
+        const StoreStatus status =
+            sendChange(db, file_, change, [&change](qint64 attempt) { change.attempt = attempt; });
+        noteLost(status);
+        if (status || status.fault != StoreFault::Unreachable) {
+            return status;
+        }
+    }
+    // The transaction's number lets the sender ask whether a send cut short was committed.
+    outbox_->add(std::move(change));
+    return {};
 }
 
 StoreResult<std::vector<answers::AnswerRecord>> PlayerStore::answersOf(RowId id) const {
@@ -514,7 +589,12 @@ StoreResult<std::vector<answers::AnswerRecord>> PlayerStore::answersOf(RowId id)
     }
     QSqlDatabase db = connection();
     auto answers = answer_table::read(dialect(), db, file_, id);
-    lost_ = lost_ || answers.status.fault == StoreFault::Unreachable;
+    noteLost(answers.status);
+    if (answers && outbox_) {
+        for (const answers::AnswerRecord& record : outbox_->waitingAnswersOf(id)) {
+            answers.value->push_back(record);
+        }
+    }
     return answers;
 }
 
@@ -552,6 +632,29 @@ StoreStatus PlayerStore::storeCurrent() {
     if (changed.empty()) {
         return {};
     }
+    if (outbox_ && outbox_->holding()) {
+        keepForLater(changed);
+        return {};
+    }
+    PlayerRecord written;
+    StoreStatus status = writeInTransaction(changed, written);
+    if (!status) {
+        if (outbox_ && status.fault == StoreFault::Unreachable) {
+            // Sent later: the same columns, merged then with the row as the server has it.
+            keepForLater(changed);
+            return {};
+        }
+        return status;
+    }
+    for (const int i : changed) {
+        current_.text(i) = written.text(i);
+        stored_.text(i) = written.text(i);
+    }
+    return {};
+}
+
+StoreStatus PlayerStore::writeInTransaction(const std::vector<int>& changed,
+                                            PlayerRecord& written) {
     if (StoreStatus status = reconnectIfLost(); !status) {
         return status;
     }
@@ -562,7 +665,6 @@ StoreStatus PlayerStore::storeCurrent() {
     if (!begin.exec(server_ ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"))) {
         return problem(begin.lastError(), QStringLiteral("written"));
     }
-    PlayerRecord written;
     StoreStatus status = writeChanges(changed, written);
     if (status) {
         QSqlQuery commit(connection());
@@ -573,13 +675,8 @@ StoreStatus PlayerStore::storeCurrent() {
     if (!status) {
         QSqlQuery rollback(connection());
         rollback.exec(QStringLiteral("ROLLBACK")); // fails only when already rolled back or lost
-        return status;
     }
-    for (const int i : changed) {
-        current_.text(i) = written.text(i);
-        stored_.text(i) = written.text(i);
-    }
-    return {};
+    return status;
 }
 
 StoreStatus PlayerStore::writeChanges(const std::vector<int>& changed, PlayerRecord& written) {
@@ -591,7 +688,7 @@ StoreStatus PlayerStore::writeChanges(const std::vector<int>& changed, PlayerRec
     QStringList columns;
     QStringList values;
     for (const int i : changed) {
-        const auto series = progressSeries(i);
+        const auto series = progressSeriesOf(i);
         written.text(i) =
             series ? catalogue::furthestProgress(*series, current_.text(i), written.text(i))
                    : current_.text(i);

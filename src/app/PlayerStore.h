@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -18,6 +19,15 @@ class QSqlDatabase;
 class QSqlError;
 
 namespace pulsadrome::app {
+
+class ServerOutbox;
+
+// How long the sending of changes a server could not take waits before trying it again:
+// `firstMs` after the first failure, twice as long after each next one, at most `longestMs`.
+struct ServerRetry {
+    int firstMs = 1000;
+    int longestMs = 30000;
+};
 
 enum class StoreProblem {
     None,
@@ -108,6 +118,13 @@ public:
 // is storing, and a store locks the row it reads again (see storeCurrent()). A connection lost
 // is opened again at the next operation.
 //
+// A store on a server told where to keep what it cannot send (keepUnsentIn()) goes on when the
+// server drops: a record or answers the server cannot take are kept, sent in order by a thread
+// of their own as soon as the server answers again (ServerOutbox), and meanwhile no operation
+// of the store tries to reach the server: one that needs it fails at once as Unreachable. What
+// is still unsent when the store closes stays in the journal of the data folder and is sent by
+// the next open() on the same server, before any player is read.
+//
 // No operation throws; each reports what went wrong in its status. Nothing is ever deleted: a
 // file that is not a player database is left untouched until setAsideAndCreateFresh() renames
 // it.
@@ -130,6 +147,16 @@ public:
     void useFile(const DataDirectory& directory);
     void useServer(const ServerAddress& server);
     bool isOpen() const { return open_; }
+
+    // On a server, from the next open(): what the server cannot take is kept and sent later,
+    // in the journal of `directory` (ServerOutbox::fileName()) while the program is not running.
+    void keepUnsentIn(const DataDirectory& directory, ServerRetry retry = {});
+    // The changes kept for the server and not sent yet.
+    std::size_t unsentCount() const;
+    // The journal as open() found it: renamed aside when it was damaged (the new name), or a
+    // problem reading it. Empty and ok otherwise.
+    const QString& setAsideJournal() const { return setAsideJournal_; }
+    const StoreStatus& journalProblem() const { return journalProblem_; }
 
     // Opens the database, creating it when the file does not exist. An existing file is judged
     // first on a read-only connection: Damaged when it is not a player database, and then the
@@ -191,16 +218,30 @@ private:
     // On a server, opens the connection again when the last operation lost it.
     StoreStatus reconnectIfLost() const;
     StoreResult<PlayerRecord> readRow(RowId id, bool lockForUpdate) const;
+    // The server was found lost: the sender takes over until it reaches it again.
+    void noteLost(const StoreStatus& status) const;
+    // Queues the current record's `changed` columns for the server; they count as stored.
+    void keepForLater(const std::vector<int>& changed);
+    // At open, on a server: the journal's changes for it are sent before anything is read.
+    StoreStatus sendJournal();
+    StoreStatus appendOrKeepAnswers(const std::vector<answers::AnswerRecord>& records);
 
     QString file_;
     std::optional<ServerAddress> server_;
     QString connectionName_;
     mutable bool lost_ = false; // the server's connection was lost
+    std::optional<DataDirectory> journalFolder_;
+    ServerRetry retry_;
+    std::unique_ptr<ServerOutbox> outbox_; // on a server, while open, with a journal folder
+    QString setAsideJournal_;
+    StoreStatus journalProblem_;
     int busyTimeoutMs_;
     bool open_ = false;
     std::optional<RowId> currentId_;
     PlayerRecord current_;
     PlayerRecord stored_; // the current row as this store last read or wrote it
+    // Reads the row again and writes `changed` into it, in one transaction.
+    StoreStatus writeInTransaction(const std::vector<int>& changed, PlayerRecord& written);
     StoreStatus writeChanges(const std::vector<int>& changed, PlayerRecord& written);
     // Sets the current player's `columns` to `values` in one statement.
     StoreStatus updateCurrentRow(const QStringList& columns, const QStringList& values);

@@ -11,6 +11,7 @@
 #include "app/ProblemTexts.h"
 #include "app/ProgressReport.h"
 #include "app/ResolutionWindow.h"
+#include "app/ServerOutbox.h"
 #include "catalogue/GameStart.h"
 #include "catalogue/Games.h"
 #include "catalogue/LevelStart.h"
@@ -43,6 +44,8 @@ ProgramFlow::ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound, int 
     : dataDirectory_(std::move(dataDirectory)), makeSound_(std::move(makeSound)),
       languageFile_(dataDirectory_.file(QString::fromLatin1(i18n::kLanguageFileName))),
       store_(std::make_unique<PlayerStore>(dataDirectory_, busyTimeoutMs)) {
+    // On a server, what it cannot take while it is down waits in the data folder.
+    store_->keepUnsentIn(dataDirectory_);
     connect(this, &ProgramFlow::practiseConfusionsRequested, this, &ProgramFlow::startPractice);
     for (const QString& removed :
          removeInterruptedSaves(dataDirectory_, QDateTime::currentDateTime())) {
@@ -101,7 +104,22 @@ bool ProgramFlow::openPlayers() {
                         storeProblemDetail(captions_, status, store_->file()));
         return false;
     }
+    tellJournalProblem();
     return true;
+}
+
+void ProgramFlow::tellJournalProblem() {
+    if (!store_->setAsideJournal().isEmpty()) {
+        ui::showMessage(nullptr, captions_, ui::MessageTone::Warning,
+                        captions_.text(u"envoi_journal_abime"),
+                        i18n::problemDetail(captions_, store_->setAsideJournal()));
+    } else if (const StoreStatus& problem = store_->journalProblem(); !problem) {
+        ui::showMessage(nullptr, captions_, ui::MessageTone::Warning,
+                        captions_.text(u"envoi_journal_illisible"),
+                        i18n::problemDetail(captions_,
+                                            dataDirectory_.file(ServerOutbox::fileName()),
+                                            problem.systemText));
+    }
 }
 
 void ProgramFlow::start() {
@@ -279,6 +297,11 @@ void ProgramFlow::quit() {
     closeProgress();
     if (menu_ && !storePlayer()) {
         return;
+    }
+    if (store_->unsentCount() > 0) {
+        // Nothing is lost: the journal is sent at the next start on this computer.
+        ui::showMessage(menu_, captions_, ui::MessageTone::Information,
+                        captions_.text(u"envoi_plus_tard"));
     }
     closeMenu();
     delete class_;

@@ -156,6 +156,9 @@ private:
     // Stores the current record and the answers waiting; on failure asks whether to try again.
     // False when the child gave up, the record and the answers then stay in memory.
     bool storePlayer();
+    // Says, after the players opened, that the journal of what a server did not take was
+    // damaged (and set aside) or could not be read.
+    void tellJournalProblem();
     void openHelp();
     void openWebSite();
     void openInstructions();

@@ -286,6 +286,51 @@ const CaptionRow kExtraRows[] = {
       "di questo computer?",
       "Die Spieler der Schule können nicht geöffnet werden. %1 Möchtest du inzwischen mit den "
       "Spielern dieses Computers spielen?"}},
+    // Said once when the program ends with progress the players' server could not take yet.
+    {"envoi_plus_tard",
+     {"Le serveur des joueurs ne répond pas : tes derniers progrès sont gardés sur cet "
+      "ordinateur. Ils seront envoyés la prochaine fois que Pulsadrome s'ouvrira ici.",
+      "The players' server does not answer: your latest progress is kept on this computer. It "
+      "will be sent the next time Pulsadrome opens here.",
+      "El servidor de jugadores no responde: tus últimos progresos se guardan en este "
+      "ordenador. Se enviarán la próxima vez que Pulsadrome se abra aquí.",
+      "O servidor dos jogadores não responde: os teus últimos progressos ficam guardados neste "
+      "computador. Serão enviados da próxima vez que o Pulsadrome abrir aqui.",
+      "Il server dei giocatori non risponde: i tuoi ultimi progressi sono conservati su questo "
+      "computer. Saranno inviati la prossima volta che Pulsadrome si apre qui.",
+      "Der Spielerserver antwortet nicht: Deine letzten Fortschritte bleiben auf diesem "
+      "Computer. Sie werden gesendet, wenn Pulsadrome hier das nächste Mal startet."}},
+    // The file of progress kept for the players' server could not be used at start.
+    {"envoi_journal_abime",
+     {"Les progrès gardés sur cet ordinateur pour le serveur des joueurs sont abîmés : ils "
+      "n'ont pas pu être envoyés. Le fichier est mis de côté pour l'adulte qui s'occupe du jeu.",
+      "The progress kept on this computer for the players' server is damaged, so it could not "
+      "be sent. The file has been put aside for the adult who looks after the game.",
+      "Los progresos guardados en este ordenador para el servidor de jugadores están dañados, "
+      "así que no se han podido enviar. El archivo se ha apartado para el adulto que se ocupa "
+      "del juego.",
+      "Os progressos guardados neste computador para o servidor dos jogadores estão danificados, "
+      "por isso não foram enviados. O ficheiro foi posto de parte para o adulto que cuida do "
+      "jogo.",
+      "I progressi conservati su questo computer per il server dei giocatori sono danneggiati, "
+      "quindi non sono stati inviati. Il file è stato messo da parte per l'adulto che si occupa "
+      "del gioco.",
+      "Die auf diesem Computer für den Spielerserver aufbewahrten Fortschritte sind beschädigt "
+      "und konnten nicht gesendet werden. Die Datei wurde für den Erwachsenen, der das Spiel "
+      "betreut, beiseitegelegt."}},
+    {"envoi_journal_illisible",
+     {"Les progrès gardés sur cet ordinateur pour le serveur des joueurs ne peuvent pas être "
+      "lus : ils restent dans leur fichier et ne sont pas envoyés.",
+      "The progress kept on this computer for the players' server cannot be read: it stays in "
+      "its file and is not sent.",
+      "Los progresos guardados en este ordenador para el servidor de jugadores no se pueden "
+      "leer: se quedan en su archivo y no se envían.",
+      "Os progressos guardados neste computador para o servidor dos jogadores não podem ser "
+      "lidos: ficam no seu ficheiro e não são enviados.",
+      "I progressi conservati su questo computer per il server dei giocatori non si possono "
+      "leggere: restano nel loro file e non vengono inviati.",
+      "Die auf diesem Computer für den Spielerserver aufbewahrten Fortschritte können nicht "
+      "gelesen werden: Sie bleiben in ihrer Datei und werden nicht gesendet."}},
     {"raison_serveur_mot_de_passe",
      {"Le serveur des joueurs a refusé le nom d'utilisateur ou le mot de passe.",
       "The players' server refused the user name or the password.",

@@ -6,6 +6,9 @@
 #                                      private Unix socket folder and a free local port, and
 #                                      writes its address into STATE_DIR/address
 #   test-postgres.sh stop STATE_DIR    stops that server and removes its folder and the address
+#   test-postgres.sh halt STATE_DIR    stops that server as its administrator would (fast
+#                                      shutdown: connections are ended), keeping its folder
+#   test-postgres.sh resume STATE_DIR  starts a halted server again on the same port
 #
 # The address is a URL for the cluster's superuser "pulsadrome" (password "pulsadrome"); the
 # cluster also has the login "visitor" (password "visitor") that may connect but create
@@ -66,9 +69,34 @@ stop_server() {
   fi
 }
 
+# Starts the cluster's server on `port`.
+run_server() {
+  local cluster=$1 port=$2
+  as_owner "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 30 \
+    -o "-p $port -k $cluster/socket -c listen_addresses=127.0.0.1 -c fsync=off \
+        -c synchronous_commit=off -c full_page_writes=off -c max_connections=100" \
+    start >/dev/null 2>&1
+}
+
 case "$command" in
 stop)
   stop_server
+  ;;
+halt | resume)
+  cluster=$(cat "$state/cluster")
+  bindir=$(find_bindir)
+  running=yes
+  as_owner "$bindir/pg_ctl" -D "$cluster/data" status >/dev/null 2>&1 || running=""
+  if [ "$command" = halt ]; then
+    if [ -n "$running" ]; then
+      as_owner "$bindir/pg_ctl" -D "$cluster/data" -m fast -w stop >/dev/null
+    fi
+  elif [ -z "$running" ]; then
+    run_server "$cluster" "$(cat "$cluster/port")" || {
+      cat "$cluster/server.log" >&2
+      exit 1
+    }
+  fi
   ;;
 start)
   stop_server # a server left by an interrupted run
@@ -85,7 +113,7 @@ start)
   fi
   chmod 700 "$cluster"
   as_owner "$bindir/initdb" -D "$cluster/data" -U pulsadrome --pwfile="$cluster/password" \
-    --auth=scram-sha-256 --encoding=UTF8 --locale=C.UTF-8 >"$cluster/initdb.log" 2>&1 || {
+    --auth=scram-sha-256 --encoding=UTF8 --locale=C.UTF-8 --no-sync >"$cluster/initdb.log" 2>&1 || {
     cat "$cluster/initdb.log" >&2
     exit 1
   }
@@ -96,10 +124,8 @@ start)
     if port_in_use "$port"; then
       continue
     fi
-    if as_owner "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 30 \
-      -o "-p $port -k $cluster/socket -c listen_addresses=127.0.0.1 -c fsync=off \
-          -c synchronous_commit=off -c full_page_writes=off -c max_connections=100" \
-      start >/dev/null 2>&1; then
+    if run_server "$cluster" "$port"; then
+      echo "$port" >"$cluster/port"
       started=yes
       break
     fi

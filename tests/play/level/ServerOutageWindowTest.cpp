@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A level played on a school's players server that stops half way: the child plays on to the
+// verdict without a message, the next level opens, and the record and the answers reach the
+// server once it is back, or at the next start when the program was closed first.
+#include "../ProgramStart.h"
+#include "LevelBench.h"
+
+#include "app/ProgramFlow.h"
+#include "app/ServerOutbox.h"
+#include "play/level/AnswerGrid.h"
+#include "play/level/LevelWindow.h"
+#include "play/level/QuestionOrder.h"
+#include "play/level/ResultWindow.h"
+#include "support/PrivateServer.h"
+
+#include "../../app/RawDatabase.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+
+using namespace pulsadrome;
+using namespace pulsadrome::play;
+
+namespace {
+
+// Closes every result window and message box that opens while it lives, keeping their texts.
+class WindowReader {
+public:
+    WindowReader() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (auto* result = qobject_cast<ResultWindow*>(window);
+                    result && result->isVisible()) {
+                    results << result->message()->text();
+                    QTest::mouseClick(result->closeLabel(), Qt::LeftButton);
+                } else if (auto* box = qobject_cast<QMessageBox*>(window);
+                           box && box->isVisible()) {
+                    messages << box->text();
+                    box->accept();
+                }
+            }
+        });
+        timer_.start();
+    }
+    QStringList results;
+    QStringList messages;
+
+private:
+    QTimer timer_;
+};
+
+class ServerOutageWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server = new pulsadrome::testing::PrivateServer; }
+    static void TearDownTestSuite() {
+        delete server;
+        server = nullptr;
+    }
+
+    void SetUp() override {
+        if (!server->whyNot().isEmpty()) {
+            GTEST_SKIP() << server->whyNot().toStdString();
+        }
+        static int count = 0;
+        address = server->admin();
+        address.database =
+            QStringLiteral("level_%1_%2").arg(QCoreApplication::applicationPid()).arg(++count);
+        RawDatabase(server->admin())
+            .exec(QStringLiteral("CREATE DATABASE %1").arg(address.database));
+        data = app::DataDirectory::open(dir.path());
+        ASSERT_TRUE(data);
+    }
+    void TearDown() override {
+        if (flow && flow->menu()) {
+            flow->quit();
+        }
+        flow.reset();
+        if (server && server->whyNot().isEmpty()) {
+            server->resume();
+            RawDatabase(server->admin())
+                .exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)")
+                          .arg(address.database));
+        }
+    }
+
+    // The program on the server, Zoé chosen, at the menu.
+    void startAtMenu(bool addZoe) {
+        flow = std::make_unique<app::ProgramFlow>(*data, [](const i18n::CaptionTable&, QString*) {
+            return std::unique_ptr<RhythmPort>(std::make_unique<play::testing::RecordingRhythm>());
+        });
+        flow->useServer(address);
+        ASSERT_TRUE(flow->openPlayers());
+        if (addZoe) {
+            ASSERT_TRUE(flow->players().add(app::newPlayerRecord(QStringLiteral("Zoé"))));
+        }
+        flow->showPlayerChoice();
+        flow->playerChoice()->pickName(flow->playerChoice()->list()->findText("Zoé"));
+        flow->goOn();
+        ASSERT_NE(flow->menu(), nullptr);
+        flow->setClock(clock);
+        flow->setWallClock(clock);
+    }
+
+    static int rightCell(LevelWindow* level) {
+        const GridKind kind = gridKindOf(level->run().levelCode());
+        for (int cell = 1; cell <= AnswerGrid::kCellCount; ++cell) {
+            if (answerNumberOf(cell, kind) == level->run().question().toInt()) {
+                return cell;
+            }
+        }
+        return 0;
+    }
+
+    // Level 1a, its twelve right answers, the server halted after the fourth, then the verdict.
+    void playLevelWhileTheServerStops(WindowReader& reader) {
+        QTest::mouseClick(flow->menu()->label("Label_1a"), Qt::LeftButton);
+        LevelWindow* level = flow->level();
+        ASSERT_NE(level, nullptr);
+        QTest::mouseClick(level->playLabel(), Qt::LeftButton);
+        for (int i = 0; i < 12; ++i) {
+            if (i == 4) {
+                server->halt();
+            }
+            clock.advance(700);
+            QTest::mouseClick(level->cell(rightCell(level)), Qt::LeftButton);
+            ASSERT_TRUE(level->rightLabel()->isVisible()) << "answer " << i;
+            level->Timer1_Timer();
+            level->Timer1_Timer();
+        }
+        level->Timer2_Timer();
+        QTest::qWait(50);
+        EXPECT_EQ(reader.results, QStringList{flow->captions().text(u"Label_resultat2")});
+        EXPECT_EQ(reader.messages, QStringList{}) << "no message while the child plays";
+        QTest::mouseClick(level->backLabel(), Qt::LeftButton);
+        EXPECT_TRUE(flow->menu()->label("Label_1b")->isEnabled()) << "the next level opens";
+    }
+
+    QString onServer(const QString& sql) { return RawDatabase(address).value(sql); }
+
+    static pulsadrome::testing::PrivateServer* server;
+    pulsadrome::testing::ManualClock clock;
+    app::ServerAddress address;
+    QTemporaryDir dir;
+    std::optional<app::DataDirectory> data;
+    std::unique_ptr<app::ProgramFlow> flow;
+};
+
+pulsadrome::testing::PrivateServer* ServerOutageWindowTest::server = nullptr;
+
+TEST_F(ServerOutageWindowTest, theLevelGoesOnAndItsRecordReachesTheServerWhenItIsBack) {
+    startAtMenu(true);
+    WindowReader reader;
+    playLevelWhileTheServerStops(reader);
+    EXPECT_GT(flow->players().unsentCount(), 0u);
+
+    server->resume();
+    const QDeadlineTimer deadline(30000);
+    while (flow->players().unsentCount() > 0 && !deadline.hasExpired()) {
+        QThread::msleep(20);
+    }
+    EXPECT_EQ(flow->players().unsentCount(), 0u);
+    EXPECT_EQ(onServer("SELECT \"jeu_binaire\" FROM \"Pulsadrome\""), "1b");
+    EXPECT_EQ(onServer("SELECT count(*) FROM \"Answers\""), "12") << "each answer once";
+
+    flow->quit();
+    EXPECT_EQ(reader.messages, QStringList{}) << "nothing left to tell";
+}
+
+TEST_F(ServerOutageWindowTest, quittingWhileTheServerIsDownSaysSoAndTheNextStartSendsIt) {
+    startAtMenu(true);
+    WindowReader reader;
+    playLevelWhileTheServerStops(reader);
+    flow->quit();
+    QTest::qWait(50);
+    EXPECT_EQ(reader.messages, QStringList{flow->captions().text(u"envoi_plus_tard")});
+    flow.reset();
+    EXPECT_TRUE(QFile::exists(data->file(app::ServerOutbox::fileName())));
+
+    server->resume();
+    EXPECT_EQ(onServer("SELECT \"jeu_binaire\" FROM \"Pulsadrome\""), "1a") << "not yet";
+    EXPECT_EQ(onServer("SELECT count(*) FROM \"Answers\""), "0");
+    startAtMenu(false);
+    EXPECT_TRUE(flow->menu()->label("Label_1b")->isEnabled());
+    EXPECT_EQ(onServer("SELECT \"jeu_binaire\" FROM \"Pulsadrome\""), "1b");
+    EXPECT_EQ(onServer("SELECT count(*) FROM \"Answers\""), "12");
+    EXPECT_FALSE(QFile::exists(data->file(app::ServerOutbox::fileName())));
+}
+
+TEST_F(ServerOutageWindowTest, aDamagedJournalIsSaidAtTheStartAndKeptAside) {
+    QFile file(data->file(app::ServerOutbox::fileName()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a journal");
+    file.close();
+    WindowReader reader;
+    startAtMenu(true);
+    QTest::qWait(50);
+    ASSERT_EQ(reader.messages.size(), 1);
+    EXPECT_EQ(reader.messages.front(), flow->captions().text(u"envoi_journal_abime"));
+    EXPECT_FALSE(file.exists());
+    const QStringList aside =
+        QDir(dir.path()).entryList({QStringLiteral("unsent.json.damaged-*")}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(dir.filePath(aside.front()));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "not a journal");
+}
+
+} // namespace
