@@ -568,8 +568,8 @@ StoreStatus PlayerStore::appendOrKeepAnswers(const std::vector<answers::AnswerRe
     change.answers = records;
     if (!outbox_->holding() && reconnectIfLost()) {
         QSqlDatabase db = connection();
-        const StoreStatus status =
-            sendChange(db, file_, change, [&change](qint64 attempt) { change.attempt = attempt; });
+        const StoreStatus status = sendChanges(
+            db, file_, {change}, [&change](qint64 attempt) { change.attempt = attempt; });
         noteLost(status);
         if (status || status.fault != StoreFault::Unreachable) {
             return status;

@@ -26,7 +26,7 @@ class ServerOutbox;
 // `firstMs` after the first failure, twice as long after each next one, at most `longestMs`.
 struct ServerRetry {
     int firstMs = 1000;
-    int longestMs = 30000;
+    int longestMs = 15000;
 };
 
 enum class StoreProblem {

@@ -32,6 +32,8 @@ using player_table::failed;
 constexpr auto kFormat = "pulsadrome-unsent";
 constexpr int kFormatVersion = 1;
 constexpr int kAnswerFields = 9;
+// The most changes one transaction sends.
+constexpr std::size_t kChangesPerSend = 200;
 
 std::atomic<int> senderCount{0};
 
@@ -347,15 +349,10 @@ void applyChange(const UnsentChange& change, PlayerRecord& row) {
     }
 }
 
-StoreStatus sendChange(QSqlDatabase& db, const QString& place, const UnsentChange& change,
-                       const std::function<void(qint64)>& started) {
+StoreStatus sendChanges(QSqlDatabase& db, const QString& place,
+                        const std::vector<UnsentChange>& changes,
+                        const std::function<void(qint64)>& started) {
     const QString written = QStringLiteral("written");
-    if (change.attempt) {
-        bool done = false;
-        if (StoreStatus status = checkAttempt(db, place, *change.attempt, done); !status || done) {
-            return status;
-        }
-    }
     QSqlQuery begin(db);
     if (!begin.exec(QStringLiteral("BEGIN"))) {
         return server_table::problemOf(begin.lastError(), place, written);
@@ -366,9 +363,11 @@ StoreStatus sendChange(QSqlDatabase& db, const QString& place, const UnsentChang
         status = server_table::problemOf(number.lastError(), place, written);
     } else {
         started(number.value(0).toLongLong());
-        status = change.kind == UnsentChange::Kind::Record
-                     ? writeRecord(db, place, change)
-                     : answer_table::insert(SqlDialect::Postgres, db, place, change.answers);
+        for (auto change = changes.begin(); status && change != changes.end(); ++change) {
+            status = change->kind == UnsentChange::Kind::Record
+                         ? writeRecord(db, place, *change)
+                         : answer_table::insert(SqlDialect::Postgres, db, place, change->answers);
+        }
     }
     if (status) {
         QSqlQuery commit(db);
@@ -540,8 +539,12 @@ StoreStatus ServerOutbox::sendAll(QSqlDatabase& db, bool& connected) {
         }
         connected = true;
     }
+    // Many changes go in one transaction; one the server refuses for good is then looked for
+    // one change at a time.
+    std::size_t most = kChangesPerSend;
     for (;;) {
-        UnsentChange change;
+        std::vector<UnsentChange> group;
+        std::optional<qint64> attempt;
         {
             const std::lock_guard lock(mutex_);
             if (queue_.empty()) {
@@ -552,18 +555,38 @@ StoreStatus ServerOutbox::sendAll(QSqlDatabase& db, bool& connected) {
                 return failed(QStringLiteral("The program ends before the changes are sent."),
                               StoreFault::Unreachable);
             }
-            change = queue_.front();
-        }
-        const StoreStatus status = sendChange(db, place_, change, [this](qint64 attempt) {
-            {
-                const std::lock_guard lock(mutex_);
-                queue_.front().attempt = attempt;
+            // The changes of one send cut short go again together, or not at all.
+            attempt = queue_.front().attempt;
+            for (std::size_t i = 0; i < queue_.size() && group.size() < most; ++i) {
+                if (queue_[i].attempt != attempt) {
+                    break;
+                }
+                group.push_back(queue_[i]);
             }
-            save();
-        });
+        }
+        bool committed = false;
+        StoreStatus status;
+        if (attempt) {
+            status = checkAttempt(db, place_, *attempt, committed);
+        }
+        if (status && !committed) {
+            status = sendChanges(db, place_, group, [this, &group](qint64 number) {
+                {
+                    const std::lock_guard lock(mutex_);
+                    for (std::size_t i = 0; i < group.size(); ++i) {
+                        queue_[i].attempt = number;
+                    }
+                }
+                save();
+            });
+        }
         if (!status &&
             (status.fault == StoreFault::Unreachable || status.problem == StoreProblem::Busy)) {
             return status;
+        }
+        if (!status && group.size() > 1) {
+            most = 1;
+            continue;
         }
         {
             const std::lock_guard lock(mutex_);
@@ -574,7 +597,8 @@ StoreStatus ServerOutbox::sendAll(QSqlDatabase& db, bool& connected) {
                                      << "and not sent again:" << status.message;
                 refused_.push_back(queue_.front());
             }
-            queue_.pop_front();
+            queue_.erase(queue_.begin(),
+                         queue_.begin() + static_cast<std::ptrdiff_t>(group.size()));
         }
         save();
     }

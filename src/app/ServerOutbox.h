@@ -73,11 +73,11 @@ std::optional<catalogue::Series> progressSeriesOf(int column);
 // two, any other column the change's value.
 void applyChange(const UnsentChange& change, PlayerRecord& row);
 
-// Sends one change on the server connection `db`, in one transaction. `started` is told the
-// transaction's number before anything is written. A change with an attempt whose transaction
-// the server committed is not sent again.
-StoreStatus sendChange(QSqlDatabase& db, const QString& place, const UnsentChange& change,
-                       const std::function<void(qint64)>& started);
+// Sends `changes` on the server connection `db`, in order and in one transaction: all of them
+// or none. `started` is told the transaction's number before anything is written.
+StoreStatus sendChanges(QSqlDatabase& db, const QString& place,
+                        const std::vector<UnsentChange>& changes,
+                        const std::function<void(qint64)>& started);
 
 class ServerOutbox {
 public:
