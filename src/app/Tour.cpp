@@ -38,6 +38,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace pulsadrome::app {
 
@@ -227,6 +228,24 @@ void shootListening(ProgramFlow& flow, Camera& camera, const QString& suffix) {
         camera.shoot(&mute, QStringLiteral("listening-no-sound") + suffix);
         mute.close();
     }
+}
+
+// What a school's players server that dropped makes the program say: the line at the end with
+// progress unsent, and the warning at the start about a damaged journal.
+void shootServerMessages(ProgramFlow& flow, Camera& camera, const QString& suffix) {
+    std::unique_ptr<QMessageBox> later(
+        ui::makeMessageBox(nullptr, flow.captions(), ui::MessageTone::Information, std::nullopt,
+                           flow.captions().text(u"envoi_plus_tard")));
+    camera.shoot(later.get(), QStringLiteral("server-unsent") + suffix);
+    later->close();
+    std::unique_ptr<QMessageBox> damaged(ui::makeMessageBox(
+        nullptr, flow.captions(), ui::MessageTone::Warning, std::nullopt,
+        flow.captions().text(u"envoi_journal_abime"),
+        i18n::problemDetail(flow.captions(),
+                            QStringLiteral("/home/eleve/.local/share/pulsadrome/"
+                                           "unsent.json.damaged-20261208-083012"))));
+    camera.shoot(damaged.get(), QStringLiteral("server-journal-damaged") + suffix);
+    damaged->close();
 }
 
 // The report of the Progress screen, and its pages as pictures (pdftoppm, of poppler-utils).
@@ -471,6 +490,7 @@ QString takeTour(const QString& folder) {
         shootGames(flow, camera, *data, QStringLiteral("-") + code);
         shootListening(flow, camera, QStringLiteral("-") + code);
         shootProgress(flow, camera, QStringLiteral("-") + code, wallClock.utcSeconds());
+        shootServerMessages(flow, camera, QStringLiteral("-") + code);
         flow.changePlayer();
         shootTeacher(flow, camera, QStringLiteral("-") + code);
     }
