@@ -21,6 +21,8 @@ packages=(
   # the shared player database of a school: Qt's PostgreSQL driver, and the server the tests
   # start for themselves
   libqt6sql6-psql postgresql
+  # libpq's headers: a refused connection's SQLSTATE, which Qt's driver does not pass on
+  libpq-dev
   # the Progress report's pages rendered as pictures in the tour and the tests
   poppler-utils
   # fuzz targets: clang and its libFuzzer and sanitizer runtimes

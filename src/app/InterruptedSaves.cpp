@@ -2,6 +2,7 @@
 #include "app/InterruptedSaves.h"
 
 #include "app/HelpDocument.h"
+#include "app/ServerSettings.h"
 #include "app/TeacherPassword.h"
 #include "common/AtomicFile.h"
 #include "i18n/LanguageFile.h"
@@ -12,7 +13,7 @@ namespace pulsadrome::app {
 QStringList removeInterruptedSaves(const DataDirectory& data, const QDateTime& now) {
     QStringList ownNames = play::scoreFileNames();
     ownNames << QString::fromLatin1(i18n::kLanguageFileName) << QStringLiteral("Change_res.txt")
-             << TeacherPassword::fileName();
+             << TeacherPassword::fileName() << ServerSettingsFile::fileName();
     for (int language = 1; language <= i18n::kLanguageCount; ++language) {
         ownNames << helpFileName(static_cast<i18n::Language>(language));
     }

@@ -208,7 +208,7 @@ StoreStatus PlayerStore::openServer() {
     db.setPassword(server_->password);
     db.setConnectOptions(serverConnectOptions());
     if (!db.open()) {
-        return problem(db.lastError(), QStringLiteral("opened"));
+        return openProblem(db.lastError());
     }
     // A row another computer is storing holds this one's store for at most the busy timeout.
     QSqlQuery query(db);
@@ -224,6 +224,21 @@ QString PlayerStore::idColumn() const {
 
 StoreStatus PlayerStore::problem(const QSqlError& error, const QString& done) const {
     StoreStatus status = server_table::problemIn(dialect(), error, file_, done);
+    if (server_ && status.fault == StoreFault::Other && error.nativeErrorCode().isEmpty() &&
+        server_table::connectionLost(connection())) {
+        status = server_table::problemOf(
+            QSqlError(error.driverText(), error.databaseText(), QSqlError::ConnectionError), file_,
+            done);
+    }
+    noteLost(status);
+    return status;
+}
+
+StoreStatus PlayerStore::openProblem(const QSqlError& error) const {
+    // A server that refused answers again at once; one that did not answer gets a short
+    // second chance only.
+    constexpr int kLoginCheckMs = 3000;
+    StoreStatus status = server_table::loginProblem(*server_, file_, error, kLoginCheckMs);
     noteLost(status);
     return status;
 }
@@ -250,6 +265,7 @@ StoreStatus PlayerStore::reconnectIfLost() const {
     }
     QSqlDatabase db = connection();
     db.close();
+    // A server lost a moment ago is not asked again why: that could hold the screen.
     if (!db.open()) {
         return problem(db.lastError(), QStringLiteral("opened"));
     }

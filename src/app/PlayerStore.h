@@ -50,6 +50,8 @@ enum class StoreFault {
     Unreachable,    // the database server cannot be reached, or the connection was lost
     WrongPassword,  // the database server refused the user name or the password
     NoRights,       // the database server refused what this user asked of it
+    NoDatabase,     // the database server has no database of that name
+    NewerSchema,    // the server's tables were made by a newer version of the program
     Other,          // anything else: systemText says what the computer said
 };
 
@@ -215,6 +217,8 @@ private:
     // The row id column: SQLite's rowid, the server's "id".
     QString idColumn() const;
     StoreStatus problem(const QSqlError& error, const QString& done) const;
+    // Why the server's connection did not open (server_table::loginProblem).
+    StoreStatus openProblem(const QSqlError& error) const;
     // On a server, opens the connection again when the last operation lost it.
     StoreStatus reconnectIfLost() const;
     StoreResult<PlayerRecord> readRow(RowId id, bool lockForUpdate) const;

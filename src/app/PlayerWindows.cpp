@@ -83,12 +83,12 @@ void showMessage(QWidget* over, const i18n::CaptionTable& captions, const QStrin
 
 PlayerChoiceWindow::PlayerChoiceWindow(PlayerStore& store, i18n::CaptionTable& captions,
                                        QString languageFile, QWidget* parent)
-    : ui::Form(4395, 2850, parent), store_(store), captions_(captions),
+    : ui::Form(4395, 3210, parent), store_(store), captions_(captions),
       languageFile_(std::move(languageFile)), nameCaption_(new QLabel(this)),
       list_(new QComboBox(this)), passwordCaption_(new QLabel(this)),
       password_(new QLineEdit(this)), newPlayer_(new QPushButton(this)),
       next_(new ui::ClickLabel(QString(), this)), quit_(new ui::ClickLabel(QString(), this)),
-      teacher_(new ui::ClickLabel(QString(), this)) {
+      teacher_(new ui::ClickLabel(QString(), this)), network_(new ui::ClickLabel(QString(), this)) {
     setWindowTitle(QStringLiteral("Pulsadrome"));
     setStyleSheet(QString::fromLatin1(kWindowStyle));
     setBackgroundColour(QColor(0xff, 0xfb, 0xec));
@@ -107,6 +107,9 @@ PlayerChoiceWindow::PlayerChoiceWindow(PlayerStore& store, i18n::CaptionTable& c
     next_->setKeyboardFocusable(true);
     quit_->setKeyboardFocusable(true);
     teacher_->setKeyboardFocusable(true);
+    network_->setObjectName(QStringLiteral("Label_reseau"));
+    network_->setProperty("kind", "link");
+    network_->setKeyboardFocusable(true);
 
     int left = 8;
     for (const auto& info : i18n::languages()) {
@@ -123,8 +126,9 @@ PlayerChoiceWindow::PlayerChoiceWindow(PlayerStore& store, i18n::CaptionTable& c
     place(password_, px(130), px(92), px(153), px(24), 11);
     place(newPlayer_, px(10), px(124), px(133), px(28), 10);
     place(next_, px(150), px(124), px(133), px(28), 12);
-    place(quit_, px(10), px(160), px(133), px(22), 10);
-    place(teacher_, px(150), px(160), px(133), px(22), 10);
+    place(teacher_, px(10), px(160), px(133), px(22), 10);
+    place(network_, px(150), px(160), px(133), px(22), 10);
+    place(quit_, px(80), px(184), px(133), px(22), 10);
 
     connect(list_, &QComboBox::activated, this, &PlayerChoiceWindow::pickName);
     connect(next_, &ui::ClickLabel::clicked, this, &PlayerChoiceWindow::Label_jouer_Click);
@@ -132,6 +136,7 @@ PlayerChoiceWindow::PlayerChoiceWindow(PlayerStore& store, i18n::CaptionTable& c
     connect(newPlayer_, &QPushButton::clicked, this, &PlayerChoiceWindow::newPlayerRequested);
     connect(quit_, &ui::ClickLabel::clicked, this, &PlayerChoiceWindow::quitRequested);
     connect(teacher_, &ui::ClickLabel::clicked, this, &PlayerChoiceWindow::teacherRequested);
+    connect(network_, &ui::ClickLabel::clicked, this, &PlayerChoiceWindow::networkRequested);
     retranslate();
     reload();
     setScale(screenScale());
@@ -144,6 +149,7 @@ void PlayerChoiceWindow::retranslate() {
     next_->setText(captions_.text(u"suivant"));
     quit_->setText(captions_.text(u"quitter"));
     teacher_->setText(QStringLiteral("🔑 ") + captions_.text(u"enseignant"));
+    network_->setText(QStringLiteral("🏫 ") + captions_.text(u"reseau_ecole"));
     const auto current =
         i18n::languageFromCode(captions_.currentCode()).value_or(i18n::Language::Francais);
     for (auto* flag : flags_) {

@@ -46,7 +46,8 @@ private:
 void showMessage(QWidget* over, const i18n::CaptionTable& captions, const QString& message);
 
 // The player choice: the list of players, the password box, "Suivant", "Nouveau joueur",
-// "Quitter", the teacher's way to the class table and the six language flags.
+// "Quitter", the teacher's way to the class table, the school network page and the six language
+// flags.
 class PlayerChoiceWindow : public ui::Form {
     Q_OBJECT
 public:
@@ -66,12 +67,14 @@ public:
     QComboBox* list() const { return list_; }
     QLineEdit* passwordBox() const { return password_; }
     ui::ClickLabel* teacherLabel() const { return teacher_; }
+    ui::ClickLabel* networkLabel() const { return network_; }
 
 signals:
     void goOn();
     void newPlayerRequested();
     void quitRequested();
     void teacherRequested();
+    void networkRequested();
     void languageChanged();
 
 private:
@@ -87,6 +90,7 @@ private:
     ui::ClickLabel* next_;
     ui::ClickLabel* quit_;
     ui::ClickLabel* teacher_;
+    ui::ClickLabel* network_;
     std::vector<ui::Flag*> flags_;
 };
 

@@ -29,6 +29,10 @@ QString storeProblemText(const i18n::CaptionTable& captions, const StoreStatus& 
         return captions.text(u"raison_serveur_mot_de_passe");
     case StoreFault::NoRights:
         return captions.text(u"raison_serveur_droits");
+    case StoreFault::NoDatabase:
+        return captions.text(u"raison_serveur_sans_base");
+    case StoreFault::NewerSchema:
+        return captions.text(u"raison_serveur_plus_recent");
     case StoreFault::Other:
         break;
     }
@@ -43,9 +47,9 @@ QString storeFailureText(const i18n::CaptionTable& captions, QStringView context
 QString storeProblemDetail(const i18n::CaptionTable& captions, const StoreStatus& status,
                            const QString& file) {
     // A server's own words say what the adult must put right (which host, which user).
-    const bool fromServer = status.fault == StoreFault::Unreachable ||
-                            status.fault == StoreFault::WrongPassword ||
-                            status.fault == StoreFault::NoRights;
+    const bool fromServer =
+        status.fault == StoreFault::Unreachable || status.fault == StoreFault::WrongPassword ||
+        status.fault == StoreFault::NoRights || status.fault == StoreFault::NoDatabase;
     const QString systemText =
         status.fault == StoreFault::Other || fromServer ? status.systemText : QString();
     if (file.startsWith(QLatin1String("postgresql://"))) {

@@ -60,15 +60,16 @@ ProgramFlow::~ProgramFlow() {
         qWarning().noquote() << "The answers of the last run were not stored:" << status.message;
     }
     for (QWidget* window : std::initializer_list<QWidget*>{
-             progress_.data(), class_.data(), teacherPassword_.data(), game_.data(), level_.data(),
-             menu_.data(), backdrop_.data(), newPlayer_.data(), playerChoice_.data(),
-             resolution_.data()}) {
+             schoolNetwork_.data(), progress_.data(), class_.data(), teacherPassword_.data(),
+             game_.data(), level_.data(), menu_.data(), backdrop_.data(), newPlayer_.data(),
+             playerChoice_.data(), resolution_.data()}) {
         delete window;
     }
 }
 
 void ProgramFlow::useServer(const ServerAddress& server) {
     store_->useServer(server);
+    server_ = server;
 }
 
 bool ProgramFlow::openPlayers() {
@@ -82,6 +83,7 @@ bool ProgramFlow::openPlayers() {
         }
         qInfo("Playing on this computer's own players until the server can be used.");
         store_->useFile(dataDirectory_);
+        server_.reset();
         status = store_->open();
     }
     if (status.problem == StoreProblem::Damaged) {
@@ -151,6 +153,8 @@ void ProgramFlow::showPlayerChoice() {
         connect(playerChoice_, &PlayerChoiceWindow::quitRequested, this, &ProgramFlow::quit);
         connect(playerChoice_, &PlayerChoiceWindow::teacherRequested, this,
                 &ProgramFlow::openTeacher);
+        connect(playerChoice_, &PlayerChoiceWindow::networkRequested, this,
+                &ProgramFlow::openSchoolNetwork);
         watchClose(playerChoice_);
     }
     playerChoice_->centreOnScreen();

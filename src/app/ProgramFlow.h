@@ -11,6 +11,8 @@
 #include "app/PlayerWindows.h"
 #include "app/ProgressWindow.h"
 #include "app/ResolutionWindow.h"
+#include "app/SchoolNetworkWindow.h"
+#include "app/ServerSettings.h"
 #include "app/TeacherPassword.h"
 #include "app/TeacherPasswordWindow.h"
 #include "common/Clock.h"
@@ -27,6 +29,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace pulsadrome::app {
 
@@ -54,6 +57,10 @@ public:
 
     // The players are those of a database server (a school's), from the next openPlayers().
     void useServer(const ServerAddress& server);
+    // At start without --database: the server the school network page chose (the file
+    // ServerSettingsFile of the data folder), from the next openPlayers(). A damaged or
+    // unreadable file is said, left as it is, and this computer's own players are used.
+    void useServerSettings();
     // Opens the player database, asking before a damaged one is set aside. A server that
     // cannot be used is said, and the child may play on this computer's own players meanwhile.
     // False when the program cannot go on (the reason has been shown).
@@ -123,6 +130,16 @@ public:
     // the player choice.
     void openTeacher();
     TeacherPasswordWindow* teacherPassword() const { return teacherPassword_; }
+
+    // The player choice's school network page, over it. Its choice of a server opens that
+    // server's players (a server that cannot be used is said, and the players used so far stay)
+    // and keeps the choice in the settings file for the next starts; its choice of this
+    // computer's own players goes back to them. The player choice then lists the players of the
+    // place chosen.
+    void openSchoolNetwork();
+    SchoolNetworkWindow* schoolNetwork() const { return schoolNetwork_; }
+    // How long the page's try waits for a server.
+    void setServerCheckTimeout(int milliseconds) { serverCheckTimeoutMs_ = milliseconds; }
     ClassWindow* classTable() const { return class_; }
     // The class table as a spreadsheet file in the data folder ("classe-<day>.csv", in the
     // interface language, for the computer's locale), then opened; the path, or empty when it
@@ -150,6 +167,12 @@ private:
     bool openProgressScreen(RowId child, ProgressWindow::Visit visit);
     void showClass();
     void closeClass();
+    void useChosenServer(const ServerSettings& settings);
+    void useThisComputer(const ServerSettings& settings);
+    // Writes the page's choice into the settings file; a failure is said.
+    void keepChoice(const ServerSettings& settings);
+    // Opens the players of `server`, or of this computer without one; the status of the open.
+    StoreStatus switchPlayers(const std::optional<ServerAddress>& server);
     // The Progress screen's report, written into the data folder and opened with the desktop's
     // viewer; a failure is said.
     void writeProgressReport();
@@ -206,6 +229,10 @@ private:
     TeacherPassword teacher_{dataDirectory_};
     QPointer<TeacherPasswordWindow> teacherPassword_;
     QPointer<ClassWindow> class_;
+    // The players' server in use; none while this computer's own players are.
+    std::optional<ServerAddress> server_;
+    QPointer<SchoolNetworkWindow> schoolNetwork_;
+    int serverCheckTimeoutMs_ = 4000;
 };
 
 } // namespace pulsadrome::app

@@ -3,11 +3,15 @@
 
 #include "app/AnswerTable.h"
 #include "app/PlayerTable.h"
+#include "app/ServerLogin.h"
 
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+
+#include <libpq-fe.h>
 
 #include <algorithm>
 #include <vector>
@@ -145,7 +149,7 @@ StoreStatus prepareLocked(QSqlDatabase& db, const QString& place) {
                                 .arg(kSchemaVersion);
         return failed(QStringLiteral("The player database %1 was made by a newer Pulsadrome (%2).")
                           .arg(place, why),
-                      StoreFault::Other, why);
+                      StoreFault::NewerSchema, why);
     }
     bool tableExists = false;
     std::vector<bool> present;
@@ -160,6 +164,27 @@ StoreStatus prepareLocked(QSqlDatabase& db, const QString& place) {
     return makeOrComplete(db, query, place, tableExists, present, version);
 }
 
+// Whether this login may read, add and store players and append answers, in the tables as they
+// are.
+StoreStatus checkRowRights(QSqlQuery& query, const QString& place) {
+    if (!query.exec(QStringLiteral(
+            "SELECT has_table_privilege('\"Pulsadrome\"', 'SELECT') AND "
+            "has_table_privilege('\"Pulsadrome\"', 'INSERT') AND "
+            "has_table_privilege('\"Pulsadrome\"', 'UPDATE') AND "
+            "has_table_privilege('\"Answers\"', 'SELECT') AND "
+            "has_table_privilege('\"Answers\"', 'INSERT') AND "
+            "coalesce(has_sequence_privilege(pg_get_serial_sequence('\"Pulsadrome\"', 'id'), "
+            "'USAGE'), true)"))) {
+        return problemOf(query.lastError(), place, QStringLiteral("checked"));
+    }
+    if (query.next() && query.value(0).toBool()) {
+        return {};
+    }
+    const QString why = QStringLiteral("this user may not read and write the player tables");
+    return failed(QStringLiteral("The player database %1 could not be used: %2.").arg(place, why),
+                  StoreFault::NoRights, why);
+}
+
 } // namespace
 
 StoreStatus problemOf(const QSqlError& error, const QString& place, const QString& done) {
@@ -170,14 +195,17 @@ StoreStatus problemOf(const QSqlError& error, const QString& place, const QStrin
         return StoreStatus{problem, sentence.arg(place, done, reason), fault, reason};
     };
     const QString plain = QStringLiteral("The player database %1 could not be %2: %3.");
-    // Class 28: the login was refused. The server reports a failed login while connecting,
-    // where the driver passes on its words without the code.
-    if (code.startsWith(QLatin1String("28")) ||
-        (code.isEmpty() && mentions(reason, {"password authentication failed",
-                                             "no password supplied", "authentication failed"}))) {
+    // The server's SQLSTATE says what happened in any language it speaks. A failed connection
+    // carries none through Qt's driver: loginProblem() asks the server again for it.
+    if (code.startsWith(QLatin1String("28"))) { // invalid_password, invalid_authorization_...
         return status(StoreProblem::Failed, StoreFault::WrongPassword,
                       QStringLiteral("The player database %1 could not be %2: the server refused "
                                      "the user name or the password (%3)."));
+    }
+    if (code == QLatin1String("3D000")) { // invalid_catalog_name
+        return status(StoreProblem::Failed, StoreFault::NoDatabase,
+                      QStringLiteral("The player database %1 could not be %2: the server has no "
+                                     "database of that name (%3)."));
     }
     if (code == QLatin1String("42501")) { // insufficient_privilege
         return status(StoreProblem::Failed, StoreFault::NoRights,
@@ -194,7 +222,9 @@ StoreStatus problemOf(const QSqlError& error, const QString& place, const QStrin
         return status(StoreProblem::Failed, StoreFault::DiskFull, plain);
     }
     // Class 08 (connection), 57P01 ... 57P03 (the server shutting down or starting), or a
-    // connection the driver found broken before the server could say anything.
+    // connection the driver found broken before the server could say anything. libpq's own
+    // words are in this computer's language: PlayerStore also asks the connection itself
+    // (connectionLost()).
     if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P")) ||
         (code.isEmpty() && (error.type() == QSqlError::ConnectionError ||
                             mentions(reason, {"connect", "server closed", "terminat", "timeout",
@@ -204,6 +234,41 @@ StoreStatus problemOf(const QSqlError& error, const QString& place, const QStrin
                                      "be reached (%3)."));
     }
     return status(StoreProblem::Failed, StoreFault::Other, plain);
+}
+
+StoreStatus loginProblem(const ServerAddress& address, const QString& place,
+                         const QSqlError& openError, int timeoutMs) {
+    const QString opened = QStringLiteral("opened");
+    if (!openError.nativeErrorCode().isEmpty()) {
+        return problemOf(openError, place, opened);
+    }
+    const LoginAnswer answer = tryLogin(address, timeoutMs);
+    const QString words = answer.text.isEmpty() ? openError.databaseText().trimmed() : answer.text;
+    switch (answer.kind) {
+    case LoginAnswer::Kind::Refused:
+        return problemOf(
+            QSqlError(openError.driverText(), words, QSqlError::ConnectionError, answer.sqlState),
+            place, opened);
+    case LoginAnswer::Kind::PasswordMissing:
+        return problemOf(QSqlError(openError.driverText(), words, QSqlError::ConnectionError,
+                                   QStringLiteral("28P01")),
+                         place, opened);
+    case LoginAnswer::Kind::NoAnswer:
+    case LoginAnswer::Kind::Accepted: // it answers again now: the first attempt was lost
+        break;
+    }
+    return problemOf(QSqlError(openError.driverText(), words, QSqlError::ConnectionError,
+                               QStringLiteral("08006")),
+                     place, opened);
+}
+
+bool connectionLost(const QSqlDatabase& db) {
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0) {
+        return false;
+    }
+    PGconn* conn = *static_cast<PGconn* const*>(handle.constData());
+    return !conn || PQstatus(conn) == CONNECTION_BAD;
 }
 
 StoreStatus problemIn(SqlDialect dialect, const QSqlError& error, const QString& place,
@@ -222,6 +287,34 @@ StoreStatus prepare(QSqlDatabase& db, const QString& place) {
     }
     if (!status) {
         db.rollback();
+    }
+    return status;
+}
+
+StoreStatus rehearse(QSqlDatabase& db, const QString& place, Readiness& readiness) {
+    if (!db.transaction()) {
+        return problemOf(db.lastError(), place, QStringLiteral("checked"));
+    }
+    QSqlQuery query(db);
+    int version = 0;
+    bool tableExists = false;
+    std::vector<bool> present;
+    StoreStatus status = readVersion(query, place, version);
+    if (status) {
+        status = findColumns(query, place, tableExists, present);
+    }
+    const bool complete = tableExists && version == kSchemaVersion &&
+                          std::find(present.begin(), present.end(), false) == present.end();
+    readiness = complete ? Readiness::Ready : Readiness::WouldPrepare;
+    if (status) {
+        status = prepareLocked(db, place);
+    }
+    if (status) {
+        status = checkRowRights(query, place);
+    }
+    // Whatever was made goes again: the rehearsal leaves the server as it found it.
+    if (!db.rollback() && status) {
+        status = problemOf(db.lastError(), place, QStringLiteral("checked"));
     }
     return status;
 }

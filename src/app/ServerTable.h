@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/PlayerStore.h"
+#include "app/ServerAddress.h"
 
 #include <QString>
 
@@ -22,6 +23,17 @@ constexpr int kSchemaVersion = 1;
 // NoRights, a lock held longer than the wait Busy.
 StoreStatus problemOf(const QSqlError& error, const QString& place, const QString& done);
 
+// Why a connection to `address` failed to open: Qt's driver gives no SQLSTATE then, so the
+// server is asked again with libpq (tryLogin(), `timeoutMs` at most) and its code read, which
+// tells a refused login, a missing database and a server that does not answer apart in any
+// language.
+StoreStatus loginProblem(const ServerAddress& address, const QString& place,
+                         const QSqlError& openError, int timeoutMs);
+
+// True when the server's connection `db` is broken (the server went, the network dropped); a
+// statement's error without a SQLSTATE then means the server was lost, in any language.
+bool connectionLost(const QSqlDatabase& db);
+
 // The dialect's problemOf: player_table's for SQLite, this one for the server.
 StoreStatus problemIn(SqlDialect dialect, const QSqlError& error, const QString& place,
                       const QString& done);
@@ -31,5 +43,12 @@ StoreStatus problemIn(SqlDialect dialect, const QSqlError& error, const QString&
 // that may only read and write rows can use an up-to-date schema: nothing is then created. A
 // schema newer than this program's, or a record column that does not hold text, is refused.
 StoreStatus prepare(QSqlDatabase& db, const QString& place);
+
+// What prepare() would do, done in a transaction that is then rolled back, so that the server
+// stays as it was: Ready when the schema is this program's and complete, WouldPrepare when it
+// would be made or brought up to date. Also checks that the login may read, add and store
+// players and answers (NoRights when not).
+enum class Readiness { Ready, WouldPrepare };
+StoreStatus rehearse(QSqlDatabase& db, const QString& place, Readiness& readiness);
 
 } // namespace pulsadrome::app::server_table

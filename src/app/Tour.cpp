@@ -10,6 +10,7 @@
 #include "app/ProgressReport.h"
 #include "app/ProgressWindow.h"
 #include "app/ResolutionWindow.h"
+#include "app/SchoolNetworkWindow.h"
 #include "app/TeacherPasswordWindow.h"
 #include "i18n/LanguageFile.h"
 #include "listening/SilentRhythm.h"
@@ -26,6 +27,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -347,6 +349,39 @@ void shootTeacher(ProgramFlow& flow, Camera& camera, const QString& suffix) {
     }
 }
 
+// The school network page from the player choice, filled in as a teacher would, then with the
+// answer of a try of a port nothing listens on; the first time also at twice the size.
+void shootSchoolNetwork(ProgramFlow& flow, Camera& camera, const QString& suffix) {
+    flow.openSchoolNetwork();
+    SchoolNetworkWindow* page = flow.schoolNetwork();
+    if (!page) {
+        return;
+    }
+    page->setScale(1.5);
+    page->hostBox()->setText(QStringLiteral("salle-musique.ecole.lan"));
+    page->portBox()->setText(QStringLiteral("5432"));
+    page->databaseBox()->setText(QStringLiteral("pulsadrome"));
+    page->userBox()->setText(QStringLiteral("salle_musique"));
+    page->passwordBox()->setText(QStringLiteral("Sol-La-Si"));
+    camera.shoot(page, QStringLiteral("school-network") + suffix);
+    // A port nothing listens on: the answer comes at once, in the page's language.
+    page->hostBox()->setText(QStringLiteral("127.0.0.1"));
+    page->portBox()->setText(QStringLiteral("1"));
+    page->test();
+    QEventLoop wait;
+    QObject::connect(page, &SchoolNetworkWindow::checked, &wait, &QEventLoop::quit);
+    if (page->checking()) {
+        wait.exec();
+    }
+    camera.shoot(page, QStringLiteral("school-network-unreachable") + suffix);
+    if (suffix.isEmpty()) {
+        page->setScale(2.0);
+        camera.shoot(page, QStringLiteral("school-network-x2"));
+    }
+    page->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // The practice level of Lina's confusions, asked from her Progress screen, under way; its way
 // back opens the Progress screen again.
 void shootPractice(ProgramFlow& flow, Camera& camera) {
@@ -476,6 +511,7 @@ QString takeTour(const QString& folder) {
     camera.shoot(flow.backdrop(), QStringLiteral("07-backdrop-1280x800"));
     flow.changePlayer();
     shootTeacher(flow, camera, QString());
+    shootSchoolNetwork(flow, camera, QString());
 
     for (const auto& info : i18n::languages()) {
         const QString code = QString::fromLatin1(info.code);
@@ -493,6 +529,7 @@ QString takeTour(const QString& folder) {
         shootServerMessages(flow, camera, QStringLiteral("-") + code);
         flow.changePlayer();
         shootTeacher(flow, camera, QStringLiteral("-") + code);
+        shootSchoolNetwork(flow, camera, QStringLiteral("-") + code);
     }
     flow.quit();
     return camera.error();

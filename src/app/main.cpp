@@ -85,8 +85,11 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
                               }
                               return engine;
                           });
+    // --database wins over the server the school network page chose.
     if (options.database) {
         flow.useServer(*options.database);
+    } else {
+        flow.useServerSettings();
     }
     if (!flow.openPlayers()) {
         return 1;

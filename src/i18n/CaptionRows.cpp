@@ -848,6 +848,141 @@ const CaptionRow kExtraRows[] = {
       "Não é possível guardar a senha do professor. %1",
       "Non è possibile salvare la chiave di accesso dell'insegnante. %1",
       "Das Kennwort der Lehrkraft kann nicht gespeichert werden. %1"}},
+    // The school network page of the player choice: where the players are kept.
+    {"reseau_ecole",
+     {"Réseau de l'école", "School network", "Red de la escuela", "Rede da escola",
+      "Rete della scuola", "Schulnetzwerk"}},
+    {"reseau_intro",
+     {"Tous les ordinateurs de la salle peuvent partager les mêmes joueurs sur un serveur "
+      "PostgreSQL.",
+      "Every computer of the room can share the same players on a PostgreSQL server.",
+      "Todos los ordenadores del aula pueden compartir los mismos jugadores en un servidor "
+      "PostgreSQL.",
+      "Todos os computadores da sala podem partilhar os mesmos jogadores num servidor PostgreSQL.",
+      "Tutti i computer dell'aula possono condividere gli stessi giocatori su un server "
+      "PostgreSQL.",
+      "Alle Computer des Raums können dieselben Spieler auf einem PostgreSQL-Server teilen."}},
+    {"reseau_serveur",
+     {"Serveur :", "Server:", "Servidor:", "Nome do servidor:", "Nome del server:", "Servername:"}},
+    {"reseau_port", {"Port :", "Port:", "Puerto:", "Porta:", "Porta:", "Portnummer:"}},
+    {"reseau_base",
+     {"Base de données :", "Database:", "Base de datos:", "Base de dados:", "Database:",
+      "Datenbank:"}},
+    {"reseau_utilisateur",
+     {"Utilisateur :", "User:", "Usuario:", "Utilizador:", "Utente:", "Benutzer:"}},
+    {"reseau_mot_de_passe",
+     {"Mot de passe :", "Password:", "Contraseña:", "Senha:", "Password:", "Kennwort:"}},
+    {"reseau_essayer",
+     {"Essayer la connexion", "Test the connection", "Probar la conexión", "Testar a ligação",
+      "Provare la connessione", "Verbindung testen"}},
+    {"reseau_essai",
+     {"Essai du serveur en cours…", "Trying the server…", "Probando el servidor…",
+      "A testar o servidor…", "Prova del server in corso…", "Der Server wird getestet …"}},
+    {"reseau_pret",
+     {"Connexion réussie : les joueurs du serveur sont prêts.",
+      "Connected: the server's players are ready.",
+      "Conexión correcta: los jugadores del servidor están listos.",
+      "Ligação bem-sucedida: os jogadores do servidor estão prontos.",
+      "Connessione riuscita: i giocatori del server sono pronti.",
+      "Verbunden: Die Spieler des Servers sind bereit."}},
+    {"reseau_a_preparer",
+     {"Connexion réussie : les tables des joueurs seront créées ou mises à jour sur le serveur à "
+      "la première utilisation.",
+      "Connected: the players' tables will be made or brought up to date on the server when it is "
+      "first used.",
+      "Conexión correcta: las tablas de jugadores se crearán o actualizarán en el servidor al "
+      "usarlo por primera vez.",
+      "Ligação bem-sucedida: as tabelas dos jogadores serão criadas ou atualizadas no servidor na "
+      "primeira utilização.",
+      "Connessione riuscita: le tabelle dei giocatori saranno create o aggiornate sul server al "
+      "primo utilizzo.",
+      "Verbunden: Die Spielertabellen werden bei der ersten Nutzung auf dem Server angelegt oder "
+      "aktualisiert."}},
+    {"reseau_utiliser",
+     {"Utiliser ce serveur", "Use this server", "Usar este servidor", "Usar este servidor",
+      "Usare questo server", "Diesen Server verwenden"}},
+    {"reseau_cet_ordinateur",
+     {"Utiliser les joueurs de cet ordinateur", "Use this computer's own players",
+      "Usar los jugadores de este ordenador", "Usar os jogadores deste computador",
+      "Usare i giocatori di questo computer", "Die Spieler dieses Computers verwenden"}},
+    {"reseau_actuel_ordinateur",
+     {"En ce moment : les joueurs de cet ordinateur.", "In use now: this computer's own players.",
+      "En uso ahora: los jugadores de este ordenador.",
+      "Em uso agora: os jogadores deste computador.", "In uso ora: i giocatori di questo computer.",
+      "Jetzt in Gebrauch: die Spieler dieses Computers."}},
+    {"reseau_actuel_serveur",
+     {"En ce moment : les joueurs du serveur %1.", "In use now: the players of the server %1.",
+      "En uso ahora: los jugadores del servidor %1.", "Em uso agora: os jogadores do servidor %1.",
+      "In uso ora: i giocatori del server %1.", "Jetzt in Gebrauch: die Spieler des Servers %1."}},
+    {"reseau_serveur_manquant",
+     {"Indiquez le nom ou l'adresse du serveur.", "Type the server's name or address.",
+      "Escriba el nombre o la dirección del servidor.", "Escreva o nome ou o endereço do servidor.",
+      "Scriva il nome o l'indirizzo del server.",
+      "Geben Sie den Namen oder die Adresse des Servers ein."}},
+    {"reseau_inutilisable",
+     {"Les joueurs de ce serveur ne peuvent pas être ouverts. %1 Les joueurs utilisés jusqu'ici le "
+      "restent.",
+      "The players of this server cannot be opened. %1 The players used so far stay in use.",
+      "No se pueden abrir los jugadores de este servidor. %1 Se siguen usando los jugadores de "
+      "hasta ahora.",
+      "Não é possível abrir os jogadores deste servidor. %1 Continuam a ser usados os jogadores de "
+      "até agora.",
+      "Non è possibile aprire i giocatori di questo server. %1 Restano in uso i giocatori usati "
+      "finora.",
+      "Die Spieler dieses Servers können nicht geöffnet werden. %1 Die bisherigen Spieler bleiben "
+      "in Gebrauch."}},
+    {"reseau_non_enregistre",
+     {"Le choix ne peut pas être enregistré pour les prochains démarrages. %1",
+      "The choice cannot be saved for the next starts. %1",
+      "No se puede guardar la elección para los próximos inicios. %1",
+      "Não é possível guardar a escolha para os próximos arranques. %1",
+      "Non è possibile salvare la scelta per i prossimi avvii. %1",
+      "Die Wahl kann für die nächsten Starts nicht gespeichert werden. %1"}},
+    {"reseau_abime",
+     {"Le fichier des réglages du réseau de l'école est abîmé : les joueurs de cet ordinateur sont "
+      "utilisés. Le fichier est gardé tel quel ; la page « Réseau de l'école » peut le refaire.",
+      "The school network settings file is damaged: this computer's own players are used. The file "
+      "is kept as it is; the “School network” page can make it anew.",
+      "El archivo de ajustes de la red de la escuela está dañado: se usan los jugadores de este "
+      "ordenador. El archivo se conserva tal cual; la página «Red de la escuela» puede rehacerlo.",
+      "O ficheiro das definições da rede da escola está danificado: são usados os jogadores deste "
+      "computador. O ficheiro fica como está; a página «Rede da escola» pode refazê-lo.",
+      "Il file delle impostazioni della rete della scuola è danneggiato: si usano i giocatori di "
+      "questo computer. Il file resta com'è; la pagina «Rete della scuola» può rifarlo.",
+      "Die Einstellungsdatei des Schulnetzwerks ist beschädigt: Die Spieler dieses Computers "
+      "werden verwendet. Die Datei bleibt, wie sie ist; die Seite „Schulnetzwerk“ kann sie neu "
+      "anlegen."}},
+    {"reseau_illisible",
+     {"Le fichier des réglages du réseau de l'école ne peut pas être lu : les joueurs de cet "
+      "ordinateur sont utilisés. %1",
+      "The school network settings file cannot be read: this computer's own players are used. %1",
+      "No se puede leer el archivo de ajustes de la red de la escuela: se usan los jugadores de "
+      "este ordenador. %1",
+      "Não é possível ler o ficheiro das definições da rede da escola: são usados os jogadores "
+      "deste computador. %1",
+      "Non è possibile leggere il file delle impostazioni della rete della scuola: si usano i "
+      "giocatori di questo computer. %1",
+      "Die Einstellungsdatei des Schulnetzwerks kann nicht gelesen werden: Die Spieler dieses "
+      "Computers werden verwendet. %1"}},
+    {"raison_serveur_sans_base",
+     {"Le serveur des joueurs n'a pas de base de données de ce nom.",
+      "The players' server has no database of that name.",
+      "El servidor de jugadores no tiene ninguna base de datos con ese nombre.",
+      "O servidor dos jogadores não tem nenhuma base de dados com esse nome.",
+      "Il server dei giocatori non ha un database con questo nome.",
+      "Der Spielerserver hat keine Datenbank mit diesem Namen."}},
+    {"raison_serveur_plus_recent",
+     {"Les joueurs du serveur ont été préparés par une version plus récente de Pulsadrome : "
+      "installez-la sur cet ordinateur.",
+      "The server's players were prepared by a newer Pulsadrome: install it on this computer.",
+      "Los jugadores del servidor fueron preparados por un Pulsadrome más reciente: instálelo en "
+      "este ordenador.",
+      "Os jogadores do servidor foram preparados por um Pulsadrome mais recente: instale-o neste "
+      "computador.",
+      "I giocatori del server sono stati preparati da un Pulsadrome più recente: lo installi su "
+      "questo computer.",
+      "Die Spieler des Servers wurden von einem neueren Pulsadrome vorbereitet: Installieren Sie "
+      "es auf diesem Computer."}},
     // The class table for the teacher and its spreadsheet file.
     {"classe_titre", {"La classe", "The class", "La clase", "A turma", "La classe", "Die Klasse"}},
     {"classe_niveaux", {"Niveaux", "Levels", "Niveles", "Níveis", "Livelli", "Niveaus"}},

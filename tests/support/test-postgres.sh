@@ -15,6 +15,9 @@
 # nothing. PostgreSQL refuses to run as root: as root the cluster belongs to, and runs as,
 # the unprivileged user "nobody".
 #
+# The server speaks German: with lc_messages C.UTF-8 its messages follow LANGUAGE, and no test
+# can pass by reading the server's English words rather than its SQLSTATE codes.
+#
 # Without PostgreSQL's server programs, start writes no address and exits with 77, which the
 # tests report as skipped; the tests that need the server then skip themselves too.
 set -euo pipefail
@@ -72,7 +75,7 @@ stop_server() {
 # Starts the cluster's server on `port`.
 run_server() {
   local cluster=$1 port=$2
-  as_owner "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 30 \
+  as_owner env LANGUAGE=de "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 30 \
     -o "-p $port -k $cluster/socket -c listen_addresses=127.0.0.1 -c fsync=off \
         -c synchronous_commit=off -c full_page_writes=off -c max_connections=100" \
     start >/dev/null 2>&1
@@ -117,7 +120,8 @@ start)
     cat "$cluster/initdb.log" >&2
     exit 1
   }
-  # A test server: nothing needs to survive a crash, so nothing waits for the disk.
+  # A test server: nothing needs to survive a crash, so nothing waits for the disk. It speaks
+  # German (see above).
   started=""
   for attempt in 1 2 3 4 5 6 7 8 9 10; do
     port=$((20000 + RANDOM % 20000))
