@@ -61,6 +61,9 @@ public:
     // ServerSettingsFile of the data folder), from the next openPlayers(). A damaged or
     // unreadable file is said, left as it is, and this computer's own players are used.
     void useServerSettings();
+    // The start's choice: the server of the command line (--database) when it names one, which
+    // wins over the settings file; else useServerSettings().
+    void chooseStartPlayers(const std::optional<ServerAddress>& commandLine);
     // Opens the player database, asking before a damaged one is set aside. A server that
     // cannot be used is said, and the child may play on this computer's own players meanwhile.
     // False when the program cannot go on (the reason has been shown).

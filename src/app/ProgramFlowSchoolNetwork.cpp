@@ -10,6 +10,14 @@
 
 namespace pulsadrome::app {
 
+void ProgramFlow::chooseStartPlayers(const std::optional<ServerAddress>& commandLine) {
+    if (commandLine) {
+        useServer(*commandLine);
+    } else {
+        useServerSettings();
+    }
+}
+
 void ProgramFlow::useServerSettings() {
     ServerSettingsFile file(dataDirectory_);
     switch (file.read()) {

@@ -31,6 +31,7 @@ QLabel#Label_resultat[tone="good"] { color: #1e8449; }
 QLabel#Label_resultat[tone="bad"] { color: #c0392b; }
 QLabel#Command_utiliser { background: #2ecc71; color: white; border-color: #27ae60;
   font-weight: bold; }
+QLabel#Command_utiliser, QLabel#Command_ordinateur { padding: 0 10px; }
 QLabel[kind="button"]:disabled, QLabel#Command_utiliser:disabled { background: #eeeeee; color: #a0a6ad; border-color: #d5d8dc; }
 QLabel[kind="button"]:focus { border: 3px solid #e67e22; }
 )";

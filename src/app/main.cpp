@@ -86,11 +86,7 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
                               return engine;
                           });
     // --database wins over the server the school network page chose.
-    if (options.database) {
-        flow.useServer(*options.database);
-    } else {
-        flow.useServerSettings();
-    }
+    flow.chooseStartPlayers(options.database);
     if (!flow.openPlayers()) {
         return 1;
     }

@@ -325,7 +325,7 @@ TEST_F(SchoolNetworkPage, aServerTriedAndChosenIsUsedAndKeptForTheNextStart) {
     flow->quit();
     flow.reset();
     flow = start();
-    flow->useServerSettings();
+    flow->chooseStartPlayers(std::nullopt);
     ASSERT_TRUE(flow->openPlayers());
     EXPECT_TRUE(flow->players().onServer());
     const auto players = flow->players().players();
@@ -408,8 +408,19 @@ TEST_F(SchoolNetworkPage, aDamagedSettingsFileIsSaidAtStartAndTheComputersPlayer
     writeBytes(settingsFile(), damaged);
 
     BoxWatcher boxes;
+    // The command line's server wins, and the file is then not even read.
+    {
+        auto other = start();
+        ServerAddress commandLine;
+        commandLine.host = "10.9.8.7";
+        commandLine.database = "classe";
+        other->chooseStartPlayers(commandLine);
+        EXPECT_TRUE(other->players().onServer());
+        EXPECT_EQ(other->players().file(), commandLine.shown());
+        EXPECT_TRUE(boxes.boxes().empty());
+    }
     flow = start();
-    flow->useServerSettings();
+    flow->chooseStartPlayers(std::nullopt);
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].text, caption("reseau_abime"));
     pulsadrome::testing::expectSaidInTheLanguage(
