@@ -23,8 +23,9 @@ QByteArray guidBytes(SDL_JoystickGUID guid) {
     return QByteArray(reinterpret_cast<const char*>(guid.data), sizeof guid.data);
 }
 
-QString nameOrNumber(const char* name, int index) {
-    return name ? QString::fromUtf8(name) : QStringLiteral("Game-pad %1").arg(index + 1);
+// A pad SDL cannot name is listed unnamed: the screens number it in the player's language.
+QString nameOf(const char* name) {
+    return name ? QString::fromUtf8(name) : QString();
 }
 
 } // namespace
@@ -103,7 +104,7 @@ QStringList GamepadHub::names() const {
         return names;
     }
     for (int i = 0; i < count; ++i) {
-        names << nameOrNumber(SDL_JoystickNameForIndex(i), i);
+        names << nameOf(SDL_JoystickNameForIndex(i));
     }
     return names;
 }

@@ -25,7 +25,8 @@ QStringList JoystickSubsystem::attachedNames() const {
     const int count = SDL_NumJoysticks();
     for (int i = 0; i < count; ++i) {
         const char* name = SDL_JoystickNameForIndex(i);
-        names << (name ? QString::fromUtf8(name) : QStringLiteral("Game-pad %1").arg(i + 1));
+        // A pad SDL cannot name keeps its place, unnamed: the screens number it in their language.
+        names << (name ? QString::fromUtf8(name) : QString());
     }
     return names;
 }

@@ -19,7 +19,7 @@ public:
     JoystickSubsystem(const JoystickSubsystem&) = delete;
     JoystickSubsystem& operator=(const JoystickSubsystem&) = delete;
 
-    // The names of the game-pads attached now, in device order.
+    // The names of the game-pads attached now, in device order; empty for a pad SDL cannot name.
     QStringList attachedNames() const;
 
 private:

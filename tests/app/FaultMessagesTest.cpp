@@ -320,6 +320,26 @@ TEST_P(FaultMessages, gamePadsThatCannotBeReadSaySoInTheList) {
     }
 }
 
+// A pad SDL gives no name is listed by its place, in the interface language; named pads keep
+// SDL's names.
+TEST_P(FaultMessages, aPadWithoutANameIsNumberedInTheList) {
+    const QStringList lines = play::padListLines(
+        {QStringLiteral("Logitech Dual Action"), QString(), QString()}, captions);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("Logitech Dual Action"));
+    EXPECT_EQ(lines[1], captions.text(u"manette_numero").arg(2));
+    EXPECT_EQ(lines[2], captions.text(u"manette_numero").arg(3));
+    EXPECT_TRUE(lines[2].endsWith(QLatin1String(" 3"))) << lines[2].toStdString();
+    const QString pads = captions.text(u"page_manettes");
+    EXPECT_TRUE(lines[1].startsWith(pads.left(pads.size() - 1), Qt::CaseInsensitive))
+        << "the pads page calls them " << pads.toStdString() << ", the list "
+        << lines[1].toStdString();
+    if (GetParam() != i18n::Language::Anglais) {
+        EXPECT_THAT(testing::englishWordsIn(lines[1]), ::testing::IsEmpty());
+        EXPECT_FALSE(lines[1].contains(QLatin1String("Game-pad")));
+    }
+}
+
 const auto kLanguages =
     ::testing::Values(i18n::Language::Francais, i18n::Language::Anglais, i18n::Language::Espagnol,
                       i18n::Language::Portugais, i18n::Language::Italien, i18n::Language::Allemand);

@@ -31,6 +31,15 @@ void setLines(QListWidget* list, const QStringList& lines) {
 
 } // namespace
 
+QStringList padListLines(const QStringList& names, const i18n::CaptionTable& captions) {
+    QStringList lines;
+    lines.reserve(names.size());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        lines << (names[i].isEmpty() ? captions.text(u"manette_numero").arg(i + 1) : names[i]);
+    }
+    return lines;
+}
+
 PadSlot::PadSlot(input::GamepadHub* hub, const QString& hubError, qint32 axisMaximum,
                  const PadControls& controls, const i18n::CaptionTable& captions, Run run,
                  QObject* parent)
@@ -73,7 +82,7 @@ void PadSlot::fillList() {
             item->setToolTip(i18n::problemDetail(captions_, QString(), hubError_));
         }
     } else {
-        controls_.devices->addItems(names);
+        controls_.devices->addItems(padListLines(names, captions_));
     }
     // "Yes" needs a pad; a pad already set up keeps its "yes" even while unplugged.
     controls_.yes->setEnabled(!names.isEmpty() || device_);

@@ -18,6 +18,10 @@ class GamepadHub;
 
 namespace pulsadrome::play {
 
+// The lines of the list of pads: SDL's names, a pad SDL cannot name numbered by its place in
+// the captions' language ("Manette 2").
+QStringList padListLines(const QStringList& names, const i18n::CaptionTable& captions);
+
 // One player's game-pad on a play screen: the panel's yes / no choice and list of pads, the pad
 // set up from them, and what its notifications do to the run. A pad, once set up, stays set up
 // while the screen lives, also while the screen is hidden behind the menu; its notifications
