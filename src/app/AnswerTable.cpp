@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AnswerTable.h"
 
+#include "answers/Activity.h"
+#include "answers/Confusions.h"
 #include "app/PlayerTable.h"
 #include "app/ServerTable.h"
 
@@ -9,6 +11,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <set>
 
@@ -45,6 +48,25 @@ StoreStatus existingColumns(SqlDialect dialect, QSqlQuery& query, const QString&
         return server_table::problemIn(dialect, query.lastError(), file, QStringLiteral("checked"));
     }
     return {};
+}
+
+// The activity numbers the catalogue knows, for SQL: "1, 2, 3, ...".
+const QString& knownActivities() {
+    static const QString list = [] {
+        QStringList numbers;
+        for (int number = 1; number < 1000; ++number) {
+            if (answers::activityOfNumber(number)) {
+                numbers << QString::number(number);
+            }
+        }
+        return numbers.join(QStringLiteral(", "));
+    }();
+    return list;
+}
+
+// The column that keeps equal times in the order they were written.
+QString writtenOrder(SqlDialect dialect) {
+    return dialect == SqlDialect::Postgres ? QStringLiteral("\"n\"") : QStringLiteral("rowid");
 }
 
 } // namespace
@@ -151,9 +173,7 @@ StoreResult<std::vector<answers::AnswerRecord>> read(SqlDialect dialect, QSqlDat
     query.setForwardOnly(true);
     if (!query.prepare(QStringLiteral("SELECT %1 FROM \"Answers\" WHERE \"player\" = ? ORDER BY "
                                       "\"at\", %2")
-                           .arg(columnList(), dialect == SqlDialect::Postgres
-                                                  ? QStringLiteral("\"n\"")
-                                                  : QStringLiteral("rowid")))) {
+                           .arg(columnList(), writtenOrder(dialect)))) {
         return Result::failure(server_table::problemIn(dialect, query.lastError(), file, done));
     }
     query.addBindValue(player);
@@ -176,6 +196,62 @@ StoreResult<std::vector<answers::AnswerRecord>> read(SqlDialect dialect, QSqlDat
         return Result::failure(server_table::problemIn(dialect, query.lastError(), file, done));
     }
     return {std::move(records), {}};
+}
+
+StoreResult<std::map<qint64, AnswerTotals>> totals(SqlDialect dialect, QSqlDatabase& db,
+                                                   const QString& file) {
+    using Result = StoreResult<std::map<qint64, AnswerTotals>>;
+    const QString done = QStringLiteral("read");
+    // Five integers a row in the index's order, summed up as they come: no record is made. A
+    // window function (LAG) would let the database add up the time played too, but sorts every
+    // row first and takes several times as long.
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT \"player\", \"at\", \"activity\", \"right\", "
+                                   "\"answer_ms\" FROM \"Answers\" WHERE \"activity\" IN (%1) "
+                                   "ORDER BY \"player\", \"at\", %2")
+                        .arg(knownActivities(), writtenOrder(dialect)))) {
+        return Result::failure(server_table::problemIn(dialect, query.lastError(), file, done));
+    }
+    std::map<qint64, AnswerTotals> all;
+    AnswerTotals* current = nullptr;
+    qint64 currentPlayer = 0;
+    qint64 playedMs = 0;
+    qint64 previousAt = 0;
+    int previousActivity = 0;
+    const auto finish = [&] {
+        if (current) {
+            current->playedSeconds = playedMs / 1000;
+        }
+    };
+    while (query.next()) {
+        const qint64 player = query.value(0).toLongLong();
+        const qint64 at = query.value(1).toLongLong();
+        const int activity = query.value(2).toInt();
+        const bool first = !current || player != currentPlayer;
+        if (first) {
+            finish();
+            current = &all[player];
+            currentPlayer = player;
+            playedMs = 0;
+        }
+        // In the same activity less than a pause after the answer before: the time between them;
+        // otherwise the answer's own time.
+        const bool goesOn =
+            !first && activity == previousActivity && at - previousAt <= answers::kPauseSeconds;
+        playedMs += goesOn ? (at - previousAt) * 1000
+                           : std::max<qint64>(query.value(4).toLongLong(), 0);
+        previousAt = at;
+        previousActivity = activity;
+        ++current->answers;
+        current->right += query.value(3).toInt() != 0 ? 1 : 0;
+        current->lastUtc = at;
+    }
+    finish();
+    if (query.lastError().isValid()) {
+        return Result::failure(server_table::problemIn(dialect, query.lastError(), file, done));
+    }
+    return {std::move(all), {}};
 }
 
 } // namespace pulsadrome::app::answer_table

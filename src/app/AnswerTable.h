@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <map>
 #include <vector>
 
 class QSqlDatabase;
@@ -32,5 +33,10 @@ StoreStatus append(SqlDialect dialect, QSqlDatabase& db, const QString& file,
 // whose activity the catalogue does not know is passed over.
 StoreResult<std::vector<answers::AnswerRecord>> read(SqlDialect dialect, QSqlDatabase& db,
                                                      const QString& file, qint64 player);
+
+// Every player's totals (PlayerStore::answerTotals), summed up over one query with the rows in
+// the order read() gives them; rows read() passes over are not counted.
+StoreResult<std::map<qint64, AnswerTotals>> totals(SqlDialect dialect, QSqlDatabase& db,
+                                                   const QString& file);
 
 } // namespace pulsadrome::app::answer_table

@@ -16,7 +16,34 @@ namespace {
 constexpr std::array<catalogue::Series, 3> kSeriesShown{
     catalogue::Series::Main, catalogue::Series::MinimBeat, catalogue::Series::Compound};
 
+// The levels passed in each series shown, from the record's progress alone.
+std::array<int, 3> passedLevels(const PlayerRecord& child) {
+    std::array<int, 3> passed{};
+    // The weeks are not shown: any zone will do.
+    const answers::ChildProgress progress =
+        answers::childProgress(child.progress(), {}, QTimeZone::utc());
+    for (const answers::SeriesProgress& series : progress.series) {
+        const auto place = std::find(kSeriesShown.begin(), kSeriesShown.end(), series.series);
+        passed[static_cast<std::size_t>(place - kSeriesShown.begin())] = series.passedCount;
+    }
+    return passed;
+}
+
 } // namespace
+
+ClassLine classLine(RowId player, const PlayerRecord& child, const AnswerTotals* totals) {
+    ClassLine line;
+    line.player = player;
+    line.name = child.nom;
+    line.passed = passedLevels(child);
+    if (totals && totals->answers > 0) {
+        line.answers = totals->answers;
+        line.right = totals->right;
+        line.lastUtc = totals->lastUtc;
+        line.playedSeconds = totals->playedSeconds;
+    }
+    return line;
+}
 
 ClassLine classLine(RowId player, const PlayerRecord& child,
                     const std::vector<answers::AnswerRecord>& answers) {
@@ -44,17 +71,19 @@ StoreResult<std::vector<ClassLine>> classLines(const PlayerStore& store) {
     if (!players) {
         return StoreResult<std::vector<ClassLine>>::failure(players.status);
     }
+    const auto totals = store.answerTotals();
+    if (!totals) {
+        return StoreResult<std::vector<ClassLine>>::failure(totals.status);
+    }
     std::vector<ClassLine> lines;
     for (const PlayerEntry& player : *players) {
         const auto record = store.read(player.id);
         if (!record) {
             return StoreResult<std::vector<ClassLine>>::failure(record.status);
         }
-        const auto answers = store.answersOf(player.id);
-        if (!answers) {
-            return StoreResult<std::vector<ClassLine>>::failure(answers.status);
-        }
-        lines.push_back(classLine(player.id, *record, *answers));
+        const auto found = totals->find(player.id);
+        lines.push_back(
+            classLine(player.id, *record, found == totals->end() ? nullptr : &found->second));
     }
     return {lines, {}};
 }

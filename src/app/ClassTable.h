@@ -40,8 +40,11 @@ inline constexpr int kClassColumns = 8;
 // `child`'s line from its record and its answers.
 ClassLine classLine(RowId player, const PlayerRecord& child,
                     const std::vector<answers::AnswerRecord>& answers);
+// The same line from the totals the store summed up (none before the first answer).
+ClassLine classLine(RowId player, const PlayerRecord& child, const AnswerTotals* totals);
 
-// Every player of `store`, in the order they were added.
+// Every player of `store`, in the order they were added. The answers are summed up by the
+// store in one pass (PlayerStore::answerTotals), never made into records.
 StoreResult<std::vector<ClassLine>> classLines(const PlayerStore& store);
 
 // The heading of `column` in the captions' language; the series' ones name their meters.

@@ -614,6 +614,19 @@ StoreResult<std::vector<answers::AnswerRecord>> PlayerStore::answersOf(RowId id)
     return answers;
 }
 
+StoreResult<std::map<RowId, AnswerTotals>> PlayerStore::answerTotals() const {
+    if (!open_) {
+        return StoreResult<std::map<RowId, AnswerTotals>>::failure(notOpen(file_));
+    }
+    if (StoreStatus status = reconnectIfLost(); !status) {
+        return StoreResult<std::map<RowId, AnswerTotals>>::failure(status);
+    }
+    QSqlDatabase db = connection();
+    auto totals = answer_table::totals(dialect(), db, file_);
+    lost_ = lost_ || totals.status.fault == StoreFault::Unreachable;
+    return totals;
+}
+
 StoreStatus PlayerStore::storePassword(const QString& password) {
     if (!open_) {
         return notOpen(file_);

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -80,6 +81,17 @@ template <typename T> struct StoreResult {
     // By value from a temporary, so `for (auto& p : *store.players())` holds no dangling reference.
     T operator*() && { return std::move(*value); }
     const T* operator->() const { return &*value; }
+};
+
+// One player's answers as the class table sums them up: how many, how many right, the last
+// one's time and the time played, counted as answers::summarise() counts it.
+struct AnswerTotals {
+    int answers = 0;
+    int right = 0;
+    qint64 lastUtc = 0;
+    qint64 playedSeconds = 0;
+
+    bool operator==(const AnswerTotals&) const = default;
 };
 
 // The SQL a database speaks: the embedded file's, or the server's.
@@ -202,6 +214,9 @@ public:
     StoreStatus appendAnswers(const std::vector<answers::AnswerRecord>& records);
     // The logged answers of player `id`, oldest first.
     StoreResult<std::vector<answers::AnswerRecord>> answersOf(RowId id) const;
+    // Every player's answers summed up in one pass over one query, no record made: players with
+    // no answer are not in the map.
+    StoreResult<std::map<RowId, AnswerTotals>> answerTotals() const;
 
 private:
     QSqlDatabase connection() const;
