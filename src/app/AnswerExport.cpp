@@ -37,11 +37,9 @@ QString activityText(const answers::Activity& activity, const i18n::CaptionTable
     return captions.text(u"csv_jeu") + activity.code;
 }
 
-} // namespace
-
-StoreStatus exportAnswerLog(const PlayerStore& store, const std::vector<RowId>& players,
-                            const i18n::CaptionTable& captions, const QLocale& locale,
-                            const QString& path) {
+// The file's bytes, or why the store could not give the answers.
+StoreResult<QByteArray> answerLogCsv(const PlayerStore& store, const std::vector<RowId>& players,
+                                     const i18n::CaptionTable& captions, const QLocale& locale) {
     std::vector<QStringList> rows{
         {captions.text(u"csv_joueur"), captions.text(u"csv_date"), captions.text(u"csv_activite"),
          captions.text(u"csv_rythme_joue"), captions.text(u"csv_rythme_choisi"),
@@ -50,11 +48,11 @@ StoreStatus exportAnswerLog(const PlayerStore& store, const std::vector<RowId>& 
     for (const RowId player : players) {
         const auto record = store.read(player);
         if (!record) {
-            return record.status;
+            return StoreResult<QByteArray>::failure(record.status);
         }
         const auto answers = store.answersOf(player);
         if (!answers) {
-            return answers.status;
+            return StoreResult<QByteArray>::failure(answers.status);
         }
         for (const answers::AnswerRecord& answer : *answers) {
             rows.push_back({record->nom,
@@ -67,8 +65,19 @@ StoreStatus exportAnswerLog(const PlayerStore& store, const std::vector<RowId>& 
                             QString::number(answer.band)});
         }
     }
-    const WriteOutcome written =
-        writeFileAtomically(path, answers::csvDocument(rows, answers::csvSeparator(locale)));
+    return {answers::csvDocument(rows, answers::csvSeparator(locale)), {}};
+}
+
+} // namespace
+
+StoreStatus exportAnswerLog(const PlayerStore& store, const std::vector<RowId>& players,
+                            const i18n::CaptionTable& captions, const QLocale& locale,
+                            const QString& path) {
+    const auto csv = answerLogCsv(store, players, captions, locale);
+    if (!csv) {
+        return csv.status;
+    }
+    const WriteOutcome written = writeFileAtomically(path, *csv);
     if (!written) {
         return player_table::failed(
             QStringLiteral("The file %1 could not be written: %2.").arg(path, written.systemText));
@@ -76,24 +85,26 @@ StoreStatus exportAnswerLog(const PlayerStore& store, const std::vector<RowId>& 
     return {};
 }
 
-QString exportAllAnswers(const QString& dataDir, const QString& path) {
+QString exportAllAnswers(const QString& dataDir, const QString& path,
+                         const i18n::CaptionTable& told) {
     DataFolderProblem problem;
     const auto directory = DataDirectory::open(dataDir, &problem);
     if (!directory) {
-        i18n::CaptionTable captions;
-        i18n::applyLanguageAtStartup(
-            captions, QDir(problem.folder).filePath(QString::fromLatin1(i18n::kLanguageFileName)));
-        return dataFolderProblemText(captions, problem) + QLatin1Char('\n') +
-               dataFolderProblemDetail(captions, problem);
+        return dataFolderProblemText(told, problem) + QLatin1Char('\n') +
+               dataFolderProblemDetail(told, problem);
     }
     // A file that is not a player database is only told here: the game sets it aside.
     PlayerStore store(*directory);
+    const auto storeProblem = [&](const StoreStatus& status) {
+        return storeFailureText(told, u"base_erreur", status) + QLatin1Char('\n') +
+               storeProblemDetail(told, status, store.file());
+    };
     if (const StoreStatus status = store.open(); !status) {
-        return status.message;
+        return storeProblem(status);
     }
     const auto players = store.players();
     if (!players) {
-        return players.status.message;
+        return storeProblem(players.status);
     }
     std::vector<RowId> ids;
     for (const PlayerEntry& player : *players) {
@@ -102,8 +113,15 @@ QString exportAllAnswers(const QString& dataDir, const QString& path) {
     i18n::CaptionTable captions;
     i18n::applyLanguageAtStartup(captions,
                                  directory->file(QString::fromLatin1(i18n::kLanguageFileName)));
-    const StoreStatus status = exportAnswerLog(store, ids, captions, QLocale::system(), path);
-    return status ? QString() : status.message;
+    const auto csv = answerLogCsv(store, ids, captions, QLocale::system());
+    if (!csv) {
+        return storeProblem(csv.status);
+    }
+    if (const WriteOutcome written = writeFileAtomically(path, *csv); !written) {
+        return told.text(u"export_impossible").arg(i18n::writeProblemText(told, written)) +
+               QLatin1Char('\n') + i18n::writeProblemDetail(told, written, path);
+    }
+    return {};
 }
 
 } // namespace pulsadrome::app

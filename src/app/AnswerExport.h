@@ -22,7 +22,9 @@ StoreStatus exportAnswerLog(const PlayerStore& store, const std::vector<RowId>& 
 
 // The command for teachers: the answers of every player of the data folder `dataDir` (the
 // default one when empty), with the headings in the language of its language file, for a
-// spreadsheet of the computer's locale. Empty on success, else what went wrong, in a sentence.
-QString exportAllAnswers(const QString& dataDir, const QString& path);
+// spreadsheet of the computer's locale. Empty on success, else what went wrong in the language
+// of `told`: a sentence, then the detail lines (the file or folder, the system's words).
+QString exportAllAnswers(const QString& dataDir, const QString& path,
+                         const i18n::CaptionTable& told);
 
 } // namespace pulsadrome::app

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/ServerAddress.h"
+#include "i18n/CaptionTable.h"
 
 #include <QSize>
 #include <QString>
@@ -23,8 +24,10 @@ struct CommandLine {
         Error
     };
     Action action = Action::Run;
-    QString dataDir;                       // empty: the default data folder
-    QString error;                         // for Action::Error: what is wrong, in one sentence
+    QString dataDir; // empty: the default data folder
+    // For Action::Error: what is wrong, as a caption row and the words put into it.
+    QString errorKey;
+    QStringList errorArguments;
     std::optional<ServerAddress> database; // --database URL: the players of a server
 
     QString soundFont; // empty: the best General MIDI bank installed
@@ -40,8 +43,12 @@ struct CommandLine {
     QString out;
 };
 
-// Reads the program's arguments (the program name first, as in argv).
+// Reads the program's arguments (the program name first, as in argv). The data folder is read
+// first, so that an error after it is told in that folder's language.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// What is wrong with the command line (Action::Error), as one sentence in the captions' language.
+QString commandLineErrorText(const CommandLine& line, const i18n::CaptionTable& captions);
 
 QString helpText();
 

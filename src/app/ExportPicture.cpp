@@ -11,15 +11,21 @@
 
 namespace pulsadrome::app {
 
-QString exportPicture(int rhythm, QSize size, const QString& outFile) {
+QString exportWriteProblem(const i18n::CaptionTable& captions, const WriteOutcome& outcome,
+                           const QString& file) {
+    return captions.text(u"export_impossible").arg(i18n::writeProblemText(captions, outcome)) +
+           QLatin1Char('\n') + i18n::writeProblemDetail(captions, outcome, file);
+}
+
+QString exportPicture(int rhythm, QSize size, const QString& outFile,
+                      const i18n::CaptionTable& captions) {
     resources::Picture picture;
     try {
         resources::ResPicture loader;
         picture = loader.LoadResPicture(QStringLiteral("images"), catalogue::pictureOf(rhythm));
     } catch (const resources::ResourceError& e) {
-        return QStringLiteral("The picture of rhythm %1 cannot be read: %2")
-            .arg(rhythm)
-            .arg(e.description());
+        return captions.text(u"export_image_illisible").arg(rhythm) + QLatin1Char('\n') +
+               i18n::problemDetail(captions, QString(), e.description());
     }
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -31,10 +37,10 @@ QString exportPicture(int rhythm, QSize size, const QString& outFile) {
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-        return QStringLiteral("The picture of rhythm %1 cannot be made into a PNG.").arg(rhythm);
+        return captions.text(u"export_image_png").arg(rhythm);
     }
     if (const WriteOutcome outcome = writeFileAtomically(outFile, png); !outcome) {
-        return QStringLiteral("%1 cannot be written: %2").arg(outFile, outcome.systemText);
+        return exportWriteProblem(captions, outcome, outFile);
     }
     return {};
 }

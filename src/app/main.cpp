@@ -110,14 +110,23 @@ int runTour(int argc, char* argv[], const app::CommandLine& options) {
     return 0;
 }
 
+// The teachers' commands speak the language of the data folder they name (the default one
+// otherwise), as the game would on it; nothing of the folder is made or changed for that.
+i18n::CaptionTable commandCaptions(const app::CommandLine& options) {
+    return app::startCaptions(options.dataDir.isEmpty() ? app::defaultDataDirectory()
+                                                        : options.dataDir);
+}
+
 // Commands for teachers run without a window, on any machine.
 int runExport(int argc, char* argv[], const app::CommandLine& options) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    const QString error = options.action == app::CommandLine::Action::ExportPicture
-                              ? app::exportPicture(options.rhythm, options.size, options.out)
-                              : app::exportRhythm(options.rhythm, options.tempo, options.band,
-                                                  options.soundFont, options.out);
+    const i18n::CaptionTable captions = commandCaptions(options);
+    const QString error =
+        options.action == app::CommandLine::Action::ExportPicture
+            ? app::exportPicture(options.rhythm, options.size, options.out, captions)
+            : app::exportRhythm(options.rhythm, options.tempo, options.band, options.soundFont,
+                                options.out, captions);
     if (!error.isEmpty()) {
         print(stderr, error + QLatin1Char('\n'));
         return 1;
@@ -128,7 +137,8 @@ int runExport(int argc, char* argv[], const app::CommandLine& options) {
 // The answer log for the teacher's spreadsheet; no window, no sound.
 int runExportAnswers(int argc, char* argv[], const app::CommandLine& options) {
     QCoreApplication application(argc, argv);
-    const QString error = app::exportAllAnswers(options.dataDir, options.out);
+    const QString error =
+        app::exportAllAnswers(options.dataDir, options.out, commandCaptions(options));
     if (!error.isEmpty()) {
         print(stderr, error + QLatin1Char('\n'));
         return 1;
@@ -153,9 +163,12 @@ int main(int argc, char* argv[]) {
                           .arg(QString::fromLatin1(kVersion), QString::fromLatin1(qVersion()),
                                sound::soundLibraryVersions()));
         return 0;
-    case app::CommandLine::Action::Error:
-        print(stderr, options.error + QStringLiteral("\nTry 'pulsadrome --help'.\n"));
+    case app::CommandLine::Action::Error: {
+        const i18n::CaptionTable captions = commandCaptions(options);
+        print(stderr, app::commandLineErrorText(options, captions) + QLatin1Char('\n') +
+                          captions.text(u"cli_aide") + QLatin1Char('\n'));
         return 2;
+    }
     case app::CommandLine::Action::ExportPicture:
     case app::CommandLine::Action::ExportRhythm:
         return runExport(argc, argv, options);

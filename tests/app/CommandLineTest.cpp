@@ -29,7 +29,7 @@ TEST(CommandLine, refusesWhatItDoesNotKnowWithASentence) {
                                     QStringList{"--data-dir"}, QStringList{"--data-dir", ""}}) {
         const auto result = parse(args);
         EXPECT_EQ(result.action, Action::Error) << args.join(' ').toStdString();
-        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_FALSE(result.errorKey.isEmpty());
     }
 }
 
@@ -50,7 +50,8 @@ TEST(CommandLine, databaseChoosesAServerForPlayingOnly) {
           QStringList{"--database", "postgresql://s/db", "--tour", "/tmp/t"}}) {
         const auto result = parse(args);
         EXPECT_EQ(result.action, Action::Error) << args.join(' ').toStdString();
-        EXPECT_TRUE(result.error.contains("--database")) << result.error.toStdString();
+        const QString said = commandLineErrorText(result, pulsadrome::i18n::CaptionTable());
+        EXPECT_TRUE(said.contains("--database")) << said.toStdString();
     }
 }
 
@@ -87,7 +88,7 @@ TEST(CommandLine, exportPictureRefusesWhatItCannotDraw) {
           QStringList{"--out", "x.png"}}) {
         const auto result = parse(args);
         EXPECT_EQ(result.action, Action::Error) << args.join(' ').toStdString();
-        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_FALSE(result.errorKey.isEmpty());
     }
 }
 
@@ -133,7 +134,7 @@ TEST(CommandLine, exportAnswersTakesAFileAndTheDataFolderOnly) {
           QStringList{"export-answers", "--out", "a.csv", "--size", "1x1"}}) {
         const auto result = parse(args);
         EXPECT_EQ(result.action, Action::Error) << args.join(' ').toStdString();
-        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_FALSE(result.errorKey.isEmpty());
     }
 }
 

@@ -87,7 +87,8 @@ const Writer kWriters[] = {
      "RIFF-old"},
     {"pictureExport", [](const QString& f) { return f + QStringLiteral("/rhythm.png"); },
      [](const QString& f) {
-         return app::exportPicture(12, QSize(466, 114), f + QStringLiteral("/rhythm.png"));
+         return app::exportPicture(12, QSize(466, 114), f + QStringLiteral("/rhythm.png"),
+                                   i18n::CaptionTable());
      },
      "PNG-old"},
     {"helpDocument",
