@@ -69,7 +69,58 @@ QString writtenOrder(SqlDialect dialect) {
     return dialect == SqlDialect::Postgres ? QStringLiteral("\"n\"") : QStringLiteral("rowid");
 }
 
+// Sums up one player's answers, given oldest first (equal times in the order written): an answer
+// in the same activity less than a pause after the one before counts the time between them,
+// any other its own time to answer, as answers::summarise() counts the time played.
+class TotalsCounter {
+public:
+    bool counting() const { return totals_ != nullptr; }
+    // Ends the player counted so far, then counts into `totals` (none: stops).
+    void start(AnswerTotals* totals) {
+        if (totals_) {
+            totals_->playedSeconds = playedMs_ / 1000;
+        }
+        totals_ = totals;
+        playedMs_ = 0;
+        first_ = true;
+    }
+    void add(qint64 at, int activity, bool right, qint64 answerMs) {
+        const bool goesOn =
+            !first_ && activity == previousActivity_ && at - previousAt_ <= answers::kPauseSeconds;
+        playedMs_ += goesOn ? (at - previousAt_) * 1000 : std::max<qint64>(answerMs, 0);
+        first_ = false;
+        previousAt_ = at;
+        previousActivity_ = activity;
+        ++totals_->answers;
+        totals_->right += right ? 1 : 0;
+        totals_->lastUtc = at;
+    }
+
+private:
+    AnswerTotals* totals_ = nullptr;
+    qint64 playedMs_ = 0;
+    bool first_ = true;
+    qint64 previousAt_ = 0;
+    int previousActivity_ = 0;
+};
+
 } // namespace
+
+AnswerTotals totalsOf(std::vector<answers::AnswerRecord> records) {
+    std::stable_sort(records.begin(), records.end(),
+                     [](const answers::AnswerRecord& a, const answers::AnswerRecord& b) {
+                         return a.utcSeconds < b.utcSeconds;
+                     });
+    AnswerTotals totals;
+    TotalsCounter counter;
+    counter.start(&totals);
+    for (const answers::AnswerRecord& record : records) {
+        counter.add(record.utcSeconds, answers::activityNumber(record.activity).value_or(0),
+                    record.right, record.answerMs);
+    }
+    counter.start(nullptr);
+    return totals;
+}
 
 StoreStatus prepare(SqlDialect dialect, QSqlDatabase& db, const QString& file) {
     // A server's integers are 32 bits unless told otherwise; its rows keep their order in "n".
@@ -214,40 +265,18 @@ StoreResult<std::map<qint64, AnswerTotals>> totals(SqlDialect dialect, QSqlDatab
         return Result::failure(server_table::problemIn(dialect, query.lastError(), file, done));
     }
     std::map<qint64, AnswerTotals> all;
-    AnswerTotals* current = nullptr;
+    TotalsCounter counter;
     qint64 currentPlayer = 0;
-    qint64 playedMs = 0;
-    qint64 previousAt = 0;
-    int previousActivity = 0;
-    const auto finish = [&] {
-        if (current) {
-            current->playedSeconds = playedMs / 1000;
-        }
-    };
     while (query.next()) {
         const qint64 player = query.value(0).toLongLong();
-        const qint64 at = query.value(1).toLongLong();
-        const int activity = query.value(2).toInt();
-        const bool first = !current || player != currentPlayer;
-        if (first) {
-            finish();
-            current = &all[player];
+        if (!counter.counting() || player != currentPlayer) {
+            counter.start(&all[player]);
             currentPlayer = player;
-            playedMs = 0;
         }
-        // In the same activity less than a pause after the answer before: the time between them;
-        // otherwise the answer's own time.
-        const bool goesOn =
-            !first && activity == previousActivity && at - previousAt <= answers::kPauseSeconds;
-        playedMs += goesOn ? (at - previousAt) * 1000
-                           : std::max<qint64>(query.value(4).toLongLong(), 0);
-        previousAt = at;
-        previousActivity = activity;
-        ++current->answers;
-        current->right += query.value(3).toInt() != 0 ? 1 : 0;
-        current->lastUtc = at;
+        counter.add(query.value(1).toLongLong(), query.value(2).toInt(),
+                    query.value(3).toInt() != 0, query.value(4).toLongLong());
     }
-    finish();
+    counter.start(nullptr);
     if (query.lastError().isValid()) {
         return Result::failure(server_table::problemIn(dialect, query.lastError(), file, done));
     }

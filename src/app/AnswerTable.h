@@ -34,6 +34,9 @@ StoreStatus append(SqlDialect dialect, QSqlDatabase& db, const QString& file,
 StoreResult<std::vector<answers::AnswerRecord>> read(SqlDialect dialect, QSqlDatabase& db,
                                                      const QString& file, qint64 player);
 
+// The totals of answers given in any order, counted as totals() counts them.
+AnswerTotals totalsOf(std::vector<answers::AnswerRecord> records);
+
 // Every player's totals (PlayerStore::answerTotals), summed up over one query with the rows in
 // the order read() gives them; rows read() passes over are not counted.
 StoreResult<std::map<qint64, AnswerTotals>> totals(SqlDialect dialect, QSqlDatabase& db,

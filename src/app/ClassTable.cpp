@@ -71,7 +71,11 @@ StoreResult<std::vector<ClassLine>> classLines(const PlayerStore& store) {
     if (!players) {
         return StoreResult<std::vector<ClassLine>>::failure(players.status);
     }
-    const auto totals = store.answerTotals();
+    std::vector<RowId> ids;
+    for (const PlayerEntry& player : *players) {
+        ids.push_back(player.id);
+    }
+    const auto totals = store.answerTotals(ids);
     if (!totals) {
         return StoreResult<std::vector<ClassLine>>::failure(totals.status);
     }

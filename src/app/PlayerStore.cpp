@@ -614,7 +614,8 @@ StoreResult<std::vector<answers::AnswerRecord>> PlayerStore::answersOf(RowId id)
     return answers;
 }
 
-StoreResult<std::map<RowId, AnswerTotals>> PlayerStore::answerTotals() const {
+StoreResult<std::map<RowId, AnswerTotals>>
+PlayerStore::answerTotals(const std::vector<RowId>& players) const {
     if (!open_) {
         return StoreResult<std::map<RowId, AnswerTotals>>::failure(notOpen(file_));
     }
@@ -623,7 +624,17 @@ StoreResult<std::map<RowId, AnswerTotals>> PlayerStore::answerTotals() const {
     }
     QSqlDatabase db = connection();
     auto totals = answer_table::totals(dialect(), db, file_);
-    lost_ = lost_ || totals.status.fault == StoreFault::Unreachable;
+    noteLost(totals.status);
+    // A child who answered while the server was away: its answers read with those waiting.
+    for (const RowId player : outbox_&& totals ? players : std::vector<RowId>{}) {
+        if (!outbox_->waitingAnswersOf(player).empty()) {
+            const auto all = answersOf(player);
+            if (!all) {
+                return StoreResult<std::map<RowId, AnswerTotals>>::failure(all.status);
+            }
+            totals.value->insert_or_assign(player, answer_table::totalsOf(*all));
+        }
+    }
     return totals;
 }
 

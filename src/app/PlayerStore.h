@@ -214,9 +214,11 @@ public:
     StoreStatus appendAnswers(const std::vector<answers::AnswerRecord>& records);
     // The logged answers of player `id`, oldest first.
     StoreResult<std::vector<answers::AnswerRecord>> answersOf(RowId id) const;
-    // Every player's answers summed up in one pass over one query, no record made: players with
+    // Every player's answers summed up in one pass over one query, no record made, with the
+    // answers still waiting for the server of `players` (those answersOf() gives): players with
     // no answer are not in the map.
-    StoreResult<std::map<RowId, AnswerTotals>> answerTotals() const;
+    StoreResult<std::map<RowId, AnswerTotals>>
+    answerTotals(const std::vector<RowId>& players) const;
 
 private:
     QSqlDatabase connection() const;
