@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The player store on a database server, beside the players file: the time to store one player
 // (a setting and a level passed, as the end of a level stores them), median and 99th
-// percentile, and the time the player choice takes to load with 500 players (open the store,
-// list the players, read the first one).
+// percentile, the time the player choice takes to load with 500 players (open the store, list
+// the players, read the first one), and the time to enter one high score as the end of a game
+// does (on the server: lock, read again, insert, trim; in the file: rewrite it).
 //
 //   player_server_bench [URL]   a postgresql:// URL of a database the bench may fill; without
 //                               one it starts the tests' throw-away server for itself
 #include "app/PlayerStore.h"
 #include "app/ServerAddress.h"
+#include "app/ServerScores.h"
+#include "i18n/CaptionTable.h"
+#include "play/games/HighScoreList.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -29,6 +33,13 @@ namespace {
 constexpr int kStores = 400;
 constexpr int kClassPlayers = 500;
 constexpr int kLoads = 20;
+constexpr int kScores = 400;
+
+// Every character as wide as another: the padding of the names costs what it costs on screen.
+class EvenWidths final : public play::TextMeasure {
+public:
+    int widthOf(const QString& text) const override { return static_cast<int>(text.size()) * 7; }
+};
 
 double percentile(std::vector<double> values, double p) {
     std::sort(values.begin(), values.end());
@@ -114,6 +125,35 @@ bool measure(const char* title,
     return true;
 }
 
+// The end of a game, `kScores` times: each score better than the last, so that each enters the
+// table at the top and pushes its last entry out.
+bool measureScores(const char* title, play::ScoreKeepers& keepers) {
+    const i18n::CaptionTable captions;
+    const EvenWidths widths;
+    play::HighScoreList list(keepers.keeperOf(QStringLiteral("score1"), captions), widths);
+    list.SetListCount(30);
+    QStringList items;
+    if (const auto status = list.FillScoreList(items); !status.ok()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(status.message));
+        return false;
+    }
+    std::vector<double> entries;
+    QElapsedTimer timer;
+    for (int i = 0; i < kScores; ++i) {
+        timer.start();
+        const auto status = list.AddHighScore(items, QStringLiteral("Enfant %1 :").arg(i), i);
+        if (!status.ok()) {
+            std::fprintf(stderr, "%s\n", qUtf8Printable(status.message));
+            return false;
+        }
+        entries.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::printf("%s\n  one high-score entry (%d entries): median %.2f ms, 99th percentile "
+                "%.2f ms\n",
+                title, kScores, percentile(entries, 0.5), percentile(entries, 0.99));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -138,13 +178,24 @@ int main(int argc, char** argv) {
                                [&] { return std::make_unique<app::PlayerStore>(*directory); })) {
         return 1;
     }
+    play::ScoreFiles files(*directory);
+    if (!measureScores("high scores in the data folder (Score1.kdt)", files)) {
+        return 1;
+    }
     if (!server) {
         std::printf("database server: not measured (PostgreSQL's server programs are missing)\n");
         return 0;
     }
     const QString title = QStringLiteral("database server (%1)").arg(server->shown());
-    return measure(qUtf8Printable(title),
-                   [&] { return std::make_unique<app::PlayerStore>(*server); })
+    if (!measure(qUtf8Printable(title),
+                 [&] { return std::make_unique<app::PlayerStore>(*server); })) {
+        return 1;
+    }
+    app::ServerScores scores(*server);
+    return measureScores(
+               qUtf8Printable(
+                   QStringLiteral("high scores on the database server (%1)").arg(server->shown())),
+               scores)
                ? 0
                : 1;
 }

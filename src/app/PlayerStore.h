@@ -156,6 +156,8 @@ public:
 
     const QString& file() const { return file_; }
     bool onServer() const { return server_.has_value(); }
+    // The server in use; none for the data directory's file.
+    const std::optional<ServerAddress>& server() const { return server_; }
     // Closes the store and makes it the store of the data directory's file, or of a server; the
     // next open() opens that one.
     void useFile(const DataDirectory& directory);

@@ -43,7 +43,8 @@ const QString kWebSite = QStringLiteral("https://pulsadrome.org/");
 ProgramFlow::ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound, int busyTimeoutMs)
     : dataDirectory_(std::move(dataDirectory)), makeSound_(std::move(makeSound)),
       languageFile_(dataDirectory_.file(QString::fromLatin1(i18n::kLanguageFileName))),
-      store_(std::make_unique<PlayerStore>(dataDirectory_, busyTimeoutMs)) {
+      store_(std::make_unique<PlayerStore>(dataDirectory_, busyTimeoutMs)),
+      busyTimeoutMs_(busyTimeoutMs) {
     // On a server, what it cannot take while it is down waits in the data folder.
     store_->keepUnsentIn(dataDirectory_);
     connect(this, &ProgramFlow::practiseConfusionsRequested, this, &ProgramFlow::startPractice);
@@ -629,6 +630,7 @@ bool ProgramFlow::openGameScreen() {
     game_ = new play::GameWindow(*gameSound_, *store_, random_, menuModel_->holders, dataDirectory_,
                                  captions_, *clock_, answerLog_);
     game_->attachPads(gamepads(), gamepadsError_);
+    game_->useScoreKeepers(scoreKeepers());
     connect(game_, &play::GameWindow::left, this, &ProgramFlow::leaveLevel);
     return true;
 }
@@ -650,10 +652,23 @@ bool ProgramFlow::startGame(const QString& menuLabel) {
 }
 
 void ProgramFlow::showScores(int table) {
-    play::HighScoreWindow window(dataDirectory_, QStringLiteral("score%1").arg(table), captions_,
+    play::HighScoreWindow window(scoreKeepers(), QStringLiteral("score%1").arg(table), captions_,
                                  store_->current().fond, *clock_, menu_);
     window.load();
     window.exec();
+}
+
+play::ScoreKeepers& ProgramFlow::scoreKeepers() {
+    const auto& server = store_->server();
+    if (!server) {
+        return scoreFiles_;
+    }
+    if (!serverScores_) {
+        serverScores_ = std::make_unique<ServerScores>(*server, busyTimeoutMs_);
+    } else if (serverScores_->server() != *server) {
+        serverScores_->useServer(*server);
+    }
+    return *serverScores_;
 }
 
 void ProgramFlow::leaveLevel() {

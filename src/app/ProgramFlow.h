@@ -12,6 +12,7 @@
 #include "app/ProgressWindow.h"
 #include "app/ResolutionWindow.h"
 #include "app/SchoolNetworkWindow.h"
+#include "app/ServerScores.h"
 #include "app/ServerSettings.h"
 #include "app/TeacherPassword.h"
 #include "app/TeacherPasswordWindow.h"
@@ -111,6 +112,9 @@ public:
     bool startGame(const QString& menuLabel);
     // A high-score label of the menu: the table of scored game `table` (1 ... 14), modally.
     void showScores(int table);
+    // Where the high-score tables are kept: the school's server while the players are there,
+    // the data folder's files otherwise.
+    play::ScoreKeepers& scoreKeepers();
     // The listening screen, over the menu, with a sound of its own (silent when there is none).
     void openListening();
     listening::ListeningWindow* listening() const { return listen_; }
@@ -207,6 +211,9 @@ private:
     QString languageFile_;
     i18n::CaptionTable captions_;
     std::unique_ptr<PlayerStore> store_;
+    int busyTimeoutMs_;
+    play::ScoreFiles scoreFiles_{dataDirectory_};
+    std::unique_ptr<ServerScores> serverScores_; // made when the players are first on a server
     SystemWallClock systemWallClock_;
     const WallClock* wallClock_ = &systemWallClock_;
     AnswerLog answerLog_{*store_, *clock_, *wallClock_};

@@ -4,6 +4,7 @@
 #include "app/AnswerTable.h"
 #include "app/PlayerTable.h"
 #include "app/ServerLogin.h"
+#include "app/ServerOutbox.h"
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -121,6 +122,18 @@ StoreStatus makeOrComplete(QSqlDatabase& db, QSqlQuery& query, const QString& pl
     if (StoreStatus status = answer_table::prepare(SqlDialect::Postgres, db, place); !status) {
         return status;
     }
+    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\"id\" BIGSERIAL PRIMARY KEY, "
+                                   "\"game\" INTEGER NOT NULL, \"name\" TEXT NOT NULL, "
+                                   "\"score\" INTEGER NOT NULL)")
+                        .arg(highScoreTable())) ||
+        !query.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS \"HighScoresRanks\" ON %1 "
+                                   "(\"game\", \"score\" DESC, \"id\")")
+                        .arg(highScoreTable())) ||
+        !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\"source\" TEXT NOT NULL, "
+                                   "\"item\" TEXT NOT NULL, PRIMARY KEY (\"source\", \"item\"))")
+                        .arg(copiedTable()))) {
+        return problemOf(query.lastError(), place, created);
+    }
     if (version == 0 && !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS \"SchemaVersion\" "
                                                    "(\"version\" INTEGER NOT NULL)"))) {
         return problemOf(query.lastError(), place, created);
@@ -156,8 +169,14 @@ StoreStatus prepareLocked(QSqlDatabase& db, const QString& place) {
     if (StoreStatus status = findColumns(query, place, tableExists, present); !status) {
         return status;
     }
-    const bool complete =
-        tableExists && std::find(present.begin(), present.end(), false) == present.end();
+    if (!query.exec(QStringLiteral("SELECT to_regclass('%1') IS NOT NULL AND "
+                                   "to_regclass('%2') IS NOT NULL")
+                        .arg(highScoreTable(), copiedTable()))) {
+        return problemOf(query.lastError(), place, QStringLiteral("checked"));
+    }
+    const bool scoresExist = query.next() && query.value(0).toBool();
+    const bool complete = tableExists && scoresExist &&
+                          std::find(present.begin(), present.end(), false) == present.end();
     if (version == kSchemaVersion && complete) {
         return {}; // nothing to make: a login that may only use rows goes on from here
     }
@@ -187,9 +206,18 @@ StoreStatus checkRowRights(QSqlQuery& query, const QString& place) {
 
 } // namespace
 
+QString highScoreTable() {
+    return QStringLiteral("\"HighScores\"");
+}
+
+QString copiedTable() {
+    return QStringLiteral("\"Copied\"");
+}
+
 StoreStatus problemOf(const QSqlError& error, const QString& place, const QString& done) {
+    // The server's words on one line: libpq adds lines of its own ("Is the server running ...").
     const QString reason =
-        (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+        (error.databaseText().isEmpty() ? error.text() : error.databaseText()).simplified();
     const QString code = error.nativeErrorCode();
     const auto status = [&](StoreProblem problem, StoreFault fault, const QString& sentence) {
         return StoreStatus{problem, sentence.arg(place, done, reason), fault, reason};
@@ -275,6 +303,37 @@ StoreStatus problemIn(SqlDialect dialect, const QSqlError& error, const QString&
                       const QString& done) {
     return dialect == SqlDialect::Postgres ? problemOf(error, place, done)
                                            : player_table::problemOf(error, place, done);
+}
+
+StoreStatus connect(const QString& connectionName, const ServerAddress& server, int busyTimeoutMs) {
+    const QString place = server.shown();
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        return failed(QStringLiteral("The player database %1 cannot be opened: Qt's PostgreSQL "
+                                     "driver is not installed.")
+                          .arg(place));
+    }
+    if (!QSqlDatabase::contains(connectionName)) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+        db.setHostName(server.host);
+        db.setPort(server.port);
+        db.setDatabaseName(server.database);
+        db.setUserName(server.user);
+        db.setPassword(server.password);
+        db.setConnectOptions(serverConnectOptions());
+    }
+    QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+    db.close();
+    if (!db.open()) {
+        // A server that refused answers again at once; one that did not answer gets a short
+        // second chance only.
+        constexpr int kLoginCheckMs = 3000;
+        return loginProblem(server, place, db.lastError(), kLoginCheckMs);
+    }
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SET lock_timeout = %1").arg(busyTimeoutMs))) {
+        return problemOf(query.lastError(), place, QStringLiteral("opened"));
+    }
+    return prepare(db, place);
 }
 
 StoreStatus prepare(QSqlDatabase& db, const QString& place) {

@@ -16,7 +16,16 @@ namespace pulsadrome::app::server_table {
 
 // The schema this program makes and reads, kept in table "SchemaVersion" (one row).
 // 1: "Pulsadrome" (row id "id" and the record's text columns) and "Answers".
-constexpr int kSchemaVersion = 1;
+// 2: and "HighScores", the scored games' tables: one row per entry ("id", "game" 1 ... 14,
+//    "name" as a table stores it, "score"), ranked by score and then by "id" (the earlier
+//    entry first), and "Copied", what each computer's one-time copy of its own players and
+//    scores brought ("source" names the computer's data folder, "item" the player or entry).
+constexpr int kSchemaVersion = 2;
+
+// The high-score table's name, quoted for SQL.
+QString highScoreTable();
+// The table of what was copied from computers' own data folders, quoted for SQL.
+QString copiedTable();
 
 // `done` says what could not be done: "opened", "read", "written" ... A server that cannot be
 // reached (or was lost) is Unreachable, a refused login WrongPassword, a refused statement
@@ -50,5 +59,9 @@ StoreStatus prepare(QSqlDatabase& db, const QString& place);
 // players and answers (NoRights when not).
 enum class Readiness { Ready, WouldPrepare };
 StoreStatus rehearse(QSqlDatabase& db, const QString& place, Readiness& readiness);
+
+// Opens connection `connectionName` (added when Qt has none of that name) to `server`, with a
+// lock wait of at most `busyTimeoutMs`, and prepares the schema.
+StoreStatus connect(const QString& connectionName, const ServerAddress& server, int busyTimeoutMs);
 
 } // namespace pulsadrome::app::server_table

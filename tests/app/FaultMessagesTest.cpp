@@ -10,6 +10,7 @@
 #include "app/PlayerWindows.h"
 #include "app/ProgramFlow.h"
 #include "app/ProgressWindow.h"
+#include "app/ServerScores.h"
 #include "app/SingleCopy.h"
 #include "app/StartMessages.h"
 #include "common/Clock.h"
@@ -30,6 +31,8 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QRadioButton>
+#include <QSqlDatabase>
+#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -296,6 +299,43 @@ TEST_P(FaultMessages, aHighScoreTableThatCannotBeReadOrWrittenSaysWhy) {
     EXPECT_EQ(box.text,
               captions.text(u"score_illisible").arg(shown, captions.text(u"lecture_dossier")));
     expectSaidInTheLanguage(box, GetParam(), okOnly(), {table});
+}
+
+// The school's high scores on a server that does not answer: the table shows the default
+// entries and the score entered, and both boxes say why in the interface language.
+TEST_P(FaultMessages, aSchoolsHighScoresOnAServerThatDoesNotAnswerAreToldInTheLanguage) {
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        GTEST_SKIP() << "Qt's PostgreSQL driver (QPSQL) is not installed";
+    }
+    QTcpServer closed; // a port that was free, and is free again once this closes
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    app::ServerAddress server;
+    server.host = QStringLiteral("127.0.0.1");
+    server.port = closed.serverPort();
+    server.user = QStringLiteral("classe");
+    closed.close();
+    app::ServerScores scores(server, 200);
+    const SteadyClock clock;
+    QStringList items;
+    std::vector<ShownBox> boxes;
+    {
+        const BoxWatcher watcher;
+        play::HighScoreWindow window(scores, QStringLiteral("score2"), captions,
+                                     QStringLiteral("1"), clock);
+        window.load();
+        ASSERT_EQ(window.items().size(), 30);
+        EXPECT_TRUE(window.items()[0].startsWith(QStringLiteral("1. *****************")));
+        window.enter(QStringLiteral("Léa :"), QStringLiteral("40"));
+        items = window.items();
+        boxes = watcher.boxes();
+    }
+    ASSERT_EQ(boxes.size(), 2u);
+    const QString reason = captions.text(u"raison_serveur_injoignable");
+    EXPECT_EQ(boxes[0].text, captions.text(u"score_serveur_illisible").arg(reason));
+    expectSaidInTheLanguage(boxes[0], GetParam(), okOnly(), {server.shown()});
+    EXPECT_EQ(boxes[1].text, captions.text(u"score_serveur_non_enregistre").arg(reason));
+    expectSaidInTheLanguage(boxes[1], GetParam(), okOnly(), {server.shown()});
+    EXPECT_TRUE(items[0].startsWith(QStringLiteral("1. Léa :"))) << "shown all the same";
 }
 
 // Game-pads that cannot be read say so in the pad list, the system's words in its tooltip.

@@ -5,6 +5,7 @@
 #include "app/PlayerStore.h"
 #include "app/ProblemTexts.h"
 #include "app/ServerAddress.h"
+#include "app/ServerTable.h"
 #include "i18n/CaptionTable.h"
 
 #include "RawDatabase.h"
@@ -133,7 +134,9 @@ TEST_F(PlayerServer, aSchemaOfAnotherVersionIsBroughtUpToDateOrRefusedWhenNewer)
         EXPECT_TRUE(store->appendAnswers({}));
     }
     auto raw = db.raw();
-    EXPECT_EQ(raw->value("SELECT \"version\" FROM \"SchemaVersion\""), "1");
+    EXPECT_EQ(raw->value("SELECT \"version\" FROM \"SchemaVersion\""),
+              QString::number(server_table::kSchemaVersion));
+    EXPECT_EQ(raw->value("SELECT to_regclass('\"HighScores\"') IS NOT NULL"), "true");
     EXPECT_EQ(raw->value("SELECT to_regclass('\"Answers\"') IS NOT NULL"), "true");
     EXPECT_THAT(db.columnTypes(), ::testing::Contains("tempo|TEXT"));
 

@@ -1,20 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A classroom at once: twenty computers, each with its own connection, store the progress and
 // the settings of the same five players over and over. No stored progress ever goes back, and
-// every computer's last change of its own setting is the one stored. The run is short unless
+// every computer's last change of its own setting is the one stored. On a server they also
+// enter high scores into the same table all along: none that belongs among the thirty best is
+// lost, and the table stays thirty entries in order. The run is short unless
 // PULSADROME_CROWD_SECONDS asks for longer (30 for the full classroom test).
 #include "app/PlayerStore.h"
+#include "app/ServerScores.h"
 #include "catalogue/Progress.h"
+#include "play/games/HighScoreList.h"
 
 #include "TestDatabases.h"
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <map>
 #include <mutex>
+#include <optional>
 #include <random>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -27,6 +35,8 @@ namespace {
 constexpr int kComputers = 20;
 constexpr int kPlayers = 5;
 constexpr int kShortRunStores = 12; // per computer, without PULSADROME_CROWD_SECONDS
+constexpr int kScoreTable = 9;
+constexpr int kTableCount = 30;
 
 // The main series' progress texts, from the start to the end.
 QStringList mainProgressCodes() {
@@ -40,6 +50,45 @@ QStringList mainProgressCodes() {
 // The column only computer `c` writes: a setting, not a progress column or the name.
 int ownColumn(int computer) {
     return *columnIndex(QStringLiteral("fond")) + computer;
+}
+
+// The table holds exactly the thirty best of every score entered and of the default entries, in
+// order, each once; equal scores may stand in any order of entry.
+void expectTheThirtyBest(const TestDatabase& db, const std::map<QString, qint32>& entered) {
+    using pulsadrome::play::HighScoreList;
+    ServerScores scores(db.address());
+    const auto table = scores.read(kScoreTable, kTableCount);
+    ASSERT_TRUE(table) << table.status.message.toStdString();
+    ASSERT_EQ(static_cast<int>(table->size()), kTableCount);
+    std::vector<qint32> best(kTableCount, HighScoreList::kDefaultScore);
+    for (const auto& [name, score] : entered) {
+        best.push_back(score);
+    }
+    std::sort(best.begin(), best.end(), std::greater<>());
+    best.resize(kTableCount);
+    std::vector<qint32> shown;
+    std::set<QString> names;
+    for (const auto& entry : *table) {
+        shown.push_back(entry.score);
+        if (entry.name == HighScoreList::kDefaultName) {
+            continue;
+        }
+        EXPECT_TRUE(names.insert(entry.name).second) << entry.name.toStdString() << " twice";
+        const auto found = entered.find(entry.name);
+        ASSERT_NE(found, entered.end()) << entry.name.toStdString() << " was never entered";
+        EXPECT_EQ(found->second, entry.score) << entry.name.toStdString();
+    }
+    EXPECT_EQ(shown, best) << "no score among the thirty best was lost, and the order holds";
+    // Every score above the thirtieth is there by name.
+    for (const auto& [name, score] : entered) {
+        if (score > best.back()) {
+            EXPECT_TRUE(names.count(name)) << name.toStdString() << " scoring " << score;
+        }
+    }
+    RawDatabase raw(db.address());
+    EXPECT_LE(raw.value(QStringLiteral("SELECT count(*) FROM \"HighScores\"")).toInt(),
+              kTableCount);
+    ::testing::Test::RecordProperty("scoresEntered", static_cast<int>(entered.size()));
 }
 
 class Classroom : public ::testing::TestWithParam<BackEnd> {
@@ -75,6 +124,7 @@ TEST_P(Classroom, twentyComputersOnFivePlayersLowerNoProgressAndLoseNoLastChange
     std::atomic<int> busyRetries{0};
     std::atomic<int> stores{0};
     std::atomic<bool> running{true};
+    std::map<QString, qint32> scoresEntered; // every score a computer was told it entered
     std::vector<std::string> problems;
     const auto fail = [&](std::string what) {
         std::lock_guard lock(mutex);
@@ -117,6 +167,10 @@ TEST_P(Classroom, twentyComputersOnFivePlayersLowerNoProgressAndLoseNoLastChange
                 fail("computer " + std::to_string(c) + ": " + status.message.toStdString());
                 return;
             }
+            std::optional<ServerScores> scores;
+            if (db.onServer()) {
+                scores.emplace(db.address(), 10000);
+            }
             for (int n = 0;
                  seconds > 0 ? std::chrono::steady_clock::now() < deadline : n < kShortRunStores;
                  ++n) {
@@ -147,9 +201,32 @@ TEST_P(Classroom, twentyComputersOnFivePlayersLowerNoProgressAndLoseNoLastChange
                 if (progressReach(Series::Main, store->current().jeuBinaire).value_or(-1) < reach) {
                     fail("a store took the computer's own progress back");
                 }
+                {
+                    std::lock_guard lock(mutex);
+                    lastStored[c][p] = own;
+                    furthest[p] = std::max(furthest[p], reach);
+                }
+                if (!scores) {
+                    continue;
+                }
+                // The end of a game: scores spread so that many enter and many ties occur.
+                const pulsadrome::play::ScoreEntry entry{
+                    own, static_cast<qint32>(random() % 400) * 5 - 150};
+                auto entered = scores->enter(kScoreTable, entry, kTableCount);
+                while (entered.status.problem == StoreProblem::Busy) {
+                    ++busyRetries;
+                    entered = scores->enter(kScoreTable, entry, kTableCount);
+                }
+                if (!entered) {
+                    fail("computer " + std::to_string(c) + ": " +
+                         entered.status.message.toStdString());
+                    continue;
+                }
+                if (static_cast<int>(entered->table.size()) != kTableCount) {
+                    fail("a table of " + std::to_string(entered->table.size()) + " entries");
+                }
                 std::lock_guard lock(mutex);
-                lastStored[c][p] = own;
-                furthest[p] = std::max(furthest[p], reach);
+                scoresEntered[own] = entry.score;
             }
         });
     }
@@ -176,6 +253,9 @@ TEST_P(Classroom, twentyComputersOnFivePlayersLowerNoProgressAndLoseNoLastChange
             EXPECT_EQ(row->text(ownColumn(c)), expected) << "player " << p << ", computer " << c;
         }
         EXPECT_EQ(row->nom, QStringLiteral("Élève %1").arg(p));
+    }
+    if (db.onServer()) {
+        expectTheThirtyBest(db, scoresEntered);
     }
 }
 

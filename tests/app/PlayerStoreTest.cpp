@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The player store's behaviour, the same on the database file and on a database server.
 #include "app/PlayerStore.h"
+#include "app/ServerTable.h"
 
 #include "RawDatabase.h"
 #include "TestDatabases.h"
@@ -111,7 +112,8 @@ TEST_P(PlayerStoreTest, aFirstOpenCreatesTheTableWithEveryColumnAsTextUnderItsEx
     }
     EXPECT_EQ(db.columnTypes(), expected);
     if (db.onServer()) {
-        EXPECT_EQ(raw()->value("SELECT \"version\" FROM \"SchemaVersion\""), "1");
+        EXPECT_EQ(raw()->value("SELECT \"version\" FROM \"SchemaVersion\""),
+                  QString::number(server_table::kSchemaVersion));
         EXPECT_EQ(raw()->value("SELECT count(*) FROM information_schema.table_constraints WHERE "
                                "table_name = 'Pulsadrome' AND constraint_type = 'PRIMARY KEY'"),
                   "1");
@@ -335,7 +337,8 @@ TEST_P(PlayerStoreTest, aDatabaseMadeBeforeTheLastColumnGetsItEmptyAndKeepsEvery
     EXPECT_THAT(db.columnTypes(), ::testing::Contains("ecoute_choix|TEXT"));
     EXPECT_EQ(raw()->value("SELECT \"ecoute_choix\", \"cog_v2\" FROM \"Pulsadrome\""), "1|cog_v2*");
     if (db.onServer()) {
-        EXPECT_EQ(raw()->value("SELECT \"version\" FROM \"SchemaVersion\""), "1");
+        EXPECT_EQ(raw()->value("SELECT \"version\" FROM \"SchemaVersion\""),
+                  QString::number(server_table::kSchemaVersion));
     }
 }
 

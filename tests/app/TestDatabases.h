@@ -100,6 +100,8 @@ public:
                           : directory_->file(pulsadrome::app::PlayerStore::fileName());
     }
     const pulsadrome::app::ServerAddress& address() const { return *address_; }
+    // The data folder of a file case.
+    const pulsadrome::app::DataDirectory& directory() const { return *directory_; }
     const pulsadrome::app::ServerAddress& admin() const { return *admin_; }
     std::unique_ptr<RawDatabase> raw() const {
         return onServer() ? std::make_unique<RawDatabase>(*address_)
@@ -151,7 +153,7 @@ public:
     void clear() const {
         if (onServer()) {
             raw()->exec(QStringLiteral("DROP TABLE IF EXISTS \"Pulsadrome\", \"Answers\", "
-                                       "\"SchemaVersion\", \"HighScores\""));
+                                       "\"SchemaVersion\", \"HighScores\", \"Copied\""));
             return;
         }
         const QString file = place();

@@ -10,13 +10,17 @@ namespace pulsadrome::play {
 
 namespace {
 
-constexpr qint16 kScoreListCount = 30;
+constexpr qint16 kScoreListCount = kGameScoreCount;
 
 } // namespace
 
 ScoreWindow::ScoreWindow(const app::DataDirectory& directory, const QString& gameCode,
                          const TextMeasure& measure, const i18n::CaptionTable& captions)
     : captions_(captions), list_(directory, gameCode, measure, captions) {}
+
+ScoreWindow::ScoreWindow(ScoreKeepers& keepers, const QString& gameCode, const TextMeasure& measure,
+                         const i18n::CaptionTable& captions)
+    : captions_(captions), list_(keepers.keeperOf(gameCode, captions), measure) {}
 
 ScoreFileStatus ScoreWindow::Form_Load() {
     lstScores_.clear();

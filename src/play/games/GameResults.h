@@ -17,8 +17,12 @@ class ScoreWindow {
 public:
     ScoreWindow(const app::DataDirectory& directory, const QString& gameCode,
                 const TextMeasure& measure, const i18n::CaptionTable& captions);
+    // The table of `gameCode` wherever `keepers` keep it.
+    ScoreWindow(ScoreKeepers& keepers, const QString& gameCode, const TextMeasure& measure,
+                const i18n::CaptionTable& captions);
 
-    // The table: 30 entries of the game's file, created with default entries when missing.
+    // The table: 30 entries as kept (the game's file, created with default entries when
+    // missing).
     ScoreFileStatus Form_Load();
     // txtName and txtScore into the table. The score text is read as a number and rounded to a
     // whole 32-bit one; a text that is no such number enters nothing.

@@ -313,7 +313,7 @@ void GameWindow::gameEnded(const GameResult& result) {
         window.exec();
         return;
     }
-    HighScoreWindow window(data_, result.gameCode, captions_, theme, clock_, this);
+    HighScoreWindow window(*keepers_, result.gameCode, captions_, theme, clock_, this);
     window.load();
     window.enter(result.txtName, result.score);
     window.exec();

@@ -6,6 +6,7 @@
 #include "common/Clock.h"
 #include "i18n/CaptionTable.h"
 #include "play/games/GameRun.h"
+#include "play/games/ScoreKeeper.h"
 #include "play/level/PlayWindow.h"
 #include "resources/Picture.h"
 
@@ -40,6 +41,9 @@ public:
     // cannot be read.
     void attachPads(input::GamepadHub* hub, const QString& hubError);
     PadSlot* pad(int player) const { return pads_[static_cast<std::size_t>(player)]; }
+    // Where the high-score tables are kept: the data folder's files unless the program hands
+    // the screen others (a school's server), which outlive it.
+    void useScoreKeepers(ScoreKeepers& keepers) { keepers_ = &keepers; }
     // What the menu writes into the screen when it starts a game.
     void applyGameStart(const catalogue::GameStart& start);
 
@@ -88,6 +92,8 @@ private:
     app::PlayerRecordStore& players_;
     const catalogue::MenuHolders& menu_;
     const app::DataDirectory& data_;
+    ScoreFiles files_{data_};
+    ScoreKeepers* keepers_ = &files_;
     const Clock& clock_;
     GameRun run_;
     std::array<GridCell*, 15> cells_{};

@@ -18,6 +18,8 @@ namespace pulsadrome::play {
 struct ScoreEntry {
     QString name;
     qint32 score = 0;
+
+    bool operator==(const ScoreEntry&) const = default;
 };
 
 // What is wrong with a high-score file, told in the interface's language by describe().

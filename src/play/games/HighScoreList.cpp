@@ -13,8 +13,6 @@ namespace pulsadrome::play {
 
 namespace {
 
-constexpr int kScoreTableCount = 14;
-
 std::optional<qint64> scoreOfBody(const QString& body, const QString& separator) {
     const qsizetype at = body.indexOf(separator);
     if (at < 0) {
@@ -23,22 +21,6 @@ std::optional<qint64> scoreOfBody(const QString& body, const QString& separator)
     bool ok = false;
     const qint64 score = QStringView(body).mid(at + separator.size()).toLongLong(&ok);
     return ok ? std::optional<qint64>(score) : std::nullopt;
-}
-
-// The table rebuilt from what a damaged file held: best first, a new-comer below equal scores,
-// the missing entries taking the default entry.
-std::vector<ScoreEntry> rebuiltTable(std::vector<ScoreEntry> kept, int listCount) {
-    while (static_cast<int>(kept.size()) < listCount) {
-        kept.push_back({HighScoreList::kDefaultName, HighScoreList::kDefaultScore});
-    }
-    std::stable_sort(kept.begin(), kept.end(),
-                     [](const ScoreEntry& a, const ScoreEntry& b) { return a.score > b.score; });
-    kept.resize(listCount);
-    return kept;
-}
-
-ScoreFileStatus failure(const QString& message, const QString& detail = {}) {
-    return {ScoreFileStatus::Kind::Failed, message, {}, detail};
 }
 
 } // namespace
@@ -50,21 +32,13 @@ QString itemBody(const QString& item) {
 
 HighScoreList::HighScoreList(const app::DataDirectory& directory, QString gameCode,
                              const TextMeasure& measure, const i18n::CaptionTable& captions)
-    : directory_(directory.path()), gameCode_(std::move(gameCode)), measure_(measure),
-      captions_(captions) {}
+    : HighScoreList(
+          std::make_unique<ScoreFileKeeper>(directory.path(), std::move(gameCode), captions),
+          measure) {}
 
-QString HighScoreList::writeFailure(const ScoreProblem& problem) const {
-    return captions_.text(u"score_ecriture_impossible")
-        .arg(shownName(), describe(problem, captions_));
-}
-
-QString HighScoreList::shownName() const {
-    return QFileInfo(fileName_).fileName();
-}
-
-QString HighScoreList::detail(const ScoreProblem& problem) const {
-    return i18n::problemDetail(captions_, fileName_, systemWords(problem));
-}
+HighScoreList::HighScoreList(std::unique_ptr<ScoreKeeper> keeper, const TextMeasure& measure)
+    : keeper_(std::move(keeper)), fileKeeper_(dynamic_cast<ScoreFileKeeper*>(keeper_.get())),
+      measure_(measure) {}
 
 QString HighScoreList::separator() const {
     return separator_.isEmpty() ? QStringLiteral("\t\t\t") : separator_;
@@ -78,19 +52,20 @@ QStringList scoreFileNames() {
     return names;
 }
 
-QString HighScoreList::fileOfGameCode() const {
-    for (int n = 1; n <= kScoreTableCount; ++n) {
-        if (gameCode_ == QStringLiteral("score%1").arg(n)) {
-            return directory_ + QStringLiteral("/Score%1.kdt").arg(n);
-        }
+void HighScoreList::FileName(const QString& theName) {
+    if (fileKeeper_) {
+        fileKeeper_->setFile(theName);
     }
-    return {};
+}
+
+QString HighScoreList::file() const {
+    return fileKeeper_ ? fileKeeper_->file() : QString();
 }
 
 QString HighScoreList::DefaultFileName() {
-    const QString file = fileOfGameCode();
+    const QString file = fileKeeper_ ? fileKeeper_->fileOfGameCode() : QString();
     if (!file.isEmpty()) {
-        fileName_ = file;
+        fileKeeper_->setFile(file);
     }
     return file;
 }
@@ -117,62 +92,12 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
     if (separator_.isEmpty()) {
         separator_ = separator();
     }
-    if (fileName_.isEmpty()) {
-        fileName_ = fileOfGameCode();
-    }
     const int count = listCount();
-    const auto show = [&](const std::vector<ScoreEntry>& entries) {
-        for (int i = 0; i < count; ++i) {
-            theList.append(item(i, entries[i].name, QString::number(entries[i].score)));
-        }
-    };
-
-    if (fileName_.isEmpty()) {
-        show(rebuiltTable({}, count));
-        mayWrite_ = false;
-        return failure(captions_.text(u"score_pas_de_table").arg(gameCode_));
+    const KeptTable table = keeper_->load(count, separator_);
+    for (int i = 0; i < count && i < static_cast<int>(table.entries.size()); ++i) {
+        theList.append(item(i, table.entries[i].name, QString::number(table.entries[i].score)));
     }
-    ScoreFileContents contents = readScoreFile(fileName_, count, separator_);
-    switch (contents.state) {
-    case ScoreFileContents::State::Sound:
-        show(contents.entries);
-        return {};
-    case ScoreFileContents::State::Missing: {
-        const std::vector<ScoreEntry> table = rebuiltTable({}, count);
-        show(table);
-        const ScoreProblem error = writeScoreFile(fileName_, table, separator_);
-        return error.none() ? ScoreFileStatus{} : failure(writeFailure(error), detail(error));
-    }
-    case ScoreFileContents::State::Unreadable:
-        show(rebuiltTable({}, count));
-        mayWrite_ = false;
-        return failure(captions_.text(u"score_illisible")
-                           .arg(shownName(), describe(contents.problem, captions_)),
-                       detail(contents.problem));
-    case ScoreFileContents::State::Damaged:
-        break;
-    }
-
-    const int readable = static_cast<int>(contents.entries.size());
-    const std::vector<ScoreEntry> table = rebuiltTable(std::move(contents.entries), count);
-    show(table);
-    const QString name = QFileInfo(fileName_).fileName();
-    const QString aside = setAsideDamagedFile(fileName_);
-    if (aside.isEmpty()) {
-        mayWrite_ = false;
-        return failure(captions_.text(u"score_abime_non_ecarte")
-                           .arg(shownName(), describe(contents.problem, captions_)),
-                       detail());
-    }
-    const ScoreProblem error = writeScoreFile(fileName_, table, separator_);
-    const QString kept = captions_.text(u"score_abime_repare")
-                             .arg(name, describe(contents.problem, captions_))
-                             .arg(std::min(readable, count))
-                             .arg(QFileInfo(aside).fileName());
-    if (!error.none()) {
-        return failure(kept + QLatin1Char(' ') + writeFailure(error), detail(error));
-    }
-    return {ScoreFileStatus::Kind::Repaired, kept, aside};
+    return table.status;
 }
 
 ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString& pName,
@@ -192,19 +117,11 @@ ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString&
     for (qsizetype i = theList.size() - 1; i > position; --i) {
         theList[i] = QString::number(i + 1) + QStringLiteral(". ") + itemBody(theList[i - 1]);
     }
-    // The item shows the name as the file keeps it.
+    // The item shows the name as the table keeps it.
     const ScoreEntry entered = storableEntry({padded(storableName(pName)), pScore}, sep);
     theList[position] = QString::number(position + 1) + QStringLiteral(". ") + entered.name + sep +
                         QString::number(entered.score);
 
-    if (fileName_.isEmpty()) {
-        fileName_ = fileOfGameCode();
-    }
-    if (!mayWrite_ || fileName_.isEmpty()) {
-        return failure(captions_.text(u"score_non_enregistre")
-                           .arg(fileName_.isEmpty() ? gameCode_ : shownName()),
-                       fileName_.isEmpty() ? QString() : detail());
-    }
     std::vector<ScoreEntry> entries;
     for (int i = 0; i < count; ++i) {
         const QString body = itemBody(theList[i]);
@@ -212,8 +129,14 @@ ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString&
         entries.push_back(
             {body.left(body.indexOf(sep)), static_cast<qint32>(score.value_or(kDefaultScore))});
     }
-    const ScoreProblem error = writeScoreFile(fileName_, entries, sep);
-    return error.none() ? ScoreFileStatus{} : failure(writeFailure(error), detail(error));
+    const KeptTable kept = keeper_->enter(entered, position, entries, sep);
+    if (kept.status.ok() && kept.entries != entries) {
+        // Other computers entered scores meanwhile: the table as it is now.
+        for (int i = 0; i < count && i < static_cast<int>(kept.entries.size()); ++i) {
+            theList[i] = item(i, kept.entries[i].name, QString::number(kept.entries[i].score));
+        }
+    }
+    return kept.status;
 }
 
 } // namespace pulsadrome::play

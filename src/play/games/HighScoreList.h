@@ -4,10 +4,13 @@
 #include "app/DataDirectory.h"
 #include "i18n/CaptionTable.h"
 #include "play/games/HighScoreFile.h"
+#include "play/games/ScoreKeeper.h"
 
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <memory>
 
 namespace pulsadrome::play {
 
@@ -19,29 +22,9 @@ public:
     virtual int widthOf(const QString& text) const = 0;
 };
 
-// How reading or writing a table went. Repaired and Failed carry a sentence naming the file, in
-// the interface's language, for the window to show.
-struct ScoreFileStatus {
-    enum class Kind {
-        Ok,
-        Repaired, // the file was damaged: set aside as damagedCopy and rebuilt from what was read
-        Failed,   // the file was not read or not written; a file that was there is left as it was
-    };
-    Kind kind = Kind::Ok;
-    QString message;
-    QString damagedCopy;
-    QString detail; // the system's own words for the message's detail line, if any
-
-    bool ok() const { return kind == Kind::Ok; }
-};
-
-// One high-score table of a scored one-player game: the file Score<N>.kdt of the data directory
-// for game code "score<N>", N = 1 ... 14. The list the window shows is a QStringList of items
-// "<rank>. <padded name><separator><score>".
-//
-// A damaged file is never thrown away: it is renamed beside the table and the table is rebuilt
-// from every entry that could be read, the missing ones taking the default entry. When even
-// that cannot be done, the file is left as it was and this object writes nothing to it.
+// One high-score table of a scored one-player game, kept by a ScoreKeeper: by default the file
+// Score<N>.kdt of the data directory for game code "score<N>", N = 1 ... 14 (ScoreFileKeeper).
+// The list the window shows is a QStringList of items "<rank>. <padded name><separator><score>".
 class HighScoreList {
 public:
     static constexpr int kDefaultListCount = 100;
@@ -49,8 +32,11 @@ public:
     static inline const QString kDefaultName = QStringLiteral("*****************");
     static constexpr qint32 kDefaultScore = -100;
 
+    // The table of the data directory's file.
     HighScoreList(const app::DataDirectory& directory, QString gameCode, const TextMeasure& measure,
                   const i18n::CaptionTable& captions);
+    // The table `keeper` keeps.
+    HighScoreList(std::unique_ptr<ScoreKeeper> keeper, const TextMeasure& measure);
 
     // Appends the table's items to `theList` (which the caller passes empty), creating the file
     // with default entries when there is none.
@@ -61,36 +47,31 @@ public:
     void SetNameLength(qint16 length) { nameLength_ = length; }
     qint16 GetNameLength() const { return nameLength_ == 0 ? kDefaultNameLength : nameLength_; }
     // Enters `pName` (kept to the characters a table holds) with `pScore` below every entry
-    // scoring at least as much and rewrites the file. A score no better than the last entry
-    // changes nothing.
+    // scoring at least as much, and has the keeper keep it. A score no better than the last
+    // entry changes nothing. A keeper shared with other computers gives back the table as it is
+    // now, their new entries included, and `theList` then shows that table.
     ScoreFileStatus AddHighScore(QStringList& theList, const QString& pName, qint32 pScore);
-    void FileName(const QString& theName) { fileName_ = theName; }
+    // The file, for a table kept in a file (nothing otherwise).
+    void FileName(const QString& theName);
     // The file of the game code, also taken as the file name; empty (and the file name left as
-    // it is) when the code is none of "score1" ... "score14".
+    // it is) when the code is none of "score1" ... "score14", or the table is kept in no file.
     QString DefaultFileName();
 
-    const QString& file() const { return fileName_; }
+    // The file; empty for a table kept in no file.
+    QString file() const;
     int listCount() const { return listCount_ > 0 ? listCount_ : kDefaultListCount; }
     QString separator() const;
 
 private:
-    QString fileOfGameCode() const;
     QString padded(QString name) const;
     QString item(int index, const QString& name, const QString& score) const;
-    QString writeFailure(const ScoreProblem& problem) const;
-    // The table's file as a sentence names it; the whole path goes to the detail line.
-    QString shownName() const;
-    QString detail(const ScoreProblem& problem = {}) const;
 
-    QString directory_;
-    QString gameCode_;
+    std::unique_ptr<ScoreKeeper> keeper_;
+    ScoreFileKeeper* fileKeeper_ = nullptr; // keeper_, when it keeps a file
     const TextMeasure& measure_;
-    const i18n::CaptionTable& captions_;
     qint16 listCount_ = 0;
     qint16 nameLength_ = 0;
     QString separator_;
-    QString fileName_;
-    bool mayWrite_ = true; // false once a file that is there could not be read or set aside
 };
 
 // The text of an item after its rank: after the first "." and the character that follows it.

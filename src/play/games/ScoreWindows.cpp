@@ -79,6 +79,22 @@ HighScoreWindow::HighScoreWindow(const app::DataDirectory& data, const QString& 
     : EndWindow(px(420), px(560), QStringLiteral("Form_score"), theme, QString::fromLatin1(kStyle),
                 clock, parent),
       captions_(captions) {
+    build(parent);
+    table_ = std::make_unique<ScoreWindow>(data, gameCode, *measure_, captions);
+}
+
+HighScoreWindow::HighScoreWindow(ScoreKeepers& keepers, const QString& gameCode,
+                                 const i18n::CaptionTable& captions, const QString& theme,
+                                 const Clock& clock, QWidget* parent)
+    : EndWindow(px(420), px(560), QStringLiteral("Form_score"), theme, QString::fromLatin1(kStyle),
+                clock, parent),
+      captions_(captions) {
+    build(parent);
+    table_ = std::make_unique<ScoreWindow>(keepers, gameCode, *measure_, captions);
+}
+
+void HighScoreWindow::build(QWidget* parent) {
+    const i18n::CaptionTable& captions = captions_;
     addPanel(px(20), px(14), px(380), px(532));
     title_ = new QLabel(QStringLiteral("🏆 ") + captions.text(u"Label_scores"), this);
     title_->setObjectName(QStringLiteral("Label_score"));
@@ -99,7 +115,6 @@ HighScoreWindow::HighScoreWindow(const app::DataDirectory& data, const QString& 
     placeEndClose(px(160), px(482));
     finish(parent);
     measure_ = std::make_unique<WidgetTextMeasure>(*list_);
-    table_ = std::make_unique<ScoreWindow>(data, gameCode, *measure_, captions);
 }
 
 void HighScoreWindow::load() {

@@ -56,8 +56,12 @@ public:
     HighScoreWindow(const app::DataDirectory& data, const QString& gameCode,
                     const i18n::CaptionTable& captions, const QString& theme, const Clock& clock,
                     QWidget* parent = nullptr);
+    // The table wherever `keepers` keep it (a school's server).
+    HighScoreWindow(ScoreKeepers& keepers, const QString& gameCode,
+                    const i18n::CaptionTable& captions, const QString& theme, const Clock& clock,
+                    QWidget* parent = nullptr);
 
-    // Form_Load: the table from the file.
+    // Form_Load: the table as kept.
     void load();
     // Command1: the player's name and score into the table.
     void enter(const QString& name, const QString& score);
@@ -69,6 +73,7 @@ public:
     QLabel* title() const { return title_; } // Label_score
 
 private:
+    void build(QWidget* parent);
     void display(const ScoreFileStatus& status);
 
     const i18n::CaptionTable& captions_;
