@@ -2,6 +2,7 @@
 #include "app/InterruptedSaves.h"
 
 #include "app/HelpDocument.h"
+#include "app/ServerOutbox.h"
 #include "app/ServerSettings.h"
 #include "app/TeacherPassword.h"
 #include "common/AtomicFile.h"
@@ -13,7 +14,8 @@ namespace pulsadrome::app {
 QStringList removeInterruptedSaves(const DataDirectory& data, const QDateTime& now) {
     QStringList ownNames = play::scoreFileNames();
     ownNames << QString::fromLatin1(i18n::kLanguageFileName) << QStringLiteral("Change_res.txt")
-             << TeacherPassword::fileName() << ServerSettingsFile::fileName();
+             << TeacherPassword::fileName() << ServerSettingsFile::fileName()
+             << ServerOutbox::fileName();
     for (int language = 1; language <= i18n::kLanguageCount; ++language) {
         ownNames << helpFileName(static_cast<i18n::Language>(language));
     }

@@ -372,6 +372,10 @@ std::size_t PlayerStore::unsentCount() const {
     return outbox_ ? outbox_->waitingCount() : 0;
 }
 
+WriteOutcome PlayerStore::keepUnsentNow() {
+    return outbox_ ? outbox_->keepNow() : WriteOutcome{};
+}
+
 void PlayerStore::keepForLater(const std::vector<int>& changed) {
     UnsentChange change;
     change.player = *currentId_;

@@ -5,6 +5,7 @@
 #include "app/DataDirectory.h"
 #include "app/PlayerRecord.h"
 #include "app/ServerAddress.h"
+#include "common/AtomicFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -169,6 +170,8 @@ public:
     void keepUnsentIn(const DataDirectory& directory, ServerRetry retry = {});
     // The changes kept for the server and not sent yet.
     std::size_t unsentCount() const;
+    // Writes the journal of what is unsent now; its outcome (ok when nothing waits).
+    WriteOutcome keepUnsentNow();
     // The journal as open() found it: renamed aside when it was damaged (the new name), or a
     // problem reading it. Empty and ok otherwise.
     const QString& setAsideJournal() const { return setAsideJournal_; }

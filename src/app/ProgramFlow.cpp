@@ -264,6 +264,28 @@ bool ProgramFlow::storePlayer() {
     }
 }
 
+bool ProgramFlow::keepUnsent() {
+    while (store_->unsentCount() > 0) {
+        const WriteOutcome kept = store_->keepUnsentNow();
+        if (kept) {
+            // Nothing is lost: the journal is sent at the next start on this computer.
+            ui::showMessage(menu_, captions_, ui::MessageTone::Information,
+                            captions_.text(u"envoi_plus_tard"));
+            return true;
+        }
+        const QString journal = dataDirectory_.file(ServerOutbox::fileName());
+        if (!ui::askQuestion(
+                menu_, captions_, ui::Question::RetryCancel,
+                captions_.text(u"envoi_non_garde").arg(i18n::writeProblemText(captions_, kept)) +
+                    QStringLiteral("\n\n") + captions_.text(u"reessayer"),
+                i18n::writeProblemDetail(captions_, kept, journal))) {
+            // The program stays: the progress is still sent as soon as the server answers.
+            return false;
+        }
+    }
+    return true;
+}
+
 void ProgramFlow::closeMenu() {
     // The play screens go with the menu, before the holders they read.
     delete progress_;
@@ -303,10 +325,8 @@ void ProgramFlow::quit() {
     if (menu_ && !storePlayer()) {
         return;
     }
-    if (store_->unsentCount() > 0) {
-        // Nothing is lost: the journal is sent at the next start on this computer.
-        ui::showMessage(menu_, captions_, ui::MessageTone::Information,
-                        captions_.text(u"envoi_plus_tard"));
+    if (!keepUnsent()) {
+        return;
     }
     closeMenu();
     delete class_;

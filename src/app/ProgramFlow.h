@@ -189,6 +189,10 @@ private:
     // Says, after the players opened, that the journal of what a server did not take was
     // damaged (and set aside) or could not be read.
     void tellJournalProblem();
+    // At the end, with changes the server has not taken: writes them into the journal and says
+    // so; when they cannot be written, asks whether to try again. False when the child gave up
+    // (the program then goes on, and so does the sending).
+    bool keepUnsent();
     void openHelp();
     void openWebSite();
     void openInstructions();

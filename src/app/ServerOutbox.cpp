@@ -654,16 +654,19 @@ void ServerOutbox::run() {
     QSqlDatabase::removeDatabase(name);
 }
 
-void ServerOutbox::save() {
+WriteOutcome ServerOutbox::save() {
     const std::lock_guard file(fileMutex_);
     UnsentJournal journal;
     {
         const std::lock_guard lock(mutex_);
-        if (!writable_) {
+        if (!writable_ && QFileInfo::exists(journalFile_)) {
             qWarning().noquote() << "The journal of unsent changes" << journalFile_
                                  << "could not be read and is not written over";
-            return;
+            return {
+                WriteProblem::Other,
+                QStringLiteral("%1 could not be read and is not written over").arg(journalFile_)};
         }
+        writable_ = true; // gone meanwhile: nothing is written over
         journal = others_;
         if (!queue_.empty() || !refused_.empty()) {
             UnsentPart& part = journal[place_];
@@ -676,14 +679,16 @@ void ServerOutbox::save() {
             qWarning().noquote() << "The journal of unsent changes" << journalFile_
                                  << "cannot be removed now that everything was sent";
         }
-        return;
+        return {};
     }
     if (const WriteOutcome outcome =
             writeFileAtomically(journalFile_, encodeJournal(journal), FileAccess::OwnerOnly);
         !outcome) {
         qWarning().noquote() << "The journal of unsent changes cannot be written to" << journalFile_
                              << outcome.systemText;
+        return outcome;
     }
+    return {};
 }
 
 } // namespace pulsadrome::app

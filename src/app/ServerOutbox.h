@@ -11,6 +11,7 @@
 #include "app/PlayerStore.h"
 #include "app/ServerAddress.h"
 #include "catalogue/Series.h"
+#include "common/AtomicFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -117,6 +118,8 @@ public:
     std::size_t refusedCount() const;
     // The waiting record changes of `player`, oldest first.
     std::vector<UnsentChange> waitingFor(RowId player) const;
+    // Writes the journal now, from the calling thread: what waits is then on the disk.
+    WriteOutcome keepNow() { return save(); }
     // The waiting answers of `player`, oldest first.
     std::vector<answers::AnswerRecord> waitingAnswersOf(RowId player) const;
 
@@ -129,7 +132,7 @@ private:
     void startSender();
     // Writes this server's part of the journal (none when nothing is left), the other servers'
     // parts as they were read.
-    void save();
+    WriteOutcome save();
 
     ServerAddress server_;
     QString place_;

@@ -300,6 +300,21 @@ const CaptionRow kExtraRows[] = {
       "computer. Saranno inviati la prossima volta che Pulsadrome si apre qui.",
       "Der Spielerserver antwortet nicht: Deine letzten Fortschritte bleiben auf diesem "
       "Computer. Sie werden gesendet, wenn Pulsadrome hier das nächste Mal startet."}},
+    // Asked at the end when the progress the players' server did not take cannot be written
+    // into the data folder: "%1" is the reason.
+    {"envoi_non_garde",
+     {"Le serveur des joueurs ne répond pas, et tes derniers progrès ne peuvent pas être gardés "
+      "sur cet ordinateur. %1",
+      "The players' server does not answer, and your latest progress cannot be kept on this "
+      "computer. %1",
+      "El servidor de jugadores no responde y tus últimos progresos no se pueden guardar en este "
+      "ordenador. %1",
+      "O servidor dos jogadores não responde e os teus últimos progressos não podem ser guardados "
+      "neste computador. %1",
+      "Il server dei giocatori non risponde e i tuoi ultimi progressi non possono essere "
+      "conservati su questo computer. %1",
+      "Der Spielerserver antwortet nicht, und deine letzten Fortschritte können auf diesem "
+      "Computer nicht aufbewahrt werden. %1"}},
     // The file of progress kept for the players' server could not be used at start.
     {"envoi_journal_abime",
      {"Les progrès gardés sur cet ordinateur pour le serveur des joueurs sont abîmés : ils "

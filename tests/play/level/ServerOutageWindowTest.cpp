@@ -15,6 +15,7 @@
 
 #include "../../app/RawDatabase.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -47,8 +48,13 @@ public:
                     QTest::mouseClick(result->closeLabel(), Qt::LeftButton);
                 } else if (auto* box = qobject_cast<QMessageBox*>(window);
                            box && box->isVisible()) {
-                    messages << box->text();
-                    box->accept();
+                    messages << box->text().remove(QChar(0x200B));
+                    // A question is answered with its second answer (Cancel, No).
+                    if (QAbstractButton* cancel = box->button(QMessageBox::Cancel)) {
+                        cancel->click();
+                    } else {
+                        box->accept();
+                    }
                 }
             }
         });
@@ -215,6 +221,36 @@ TEST_F(ServerOutageWindowTest, aDamagedJournalIsSaidAtTheStartAndKeptAside) {
     QFile kept(dir.filePath(aside.front()));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "not a journal");
+}
+
+TEST_F(ServerOutageWindowTest, progressThatCannotBeKeptIsAskedAboutAndThenTheProgramStays) {
+    // A folder where the journal goes: it can be neither read nor written over.
+    QDir(dir.path()).mkdir(app::ServerOutbox::fileName());
+    WindowReader reader;
+    startAtMenu(true);
+    QTest::qWait(50);
+    EXPECT_EQ(reader.messages, QStringList{flow->captions().text(u"envoi_journal_illisible")});
+    reader.messages.clear();
+    playLevelWhileTheServerStops(reader);
+
+    flow->quit();
+    QTest::qWait(50);
+    ASSERT_EQ(reader.messages.size(), 1);
+    EXPECT_THAT(
+        reader.messages.front().toStdString(),
+        ::testing::HasSubstr(flow->captions().text(u"envoi_non_garde").arg("").toStdString()));
+    ASSERT_NE(flow->menu(), nullptr) << "the program stays, the progress with it";
+    EXPECT_GT(flow->players().unsentCount(), 0u);
+
+    // The folder gone, the end keeps the progress and says so.
+    ASSERT_TRUE(QDir(dir.filePath(app::ServerOutbox::fileName())).removeRecursively());
+    reader.messages.clear();
+    flow->quit();
+    QTest::qWait(50);
+    EXPECT_EQ(reader.messages, QStringList{flow->captions().text(u"envoi_plus_tard")});
+    EXPECT_EQ(flow->menu(), nullptr);
+    flow.reset();
+    EXPECT_TRUE(QFile::exists(data->file(app::ServerOutbox::fileName())));
 }
 
 } // namespace
