@@ -379,6 +379,15 @@ StoreStatus sendChanges(QSqlDatabase& db, const QString& place,
         QSqlQuery rollback(db);
         rollback.exec(QStringLiteral("ROLLBACK")); // fails only when the connection is gone
     }
+    return lostWhenBroken(db, status);
+}
+
+StoreStatus lostWhenBroken(const QSqlDatabase& db, StoreStatus status) {
+    if (!status && status.fault != StoreFault::Unreachable &&
+        status.problem != StoreProblem::Busy && server_table::connectionLost(db)) {
+        // An error in the server's own language with no code, on a broken connection.
+        status.fault = StoreFault::Unreachable;
+    }
     return status;
 }
 
@@ -567,7 +576,7 @@ StoreStatus ServerOutbox::sendAll(QSqlDatabase& db, bool& connected) {
         bool committed = false;
         StoreStatus status;
         if (attempt) {
-            status = checkAttempt(db, place_, *attempt, committed);
+            status = lostWhenBroken(db, checkAttempt(db, place_, *attempt, committed));
         }
         if (status && !committed) {
             status = sendChanges(db, place_, group, [this, &group](qint64 number) {
@@ -634,7 +643,7 @@ void ServerOutbox::run() {
                 continue;
             }
             lock.unlock();
-            const StoreStatus status = sendAll(db, connected);
+            const StoreStatus status = lostWhenBroken(db, sendAll(db, connected));
             if (status.fault == StoreFault::Unreachable) {
                 db.close();
                 connected = false;

@@ -80,6 +80,9 @@ StoreStatus sendChanges(QSqlDatabase& db, const QString& place,
                         const std::vector<UnsentChange>& changes,
                         const std::function<void(qint64)>& started);
 
+// `status`, made Unreachable when it failed for another reason on a connection that is broken.
+StoreStatus lostWhenBroken(const QSqlDatabase& db, StoreStatus status);
+
 class ServerOutbox {
 public:
     static QString fileName() { return QStringLiteral("unsent.json"); }
