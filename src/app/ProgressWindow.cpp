@@ -34,6 +34,9 @@ constexpr int kRight = 414; // the right column: the confused pairs
 constexpr int kPairTop = 88;
 constexpr int kPairStep = 46;
 constexpr int kPairHeight = 42;
+// The teacher's look has no practice button under the pairs: they spread over its room, the
+// tenth ending as far above the panel's foot as the heading is below its top.
+constexpr int kTeacherPairStep = 50;
 
 constexpr const char* kStyle = R"(
 QLabel#Label_titre { color: #c0392b; font-weight: bold; }
@@ -289,6 +292,7 @@ void ProgressWindow::buildPairs() {
     place(heading, px(kRight), px(60), px(372), px(24), 11);
 
     const auto& pairs = progress_.summary.confusedPairs;
+    const int pairStep = visit_ == Visit::Child ? kPairStep : kTeacherPairStep;
     if (pairs.empty()) {
         auto* none =
             new QLabel(QStringLiteral("🌟 ") + captions_.text(u"progres_aucune_confusion"), this);
@@ -300,7 +304,7 @@ void ProgressWindow::buildPairs() {
     }
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const answers::ConfusedPair& pair = pairs[i];
-        const int top = kPairTop + static_cast<int>(i) * kPairStep;
+        const int top = kPairTop + static_cast<int>(i) * pairStep;
         const int n = static_cast<int>(i) + 1;
         auto* count = new QLabel(QString::number(pair.total()), this);
         count->setObjectName(QStringLiteral("Label_fois%1").arg(n));

@@ -212,6 +212,16 @@ TEST_F(ClassOfEight, everyChildHasALineAndALineOpensThatChildsProgress) {
     EXPECT_EQ(progress->visit(), ProgressWindow::Visit::Teacher);
     EXPECT_NE(progress->findChild<QWidget*>("Label_rapport"), nullptr);
     EXPECT_FALSE(progress->findChild<QWidget*>("Label_pratiquer")->isVisible());
+    // Without the practice button the pairs spread over its room: ten of them would end just
+    // above the panel's foot, as far as the heading is below its top, and leave no empty strip.
+    const QWidget* first = progress->findChild<QWidget*>("Label_ecouter1");
+    const QWidget* second = progress->findChild<QWidget*>("Label_ecouter2");
+    ASSERT_TRUE(first && second) << "Amira confuses at least two pairs";
+    const double scale = progress->width() / 800.0;
+    const int tenthFoot = first->y() + 9 * (second->y() - first->y()) + first->height();
+    const double footRoom = (progress->height() - tenthFoot) / scale;
+    EXPECT_GE(footRoom, 14.0);
+    EXPECT_LE(footRoom, 24.0) << "an empty strip under the pairs";
     // Its way back leads to the class, still there.
     QTest::keyClick(progress, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -224,6 +234,15 @@ TEST_F(ClassOfEight, everyChildHasALineAndALineOpensThatChildsProgress) {
     QTest::mouseClick(window->findChild<QWidget*>("Label_ouvrir"), Qt::LeftButton);
     ASSERT_NE(flow->progress(), nullptr);
     EXPECT_EQ(flow->progress()->child().nom, QLatin1String("Noah"));
+    // A double click on Zoé's line opens hers, as the hint above the table says.
+    QTest::keyClick(flow->progress(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(flow->progress(), nullptr);
+    const QPoint onZoe = table.visualItemRect(table.item(rowOf("Zoé"), 2)).center();
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, onZoe);
+    QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, onZoe);
+    ASSERT_NE(flow->progress(), nullptr) << "the double click opened nothing";
+    EXPECT_EQ(flow->progress()->child().nom, QStringLiteral("Zoé"));
     // The class's way back takes the child's screen with it.
     QTest::mouseClick(window->findChild<QWidget*>("Image_retour"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
