@@ -3,6 +3,7 @@
 
 #include "app/PlayerTable.h"
 #include "app/ServerLogin.h"
+#include "app/ServerOutbox.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -64,11 +65,7 @@ ServerCheck checkServer(const ServerAddress& address, int timeoutMs) {
     const QString name = QStringLiteral("pulsadrome-check-%1").arg(++checkCount);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        db.setHostName(address.host);
-        db.setPort(address.port);
-        db.setDatabaseName(address.database);
-        db.setUserName(address.user);
-        db.setPassword(address.password);
+        configureServerConnection(db, address);
         check = checkOnConnection(db, address, timeoutMs);
         db.close();
     }

@@ -176,15 +176,6 @@ QString asideName(const QString& file) {
     return name;
 }
 
-void configure(QSqlDatabase& db, const ServerAddress& server) {
-    db.setHostName(server.host);
-    db.setPort(server.port);
-    db.setDatabaseName(server.database);
-    db.setUserName(server.user);
-    db.setPassword(server.password);
-    db.setConnectOptions(serverConnectOptions());
-}
-
 // What the server says of transaction `attempt`: committed (done), still in progress (Busy:
 // the server has not yet seen that the connection is gone), or neither (send again).
 StoreStatus checkAttempt(QSqlDatabase& db, const QString& place, qint64 attempt, bool& done) {
@@ -256,6 +247,15 @@ StoreStatus writeRecord(QSqlDatabase& db, const QString& place, const UnsentChan
 }
 
 } // namespace
+
+void configureServerConnection(QSqlDatabase& db, const ServerAddress& server) {
+    db.setHostName(server.host);
+    db.setPort(server.port);
+    db.setDatabaseName(server.database);
+    db.setUserName(server.user);
+    db.setPassword(server.password);
+    db.setConnectOptions(serverConnectOptions());
+}
 
 QString serverConnectOptions() {
     // A server that does not answer is told after a few seconds, not after the system's
@@ -617,7 +617,7 @@ void ServerOutbox::run() {
     const QString name = QStringLiteral("pulsadrome-unsent-%1").arg(++senderCount);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        configure(db, server_);
+        configureServerConnection(db, server_);
         bool connected = false;
         const auto first = std::chrono::milliseconds(retry_.firstMs);
         auto wait = first;

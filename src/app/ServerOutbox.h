@@ -66,6 +66,8 @@ std::optional<UnsentJournal> decodeJournal(const QByteArray& bytes, QString* why
 // The connection options of every connection to a players server: how long a connection
 // attempt may take, and how soon a connection whose server vanished is found broken.
 QString serverConnectOptions();
+// Points `db` at `server` with the login and serverConnectOptions().
+void configureServerConnection(QSqlDatabase& db, const ServerAddress& server);
 
 // The series whose progress a record column holds; none for the other columns.
 std::optional<catalogue::Series> progressSeriesOf(int column);

@@ -314,12 +314,7 @@ StoreStatus connect(const QString& connectionName, const ServerAddress& server, 
     }
     if (!QSqlDatabase::contains(connectionName)) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
-        db.setHostName(server.host);
-        db.setPort(server.port);
-        db.setDatabaseName(server.database);
-        db.setUserName(server.user);
-        db.setPassword(server.password);
-        db.setConnectOptions(serverConnectOptions());
+        configureServerConnection(db, server);
     }
     QSqlDatabase db = QSqlDatabase::database(connectionName, false);
     db.close();
