@@ -5,6 +5,7 @@
 
 #include "app/ServerAddress.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -88,4 +89,16 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// A new, empty database on the server `admin` logs in to, named "<prefix>_<pid>_<n>", and the
+// address that reaches it with the same login.
+inline pulsadrome::app::ServerAddress newServerDatabase(const pulsadrome::app::ServerAddress& admin,
+                                                        const QString& prefix) {
+    static int count = 0;
+    pulsadrome::app::ServerAddress address = admin;
+    address.database =
+        QStringLiteral("%1_%2_%3").arg(prefix).arg(QCoreApplication::applicationPid()).arg(++count);
+    RawDatabase(admin).exec(QStringLiteral("CREATE DATABASE %1").arg(address.database));
+    return address;
 }

@@ -116,12 +116,7 @@ protected:
         if (!server->whyNot().isEmpty()) {
             GTEST_SKIP() << server->whyNot().toStdString();
         }
-        static int count = 0;
-        address = server->admin();
-        address.database =
-            QStringLiteral("outage_%1_%2").arg(QCoreApplication::applicationPid()).arg(++count);
-        RawDatabase(server->admin())
-            .exec(QStringLiteral("CREATE DATABASE %1").arg(address.database));
+        address = newServerDatabase(server->admin(), QStringLiteral("outage"));
         data = DataDirectory::open(folder.path());
         ASSERT_TRUE(data);
         // A first store makes the schema and Zoé, with some progress.

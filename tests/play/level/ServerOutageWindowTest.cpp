@@ -79,12 +79,7 @@ protected:
         if (!server->whyNot().isEmpty()) {
             GTEST_SKIP() << server->whyNot().toStdString();
         }
-        static int count = 0;
-        address = server->admin();
-        address.database =
-            QStringLiteral("level_%1_%2").arg(QCoreApplication::applicationPid()).arg(++count);
-        RawDatabase(server->admin())
-            .exec(QStringLiteral("CREATE DATABASE %1").arg(address.database));
+        address = newServerDatabase(server->admin(), QStringLiteral("level"));
         data = app::DataDirectory::open(dir.path());
         ASSERT_TRUE(data);
     }
