@@ -48,6 +48,15 @@ QString freeAsideName(const QString& file) {
 
 std::atomic<int> connectionCount{0};
 
+// The record of the row `query` stands on, whose columns from `first` on are the record's.
+PlayerRecord recordAt(const QSqlQuery& query, int first) {
+    PlayerRecord record;
+    for (int i = 0; i < kColumnCount; ++i) {
+        record.text(i) = query.value(first + i).toString();
+    }
+    return record;
+}
+
 // A new, empty database file that only its owner may read or write. SQLite takes an empty file
 // for an empty database, and gives its journals and index the file's mode.
 StoreStatus createPrivateFile(const QString& path) {
@@ -387,17 +396,28 @@ void PlayerStore::keepForLater(const std::vector<int>& changed) {
 }
 
 StoreStatus PlayerStore::standOnFirstRow() {
+    if (StoreStatus status = reconnectIfLost(); !status) {
+        return status;
+    }
+    // The first row whole, in one statement.
     QSqlQuery query(connection());
-    if (!query.exec(QStringLiteral("SELECT %2 FROM %1 ORDER BY %2 LIMIT 1")
-                        .arg(player_table::name(), idColumn()))) {
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT %2, %3 FROM %1 ORDER BY %2 LIMIT 1")
+                        .arg(player_table::name(), idColumn(), player_table::columns()))) {
         return problem(query.lastError(), QStringLiteral("read"));
     }
     if (!query.next()) {
-        return {};
+        return query.lastError().isValid() ? problem(query.lastError(), QStringLiteral("read"))
+                                           : StoreStatus{};
     }
     const RowId first = query.value(0).toLongLong();
+    PlayerRecord record = recordAt(query, 1);
     query.finish();
-    return moveTo(first);
+    withUnsent(first, record);
+    currentId_ = first;
+    current_ = std::move(record);
+    stored_ = current_;
+    return {};
 }
 
 StoreResult<QString> PlayerStore::setAsideAndCreateFresh() {
@@ -470,13 +490,19 @@ StoreResult<PlayerRecord> PlayerStore::read(RowId id) const {
         return Result::failure(status);
     }
     Result row = readRow(id, false);
-    if (row && outbox_) {
-        // What this computer has not sent yet is part of the player as the screens see it.
-        for (const UnsentChange& change : outbox_->waitingFor(id)) {
-            applyChange(change, *row.value);
-        }
+    if (row) {
+        withUnsent(id, *row.value);
     }
     return row;
+}
+
+void PlayerStore::withUnsent(RowId id, PlayerRecord& record) const {
+    if (outbox_) {
+        // What this computer has not sent yet is part of the player as the screens see it.
+        for (const UnsentChange& change : outbox_->waitingFor(id)) {
+            applyChange(change, record);
+        }
+    }
 }
 
 StoreResult<PlayerRecord> PlayerStore::readRow(RowId id, bool lockForUpdate) const {
@@ -502,11 +528,7 @@ StoreResult<PlayerRecord> PlayerStore::readRow(RowId id, bool lockForUpdate) con
                              .arg(id),
                          StoreFault::PlayerMissing));
     }
-    PlayerRecord record;
-    for (int i = 0; i < kColumnCount; ++i) {
-        record.text(i) = query.value(i).toString();
-    }
-    return {std::move(record), {}};
+    return {recordAt(query, 0), {}};
 }
 
 StoreResult<RowId> PlayerStore::add(const PlayerRecord& record) {

@@ -244,6 +244,8 @@ private:
     // On a server, opens the connection again when the last operation lost it.
     StoreStatus reconnectIfLost() const;
     StoreResult<PlayerRecord> readRow(RowId id, bool lockForUpdate) const;
+    // Applies to `record`, player `id` as read, the changes still waiting for the server.
+    void withUnsent(RowId id, PlayerRecord& record) const;
     // The server was found lost: the sender takes over until it reaches it again.
     void noteLost(const StoreStatus& status) const;
     // Queues the current record's `changed` columns for the server; they count as stored.

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 
 namespace pulsadrome::app {
 
@@ -165,9 +166,13 @@ void PlayerChoiceWindow::reload() {
     } else {
         qWarning().noquote() << players.status.message;
     }
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(players_.size()));
     for (const auto& player : players_) {
-        list_->addItem(player.name);
+        names << player.name;
     }
+    list_->addItems(names); // one insertion into the list's model, however many players
+
     list_->setCurrentIndex(-1);
     if (!players_.empty() && store_.currentId() != players_.front().id) {
         store_.moveTo(players_.front().id);

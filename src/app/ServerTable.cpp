@@ -39,49 +39,53 @@ bool mentions(const QString& text, std::initializer_list<const char*> words) {
     return false;
 }
 
-// The schema's version, 0 when the database holds no schema yet (or a table made before the
-// version was kept).
-StoreStatus readVersion(QSqlQuery& query, const QString& place, int& version) {
-    const QString checked = QStringLiteral("checked");
-    if (!query.exec(QStringLiteral("SELECT to_regclass('\"SchemaVersion\"') IS NOT NULL"))) {
-        return problemOf(query.lastError(), place, checked);
-    }
-    version = 0;
-    if (!query.next() || !query.value(0).toBool()) {
-        return {};
-    }
-    if (!query.exec(
-            QStringLiteral("SELECT coalesce(max(\"version\"), 0) FROM \"SchemaVersion\""))) {
-        return problemOf(query.lastError(), place, checked);
-    }
-    if (query.next()) {
-        version = query.value(0).toInt();
-    }
-    return {};
-}
+// What the database holds of the schema.
+struct SchemaState {
+    int version = 0;           // 0: no schema yet (or a table made before the version was kept)
+    bool tableExists = false;  // "Pulsadrome"
+    std::vector<bool> present; // which record columns it has
+    bool scoresExist = false;  // "HighScores" and "Copied"
 
-// Which record columns the player table has (none when there is no table); Damaged when one
-// would not keep text as written.
-StoreStatus findColumns(QSqlQuery& query, const QString& place, bool& tableExists,
-                        std::vector<bool>& present) {
+    bool complete() const {
+        return tableExists && scoresExist &&
+               std::find(present.begin(), present.end(), false) == present.end();
+    }
+};
+
+// Reads the schema in two statements (one when there is no schema): the tables and the player
+// table's columns from the system catalogue, then the version. information_schema would tell
+// the same, at several times the cost for a connection just opened. Damaged when a record
+// column would not keep text as written.
+StoreStatus readSchema(QSqlQuery& query, const QString& place, SchemaState& state) {
     const QString checked = QStringLiteral("checked");
-    present.assign(kColumnCount, false);
-    if (!query.exec(QStringLiteral("SELECT to_regclass('\"Pulsadrome\"') IS NOT NULL"))) {
+    state = {};
+    state.present.assign(kColumnCount, false);
+    // One row per column of "Pulsadrome" (one row of NULL columns without the table), each with
+    // the tables' presence. A column of a domain counts as the domain's type.
+    if (!query.exec(
+            QStringLiteral(
+                "SELECT to_regclass('\"SchemaVersion\"') IS NOT NULL, "
+                "to_regclass('\"Pulsadrome\"') IS NOT NULL, "
+                "to_regclass('%1') IS NOT NULL AND to_regclass('%2') IS NOT NULL, a.attname, "
+                "format_type(CASE WHEN t.typtype = 'd' THEN t.typbasetype ELSE a.atttypid END, "
+                "NULL) "
+                "FROM (SELECT 1) AS one LEFT JOIN pg_attribute AS a ON a.attrelid = "
+                "to_regclass('\"Pulsadrome\"') AND a.attnum > 0 AND NOT a.attisdropped "
+                "LEFT JOIN pg_type AS t ON t.oid = a.atttypid")
+                .arg(highScoreTable(), copiedTable()))) {
         return problemOf(query.lastError(), place, checked);
     }
-    tableExists = query.next() && query.value(0).toBool();
-    if (!tableExists) {
-        return {};
-    }
-    if (!query.exec(QStringLiteral("SELECT column_name, data_type FROM information_schema.columns "
-                                   "WHERE table_schema = current_schema() AND "
-                                   "table_name = 'Pulsadrome'"))) {
-        return problemOf(query.lastError(), place, checked);
-    }
+    bool versionKept = false;
     while (query.next()) {
-        const QString column = query.value(0).toString();
+        versionKept = query.value(0).toBool();
+        state.tableExists = query.value(1).toBool();
+        state.scoresExist = query.value(2).toBool();
+        if (query.isNull(3)) {
+            continue;
+        }
+        const QString column = query.value(3).toString();
         if (const auto index = columnIndex(column)) {
-            const QString type = query.value(1).toString();
+            const QString type = query.value(4).toString();
             if (type != QLatin1String("text") && type != QLatin1String("character varying")) {
                 return {StoreProblem::Damaged,
                         QStringLiteral("The player database %1 is not usable: its column \"%2\" "
@@ -89,13 +93,31 @@ StoreStatus findColumns(QSqlQuery& query, const QString& place, bool& tableExist
                             .arg(place, column),
                         StoreFault::Damaged, type};
             }
-            present[static_cast<std::size_t>(*index)] = true;
+            state.present[static_cast<std::size_t>(*index)] = true;
         }
     }
     if (query.lastError().isValid()) {
         return problemOf(query.lastError(), place, checked);
     }
+    if (!versionKept) {
+        return {};
+    }
+    if (!query.exec(
+            QStringLiteral("SELECT coalesce(max(\"version\"), 0) FROM \"SchemaVersion\""))) {
+        return problemOf(query.lastError(), place, checked);
+    }
+    if (query.next()) {
+        state.version = query.value(0).toInt();
+    }
     return {};
+}
+
+StoreStatus newerSchema(const QString& place, int version) {
+    const QString why =
+        QStringLiteral("schema %1, newer than this program's %2").arg(version).arg(kSchemaVersion);
+    return failed(QStringLiteral("The player database %1 was made by a newer Pulsadrome (%2).")
+                      .arg(place, why),
+                  StoreFault::NewerSchema, why);
 }
 
 StoreStatus makeOrComplete(QSqlDatabase& db, QSqlQuery& query, const QString& place,
@@ -152,35 +174,17 @@ StoreStatus prepareLocked(QSqlDatabase& db, const QString& place) {
     if (!query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kSchemaLock))) {
         return problemOf(query.lastError(), place, QStringLiteral("checked"));
     }
-    int version = 0;
-    if (StoreStatus status = readVersion(query, place, version); !status) {
+    SchemaState state;
+    if (StoreStatus status = readSchema(query, place, state); !status) {
         return status;
     }
-    if (version > kSchemaVersion) {
-        const QString why = QStringLiteral("schema %1, newer than this program's %2")
-                                .arg(version)
-                                .arg(kSchemaVersion);
-        return failed(QStringLiteral("The player database %1 was made by a newer Pulsadrome (%2).")
-                          .arg(place, why),
-                      StoreFault::NewerSchema, why);
+    if (state.version > kSchemaVersion) {
+        return newerSchema(place, state.version);
     }
-    bool tableExists = false;
-    std::vector<bool> present;
-    if (StoreStatus status = findColumns(query, place, tableExists, present); !status) {
-        return status;
-    }
-    if (!query.exec(QStringLiteral("SELECT to_regclass('%1') IS NOT NULL AND "
-                                   "to_regclass('%2') IS NOT NULL")
-                        .arg(highScoreTable(), copiedTable()))) {
-        return problemOf(query.lastError(), place, QStringLiteral("checked"));
-    }
-    const bool scoresExist = query.next() && query.value(0).toBool();
-    const bool complete = tableExists && scoresExist &&
-                          std::find(present.begin(), present.end(), false) == present.end();
-    if (version == kSchemaVersion && complete) {
+    if (state.version == kSchemaVersion && state.complete()) {
         return {}; // nothing to make: a login that may only use rows goes on from here
     }
-    return makeOrComplete(db, query, place, tableExists, present, version);
+    return makeOrComplete(db, query, place, state.tableExists, state.present, state.version);
 }
 
 // Whether this login may read, add and store players and append answers, in the tables as they
@@ -332,6 +336,22 @@ StoreStatus connect(const QString& connectionName, const ServerAddress& server, 
 }
 
 StoreStatus prepare(QSqlDatabase& db, const QString& place) {
+    // Nearly every open finds the schema as this program makes it, which one look tells without
+    // a transaction or the lock. A schema another computer is making or bringing up to date is
+    // not seen before its transaction ends, so a schema this look finds complete is complete.
+    {
+        QSqlQuery query(db);
+        SchemaState state;
+        if (StoreStatus status = readSchema(query, place, state); !status) {
+            return status;
+        }
+        if (state.version > kSchemaVersion) {
+            return newerSchema(place, state.version);
+        }
+        if (state.version == kSchemaVersion && state.complete()) {
+            return {};
+        }
+    }
     if (!db.transaction()) {
         return problemOf(db.lastError(), place, QStringLiteral("checked"));
     }
@@ -350,16 +370,10 @@ StoreStatus rehearse(QSqlDatabase& db, const QString& place, Readiness& readines
         return problemOf(db.lastError(), place, QStringLiteral("checked"));
     }
     QSqlQuery query(db);
-    int version = 0;
-    bool tableExists = false;
-    std::vector<bool> present;
-    StoreStatus status = readVersion(query, place, version);
-    if (status) {
-        status = findColumns(query, place, tableExists, present);
-    }
-    const bool complete = tableExists && version == kSchemaVersion &&
-                          std::find(present.begin(), present.end(), false) == present.end();
-    readiness = complete ? Readiness::Ready : Readiness::WouldPrepare;
+    SchemaState state;
+    StoreStatus status = readSchema(query, place, state);
+    readiness = state.version == kSchemaVersion && state.complete() ? Readiness::Ready
+                                                                    : Readiness::WouldPrepare;
     if (status) {
         status = prepareLocked(db, place);
     }

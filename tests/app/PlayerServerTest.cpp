@@ -148,6 +148,51 @@ TEST_F(PlayerServer, aSchemaOfAnotherVersionIsBroughtUpToDateOrRefusedWhenNewer)
     EXPECT_EQ(raw->value("SELECT \"version\" FROM \"SchemaVersion\""), "99") << "left alone";
 }
 
+TEST_F(PlayerServer, theTableAnAdultMadeIsJudgedByTheTypesItsColumnsReallyHold) {
+    {
+        // Text under other names, a column dropped since, and one record column missing.
+        auto raw = db.raw();
+        raw->exec("CREATE DOMAIN \"words\" AS TEXT");
+        QStringList definitions{db.idDefinition(), "\"chrono\" INTEGER"};
+        for (int i = 0; i < kColumnCount; ++i) {
+            const QString column = columnName(i);
+            if (column == QLatin1String("chrono")) {
+                continue;
+            }
+            const char* type = column == QLatin1String("tempo")    ? "\"words\""
+                               : column == QLatin1String("volume") ? "VARCHAR(12)"
+                                                                   : "TEXT";
+            definitions << QStringLiteral("\"%1\" %2 NOT NULL DEFAULT ''").arg(column, type);
+        }
+        raw->exec(QStringLiteral("CREATE TABLE \"Pulsadrome\" (%1)").arg(definitions.join(", ")));
+        raw->exec("ALTER TABLE \"Pulsadrome\" DROP COLUMN \"chrono\"");
+        raw->exec("INSERT INTO \"Pulsadrome\" (\"Nom\", \"tempo\", \"volume\") VALUES ('Zoé', "
+                  "'090', '07')");
+    }
+    {
+        auto store = db.store();
+        const StoreStatus opened = store->open();
+        ASSERT_TRUE(opened) << opened.message.toStdString();
+        EXPECT_EQ(store->current().tempo, "090");
+        EXPECT_EQ(store->current().volume, "07");
+        EXPECT_EQ(store->current().chrono, "") << "the dropped column's place was made anew";
+        store->current().chrono = "300";
+        ASSERT_TRUE(store->storeCurrent());
+    }
+    EXPECT_THAT(db.columnTypes(), ::testing::Contains("chrono|TEXT"));
+    auto reopened = db.store();
+    ASSERT_TRUE(reopened->open());
+    EXPECT_EQ(reopened->current().chrono, "300");
+
+    // A column that turns "07" into 7 is refused, and the table left as it is.
+    db.raw()->exec("ALTER TABLE \"Pulsadrome\" ALTER COLUMN \"volume\" DROP DEFAULT, ALTER COLUMN "
+                   "\"volume\" TYPE INTEGER USING 7");
+    const StoreStatus refused = db.store()->open();
+    EXPECT_EQ(refused.problem, StoreProblem::Damaged) << refused.message.toStdString();
+    EXPECT_THAT(refused.message.toStdString(), HasSubstr("\"volume\" does not hold text"));
+    EXPECT_EQ(db.raw()->value("SELECT \"volume\" FROM \"Pulsadrome\""), "7");
+}
+
 TEST_F(PlayerServer, aLostConnectionIsToldAndTheNextOperationConnectsAgain) {
     auto store = db.store(500);
     ASSERT_TRUE(store->open());

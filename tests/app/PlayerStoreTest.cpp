@@ -161,6 +161,20 @@ TEST_P(PlayerStoreTest, everyFieldGoesToItsOwnColumnAndComesBackFromDisk) {
     EXPECT_EQ(reopened->read(reopened->players()->front().id)->nom, "first");
 }
 
+TEST_P(PlayerStoreTest, theFirstPlayerAtOpenHoldsEveryStoredFieldInItsOwnPlace) {
+    const PlayerRecord record = everyFieldNamedAfterItsColumn();
+    {
+        auto store = opened();
+        added(*store, record);
+        added(*store, newPlayerRecord("second"));
+    }
+    auto store = opened();
+    EXPECT_EQ(store->current(), record);
+    ASSERT_TRUE(store->moveTo(store->players()->back().id));
+    ASSERT_TRUE(store->moveTo(store->players()->front().id));
+    EXPECT_EQ(store->current(), record) << "read again as a pick in the list reads it";
+}
+
 TEST_P(PlayerStoreTest, playersKeepTheOrderTheyWereAddedInAndTheFirstIsCurrentAtOpen) {
     {
         auto store = opened();
