@@ -72,6 +72,10 @@ void ProgramFlow::openSchoolNetwork() {
     connect(schoolNetwork_, &SchoolNetworkWindow::useThisComputerChosen, this,
             &ProgramFlow::useThisComputer);
     connect(schoolNetwork_, &SchoolNetworkWindow::cancelled, schoolNetwork_, &QWidget::close);
+    schoolNetwork_->offerCopy([directory = dataDirectory_, &captions = captions_,
+                               busy = busyTimeoutMs_](const ServerAddress& server) {
+        return copyToServer(directory, server, captions, busy);
+    });
     schoolNetwork_->centreOnScreen();
     schoolNetwork_->show();
     schoolNetwork_->raise();

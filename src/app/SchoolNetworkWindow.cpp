@@ -41,7 +41,7 @@ QLabel[kind="button"]:focus { border: 3px solid #e67e22; }
 SchoolNetworkWindow::SchoolNetworkWindow(const i18n::CaptionTable& captions,
                                          const ServerSettings& shown, const QString& inUse,
                                          int checkTimeoutMs, QWidget* parent)
-    : ui::Form(px(500), px(456), parent), captions_(captions), checkTimeoutMs_(checkTimeoutMs),
+    : ui::Form(px(500), px(500), parent), captions_(captions), checkTimeoutMs_(checkTimeoutMs),
       host_(new QLineEdit(this)), port_(new QLineEdit(this)), database_(new QLineEdit(this)),
       user_(new QLineEdit(this)), password_(new QLineEdit(this)),
       test_(ui::makeButton(QStringLiteral("Command_essayer"), captions.text(u"reseau_essayer"),
@@ -51,7 +51,9 @@ SchoolNetworkWindow::SchoolNetworkWindow(const i18n::CaptionTable& captions,
                                 captions.text(u"reseau_utiliser"), this)),
       useComputer_(ui::makeButton(QStringLiteral("Command_ordinateur"),
                                   captions.text(u"reseau_cet_ordinateur"), this)),
-      cancel_(ui::makeButton(QStringLiteral("Label_cancel"), captions.text(u"annuler"), this)) {
+      cancel_(ui::makeButton(QStringLiteral("Label_cancel"), captions.text(u"annuler"), this)),
+      copy_(
+          ui::makeButton(QStringLiteral("Command_copier"), captions.text(u"reseau_copier"), this)) {
     setObjectName(QStringLiteral("Form_reseau"));
     setWindowTitle(QStringLiteral("Pulsadrome — ") + captions_.text(u"reseau_ecole"));
     setStyleSheet(smallWindowStyle() + QString::fromLatin1(kPageStyle));
@@ -115,15 +117,21 @@ SchoolNetworkWindow::SchoolNetworkWindow(const i18n::CaptionTable& captions,
     useComputer_->setWordWrap(true);
     place(useServer_, px(14), px(362), px(230), px(46), 10);
     place(useComputer_, px(256), px(362), px(230), px(46), 10);
-    // The row of Cancel has room on its left for one more action.
-    place(cancel_, px(336), px(416), px(150), px(30), 11);
+    // The one-time copy, under the two choices, as wide as both.
+    copy_->setWordWrap(true);
+    place(copy_, px(14), px(416), px(472), px(36), 10);
+    place(cancel_, px(336), px(460), px(150), px(30), 11);
+    copy_->hide();
 
     connect(test_, &ui::ClickLabel::clicked, this, &SchoolNetworkWindow::test);
     connect(useServer_, &ui::ClickLabel::clicked, this, &SchoolNetworkWindow::chooseServer);
     connect(useComputer_, &ui::ClickLabel::clicked, this, &SchoolNetworkWindow::chooseComputer);
     connect(cancel_, &ui::ClickLabel::clicked, this, &SchoolNetworkWindow::cancelled);
+    connect(copy_, &ui::ClickLabel::clicked, this, &SchoolNetworkWindow::copyToServer);
     connect(&watcher_, &QFutureWatcher<ServerCheck>::finished, this,
             &SchoolNetworkWindow::showCheck);
+    connect(&copyWatcher_, &QFutureWatcher<ServerCopyOutcome>::finished, this,
+            &SchoolNetworkWindow::showCopy);
     setScale(screenScale());
     host_->setFocus();
 }
@@ -131,6 +139,54 @@ SchoolNetworkWindow::SchoolNetworkWindow(const i18n::CaptionTable& captions,
 SchoolNetworkWindow::~SchoolNetworkWindow() {
     // A try still running ends on its own (within its timeout); its answer is not wanted.
     watcher_.disconnect(this);
+    // A copy is not cut short: the page waits for it, so that its outcome is whole.
+    copyWatcher_.disconnect(this);
+    copyWatcher_.waitForFinished();
+}
+
+void SchoolNetworkWindow::offerCopy(Copier copier) {
+    copier_ = std::move(copier);
+    copy_->setVisible(static_cast<bool>(copier_));
+}
+
+void SchoolNetworkWindow::copyToServer() {
+    if (!copier_ || checking()) {
+        return;
+    }
+    const ServerAddress address = typedAddress();
+    if (address.host.isEmpty()) {
+        say(captions_.text(u"reseau_serveur_manquant"), "bad");
+        host_->setFocus();
+        return;
+    }
+    if (!ui::askQuestion(this, captions_, ui::Question::YesNo,
+                         captions_.text(u"copie_serveur_question"), address.shown())) {
+        return;
+    }
+    checking_ = address;
+    setBusy(true);
+    say(captions_.text(u"copie_serveur_en_cours"), "");
+    copyWatcher_.setFuture(QtConcurrent::run(copier_, address));
+}
+
+void SchoolNetworkWindow::showCopy() {
+    setBusy(false);
+    const ServerCopyOutcome outcome = copyWatcher_.result();
+    const QString text = copyOutcomeText(captions_, outcome);
+    if (outcome.ok()) {
+        say(captions_.text(u"copie_serveur_finie"), "good");
+    } else {
+        qWarning().noquote() << outcome.status.message;
+        say(storeProblemText(captions_, outcome.status), "bad");
+    }
+    ui::showMessage(
+        this, captions_,
+        outcome.ok() && outcome.scoreFilesSkipped.isEmpty() ? ui::MessageTone::Information
+                                                            : ui::MessageTone::Warning,
+        text,
+        outcome.ok() ? checking_.shown()
+                     : storeProblemDetail(captions_, outcome.status, checking_.shown()));
+    emit copied(outcome.ok());
 }
 
 ServerAddress SchoolNetworkWindow::typedAddress() const {
@@ -215,6 +271,7 @@ void SchoolNetworkWindow::setBusy(bool busy) {
     test_->setEnabled(!busy);
     useServer_->setEnabled(!busy);
     useComputer_->setEnabled(!busy);
+    copy_->setEnabled(!busy);
 }
 
 void SchoolNetworkWindow::say(const QString& text, const char* tone) {

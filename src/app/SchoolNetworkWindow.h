@@ -2,11 +2,14 @@
 #pragma once
 
 #include "app/ServerCheck.h"
+#include "app/ServerCopy.h"
 #include "app/ServerSettings.h"
 #include "i18n/CaptionTable.h"
 #include "ui/Form.h"
 
 #include <QFutureWatcher>
+
+#include <functional>
 
 #include <optional>
 
@@ -45,6 +48,7 @@ public:
     ui::ClickLabel* useServerButton() const { return useServer_; }
     ui::ClickLabel* useComputerButton() const { return useComputer_; }
     ui::ClickLabel* cancelButton() const { return cancel_; }
+    ui::ClickLabel* copyButton() const { return copy_; }
     QLabel* resultLabel() const { return result_; }
 
     // What the boxes say; an empty port is the usual one.
@@ -59,9 +63,20 @@ public:
     void chooseServer();
     void chooseComputer();
 
+    // Shows "Copy this computer's players and scores to the server", whose copy `copier` makes
+    // to the server typed, on a worker thread, once the adult has agreed; the outcome is then
+    // said in a message.
+    using Copier = std::function<ServerCopyOutcome(const ServerAddress& server)>;
+    void offerCopy(Copier copier);
+    // The button's way: asks, then starts the copy.
+    void copyToServer();
+    bool copying() const { return copyWatcher_.isRunning(); }
+
 signals:
     // A try ended and its answer is shown.
     void checked(bool ok);
+    // A copy ended and its outcome was said.
+    void copied(bool ok);
     void useServerChosen(const pulsadrome::app::ServerSettings& settings);
     void useThisComputerChosen(const pulsadrome::app::ServerSettings& settings);
     void cancelled();
@@ -74,6 +89,7 @@ private:
     void showCheck();
     void setBusy(bool busy);
     void say(const QString& text, const char* tone);
+    void showCopy();
 
     const i18n::CaptionTable& captions_;
     int checkTimeoutMs_;
@@ -87,7 +103,10 @@ private:
     ui::ClickLabel* useServer_;
     ui::ClickLabel* useComputer_;
     ui::ClickLabel* cancel_;
+    ui::ClickLabel* copy_;
     QFutureWatcher<ServerCheck> watcher_;
+    QFutureWatcher<ServerCopyOutcome> copyWatcher_;
+    Copier copier_;
     ServerAddress checking_;
     bool busy_ = false;
     bool useAfterCheck_ = false;

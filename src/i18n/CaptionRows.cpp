@@ -582,6 +582,76 @@ const CaptionRow kExtraRows[] = {
       "O resultado é mostrado mas não guardado nos resultados da escola. %1",
       "Il punteggio è mostrato ma non salvato nei punteggi della scuola. %1",
       "Die Punktzahl wird gezeigt, aber nicht in den Punktzahlen der Schule gespeichert. %1"}},
+    // The one-time copy of a computer's own players and high scores to the school's server.
+    {"reseau_copier",
+     {"Copier les joueurs et les scores de cet ordinateur sur le serveur",
+      "Copy this computer's players and scores to the server",
+      "Copiar los jugadores y resultados de este ordenador al servidor",
+      "Copiar os jogadores e resultados deste computador para o servidor",
+      "Copiare giocatori e punteggi di questo computer sul server",
+      "Spieler und Punktzahlen dieses Computers auf den Server kopieren"}},
+    {"copie_serveur_question",
+     {"Copier tous les joueurs et les scores de cet ordinateur sur le serveur ? Un joueur dont "
+      "le nom y est déjà pris y recevra un autre nom ; rien ne change sur cet ordinateur.",
+      "Copy all players and high scores of this computer to the server? A player whose name is "
+      "already taken there gets another name; nothing changes on this computer.",
+      "¿Copiar todos los jugadores y resultados de este ordenador al servidor? Un jugador cuyo "
+      "nombre ya exista allí recibirá otro nombre; nada cambia en este ordenador.",
+      "Copiar todos os jogadores e resultados deste computador para o servidor? Um jogador cujo "
+      "nome já exista lá receberá outro nome; nada muda neste computador.",
+      "Copiare tutti i giocatori e i punteggi di questo computer sul server? Un giocatore il cui "
+      "nome esiste già lì riceverà un altro nome; nulla cambia su questo computer.",
+      "Alle Spieler und Punktzahlen dieses Computers auf den Server kopieren? Ein Spieler, dessen "
+      "Name dort schon vergeben ist, bekommt einen anderen Namen; auf diesem Computer ändert sich "
+      "nichts."}},
+    {"copie_serveur_en_cours",
+     {"Copie en cours…", "Copying…", "Copiando…", "A copiar…", "Copia in corso…",
+      "Wird kopiert …"}},
+    {"copie_serveur_finie",
+     {"Copie terminée.", "Copy done.", "Copia terminada.", "Cópia concluída.", "Copia terminata.",
+      "Kopieren beendet."}},
+    {"copie_serveur_faite",
+     {"Copiés sur le serveur de l'école : %1 joueur(s), %2 score(s), %3 réponse(s) notée(s).",
+      "Copied to the school's server: %1 player(s), %2 high score(s), %3 logged answer(s).",
+      "Copiado al servidor de la escuela: %1 jugador(es), %2 resultado(s), %3 respuesta(s) "
+      "anotada(s).",
+      "Copiado para o servidor da escola: %1 jogador(es), %2 resultado(s), %3 resposta(s) "
+      "registada(s).",
+      "Copiato sul server della scuola: %1 giocatore/i, %2 punteggio/i, %3 risposta/e "
+      "registrata/e.",
+      "Auf den Server der Schule kopiert: %1 Spieler, %2 Punktzahl(en), %3 notierte "
+      "Antwort(en)."}},
+    {"copie_serveur_deja_faite",
+     {"Déjà copiés une première fois, donc pas une seconde : %1 joueur(s), %2 score(s).",
+      "Copied before, so not copied again: %1 player(s), %2 high score(s).",
+      "Ya copiado antes, así que no se copió otra vez: %1 jugador(es), %2 resultado(s).",
+      "Já copiado antes, por isso não foi copiado outra vez: %1 jogador(es), %2 resultado(s).",
+      "Già copiato prima, quindi non copiato di nuovo: %1 giocatore/i, %2 punteggio/i.",
+      "Schon früher kopiert, darum nicht noch einmal: %1 Spieler, %2 Punktzahl(en)."}},
+    // "%1" lists the players as "Zoé → Zoé (2)".
+    {"copie_serveur_renommes",
+     {"Ces noms étaient déjà pris sur le serveur ; ces joueurs y ont un autre nom : %1.",
+      "These names were already taken on the server, so these players have another name there: "
+      "%1.",
+      "Estos nombres ya existían en el servidor; allí estos jugadores tienen otro nombre: %1.",
+      "Estes nomes já existiam no servidor; lá estes jogadores têm outro nome: %1.",
+      "Questi nomi esistevano già sul server; lì questi giocatori hanno un altro nome: %1.",
+      "Diese Namen gab es auf dem Server schon; dort haben diese Spieler einen anderen Namen: "
+      "%1."}},
+    {"copie_table_illisible",
+     {"La table des scores %1 ne peut pas être lue (%2) ; elle n'a pas été copiée.",
+      "The high-score table %1 cannot be read (%2); it was not copied.",
+      "No se puede leer la tabla de resultados %1 (%2); no se copió.",
+      "Não é possível ler a tabela de resultados %1 (%2); não foi copiada.",
+      "Non è possibile leggere la tabella dei punteggi %1 (%2); non è stata copiata.",
+      "Die Punktetabelle %1 kann nicht gelesen werden (%2); sie wurde nicht kopiert."}},
+    {"copie_serveur_arretee",
+     {"La copie vers le serveur de l'école s'est arrêtée avant la fin. %1",
+      "The copy to the school's server stopped before the end. %1",
+      "La copia al servidor de la escuela se detuvo antes del final. %1",
+      "A cópia para o servidor da escola parou antes do fim. %1",
+      "La copia sul server della scuola si è fermata prima della fine. %1",
+      "Das Kopieren auf den Server der Schule hat vor dem Ende aufgehört. %1"}},
     {"score_pas_un_nombre",
      {"Le score « %1 » n'est pas un nombre entier que la table peut garder.",
       "The score \"%1\" is not a whole number the table can hold.",

@@ -86,7 +86,12 @@ inline QString unfitPartOf(const QMessageBox& box) {
 // Cancel, its only button) once it is on the screen.
 class BoxWatcher : public QObject {
 public:
-    BoxWatcher() { QCoreApplication::instance()->installEventFilter(this); }
+    // Each box shown is answered with its Escape button, or with the next of `answers` while
+    // there are any.
+    explicit BoxWatcher(std::vector<QMessageBox::StandardButton> answers = {})
+        : answers_(std::move(answers)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
     ~BoxWatcher() override { QCoreApplication::instance()->removeEventFilter(this); }
     const std::vector<ShownBox>& boxes() const { return boxes_; }
 
@@ -108,7 +113,14 @@ protected:
                 }
                 savePicture(*box);
                 boxes_.push_back(shown);
-                if (QAbstractButton* escape = box->escapeButton()) {
+                QAbstractButton* answer = nullptr;
+                if (!answers_.empty()) {
+                    answer = box->button(answers_.front());
+                    answers_.erase(answers_.begin());
+                }
+                if (answer) {
+                    answer->click();
+                } else if (QAbstractButton* escape = box->escapeButton()) {
                     escape->click();
                 } else {
                     box->reject();
@@ -144,6 +156,7 @@ private:
     }
 
     std::vector<ShownBox> boxes_;
+    std::vector<QMessageBox::StandardButton> answers_;
 };
 
 // Words of the system's English texts (errno's, Qt's, SDL's) and of Qt's own buttons that are no

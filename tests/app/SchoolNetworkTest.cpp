@@ -348,6 +348,40 @@ TEST_F(SchoolNetworkPage, aServerTriedAndChosenIsUsedAndKeptForTheNextStart) {
     EXPECT_EQ(file.settings().address, db.address()) << "kept for another time";
 }
 
+TEST_F(SchoolNetworkPage, theCopyIsAskedFirstThenMadeAsidePlayingGoesOnHereAndTheOutcomeIsSaid) {
+    TestDatabase db{BackEnd::Server};
+    SKIP_WITHOUT(db);
+    ASSERT_TRUE(flow->players().add(newPlayerRecord("Lina")));
+    SchoolNetworkWindow* page = clickNetwork();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(page->copyButton()->isVisible());
+    typeAddress(page, db.address());
+
+    {
+        BoxWatcher boxes({QMessageBox::No}); // not now
+        QTest::mouseClick(page->copyButton(), Qt::LeftButton);
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        EXPECT_EQ(boxes.boxes()[0].text, caption("copie_serveur_question"));
+        EXPECT_FALSE(page->copying());
+        EXPECT_EQ(db.raw()->value("SELECT to_regclass('\"Pulsadrome\"') IS NULL"), "true");
+    }
+
+    BoxWatcher boxes({QMessageBox::Yes});
+    QSignalSpy copied(page, &SchoolNetworkWindow::copied);
+    QTest::mouseClick(page->copyButton(), Qt::LeftButton);
+    EXPECT_EQ(page->resultLabel()->text(), caption("copie_serveur_en_cours"));
+    EXPECT_FALSE(page->copyButton()->isEnabled()) << "one copy at a time";
+    ASSERT_TRUE(copied.wait(15'000));
+    EXPECT_EQ(copied.front().front().toBool(), true);
+    ASSERT_EQ(boxes.boxes().size(), 2u);
+    EXPECT_EQ(boxes.boxes()[1].text, caption("copie_serveur_faite").arg(1).arg(0).arg(0));
+    EXPECT_EQ(boxes.boxes()[1].unfit, "");
+    EXPECT_EQ(page->resultLabel()->text(), caption("copie_serveur_finie"));
+    EXPECT_TRUE(page->copyButton()->isEnabled());
+    EXPECT_EQ(db.raw()->value("SELECT string_agg(\"Nom\", ',') FROM \"Pulsadrome\""), "Lina");
+    EXPECT_FALSE(flow->players().onServer()) << "copying does not choose the server";
+}
+
 TEST_F(SchoolNetworkPage, aServerThatDoesNotAnswerLeavesThePageUsableAndCancelChangesNothing) {
     ServerSettings kept{false, {}};
     kept.address.host = "10.0.0.2";
