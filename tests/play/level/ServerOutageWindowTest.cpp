@@ -7,6 +7,7 @@
 
 #include "app/ProgramFlow.h"
 #include "app/ServerOutbox.h"
+#include "play/games/HighScoreList.h"
 #include "play/level/AnswerGrid.h"
 #include "play/level/LevelWindow.h"
 #include "play/level/QuestionOrder.h"
@@ -14,6 +15,7 @@
 #include "support/PrivateServer.h"
 
 #include "../../app/RawDatabase.h"
+#include "../games/ScoreTestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -97,21 +99,27 @@ protected:
     }
 
     // The program on the server, Zoé chosen, at the menu.
-    void startAtMenu(bool addZoe) {
-        flow = std::make_unique<app::ProgramFlow>(*data, [](const i18n::CaptionTable&, QString*) {
+    void startAtMenu(bool addZoe) { startAtMenu(flow, *data, addZoe); }
+    // The same with the data folder of another computer of the room.
+    void startAtMenu(std::unique_ptr<app::ProgramFlow>& program, const app::DataDirectory& folder,
+                     bool addZoe) {
+        program = std::make_unique<app::ProgramFlow>(folder, [](const i18n::CaptionTable&,
+                                                                QString*) {
             return std::unique_ptr<RhythmPort>(std::make_unique<play::testing::RecordingRhythm>());
         });
-        flow->useServer(address);
-        ASSERT_TRUE(flow->openPlayers());
+        program->useServer(address);
+        ASSERT_TRUE(program->openPlayers());
         if (addZoe) {
-            ASSERT_TRUE(flow->players().add(app::newPlayerRecord(QStringLiteral("Zoé"))));
+            ASSERT_TRUE(program->players().add(app::newPlayerRecord(QStringLiteral("Zoé"))));
         }
-        flow->showPlayerChoice();
-        flow->playerChoice()->pickName(flow->playerChoice()->list()->findText("Zoé"));
-        flow->goOn();
-        ASSERT_NE(flow->menu(), nullptr);
-        flow->setClock(clock);
-        flow->setWallClock(clock);
+        program->showPlayerChoice();
+        const int zoe = program->playerChoice()->list()->findText("Zoé");
+        ASSERT_GE(zoe, 0);
+        program->playerChoice()->pickName(zoe);
+        program->goOn();
+        ASSERT_NE(program->menu(), nullptr);
+        program->setClock(clock);
+        program->setWallClock(clock);
     }
 
     static int rightCell(LevelWindow* level) {
@@ -124,14 +132,15 @@ protected:
         return 0;
     }
 
-    // Level 1a, its twelve right answers, the server halted after the fourth, then the verdict.
-    void playLevelWhileTheServerStops(WindowReader& reader) {
+    // Level 1a, its twelve right answers, the server halted after the fourth (`haltAfter`; never
+    // when it is 12), then the verdict.
+    void playLevelWhileTheServerStops(WindowReader& reader, int haltAfter = 4) {
         QTest::mouseClick(flow->menu()->label("Label_1a"), Qt::LeftButton);
         LevelWindow* level = flow->level();
         ASSERT_NE(level, nullptr);
         QTest::mouseClick(level->playLabel(), Qt::LeftButton);
         for (int i = 0; i < 12; ++i) {
-            if (i == 4) {
+            if (i == haltAfter) {
                 server->halt();
             }
             clock.advance(700);
@@ -197,6 +206,58 @@ TEST_F(ServerOutageWindowTest, quittingWhileTheServerIsDownSaysSoAndTheNextStart
     EXPECT_EQ(onServer("SELECT \"jeu_binaire\" FROM \"Pulsadrome\""), "1b");
     EXPECT_EQ(onServer("SELECT count(*) FROM \"Answers\""), "12");
     EXPECT_FALSE(QFile::exists(data->file(app::ServerOutbox::fileName())));
+}
+
+// Two copies of the program, each with its own data folder, on the same server: what one does
+// with Zoé, the other finds, and both enter the same high-score tables.
+using TwoComputersOfARoom = ServerOutageWindowTest;
+
+TEST_F(TwoComputersOfARoom, shareThePlayersTheirProgressAndTheHighScores) {
+    QTemporaryDir otherDir;
+    const auto otherData = app::DataDirectory::open(otherDir.path());
+    ASSERT_TRUE(otherData);
+    std::unique_ptr<app::ProgramFlow> other;
+    startAtMenu(other, *otherData, true); // Zoé made on the other computer
+    EXPECT_FALSE(other->menu()->label("Label_1b")->isEnabled());
+
+    startAtMenu(false); // and found on this one
+    WindowReader reader;
+    playLevelWhileTheServerStops(reader, 12);
+    EXPECT_EQ(flow->players().unsentCount(), 0u);
+    EXPECT_EQ(onServer("SELECT \"jeu_binaire\" FROM \"Pulsadrome\""), "1b");
+
+    // The other computer, choosing Zoé again, has her new level open.
+    other->changePlayer();
+    other->playerChoice()->pickName(other->playerChoice()->list()->findText("Zoé"));
+    other->goOn();
+    ASSERT_NE(other->menu(), nullptr);
+    EXPECT_TRUE(other->menu()->label("Label_1b")->isEnabled());
+
+    // A score entered on each computer: both in the one table each shows.
+    play::testing::LetterWidths widths;
+    const auto enter = [&](app::ProgramFlow& program, const QString& name, qint32 score) {
+        play::HighScoreList list(program.scoreKeepers().keeperOf("score4", program.captions()),
+                                 widths);
+        QStringList items;
+        ASSERT_TRUE(list.FillScoreList(items).ok());
+        ASSERT_TRUE(list.AddHighScore(items, name, score).ok());
+    };
+    enter(*other, QStringLiteral("Zoé :"), 700);
+    enter(*flow, QStringLiteral("Léo :"), 900);
+    for (app::ProgramFlow* program : {flow.get(), other.get()}) {
+        const play::KeptTable table =
+            program->scoreKeepers().keeperOf("score4", program->captions())->load(30, "\t\t\t");
+        ASSERT_TRUE(table.status.ok()) << table.status.message.toStdString();
+        ASSERT_EQ(table.entries.size(), 30u);
+        EXPECT_EQ(table.entries[0].name.trimmed(), "Léo :");
+        EXPECT_EQ(table.entries[0].score, 900);
+        EXPECT_EQ(table.entries[1].name.trimmed(), "Zoé :");
+        EXPECT_EQ(table.entries[1].score, 700);
+    }
+    EXPECT_FALSE(QFile::exists(data->file("Score4.kdt"))) << "the room's table, not the files";
+    EXPECT_FALSE(QFile::exists(otherData->file("Score4.kdt")));
+    other->quit();
+    EXPECT_EQ(reader.messages, QStringList{});
 }
 
 TEST_F(ServerOutageWindowTest, aDamagedJournalIsSaidAtTheStartAndKeptAside) {
