@@ -94,6 +94,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        {name});
     }
     bool ok = false;
+    // The help speaks the language of the data folder it is given.
+    result.dataDir = parser.value(dataDir);
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::Help;
         return result;
@@ -102,7 +104,6 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.action = CommandLine::Action::Version;
         return result;
     }
-    result.dataDir = parser.value(dataDir);
     if (parser.isSet(dataDir) && result.dataDir.isEmpty()) {
         return failure(result, "cli_dossier", {QStringLiteral("--data-dir")});
     }
@@ -215,43 +216,8 @@ QString commandLineErrorText(const CommandLine& line, const i18n::CaptionTable& 
     }
 }
 
-QString helpText() {
-    return QStringLiteral(
-        "Usage: pulsadrome [options]\n"
-        "       pulsadrome export-picture N --out FILE.png [--size WxH]\n"
-        "       pulsadrome export-rhythm N --out FILE.wav [--tempo T] [--band P]\n"
-        "       pulsadrome export-answers --out FILE.csv [--data-dir DIR]\n"
-        "\n"
-        "Pulsadrome teaches children to recognise written rhythms by ear: it plays a one-bar\n"
-        "rhythm and the child finds its picture in a grid.\n"
-        "\n"
-        "Options:\n"
-        "  --data-dir DIR   keep the players, high scores and language choice in DIR\n"
-        "                   (default: $XDG_DATA_HOME/pulsadrome, usually\n"
-        "                   ~/.local/share/pulsadrome)\n"
-        "  --database URL   play with the players of a PostgreSQL server shared by several\n"
-        "                   computers (a school's), for example\n"
-        "                   postgresql://server:5432/pulsadrome?user=class&password=...\n"
-        "                   (the high scores stay in the data folder)\n"
-        "  -h, --help       show this help and exit\n"
-        "  --tour DIR       save a picture of every screen into DIR, without a display\n"
-        "  --soundfont FILE play with this General MIDI sound bank (default: FluidR3_GM,\n"
-        "                   else TimGM6mb)\n"
-        "  -v, --version    show the version and the libraries in use, and exit\n"
-        "\n"
-        "Commands:\n"
-        "  export-picture N --out FILE.png [--size WxH]\n"
-        "                   save the notation picture of rhythm N (1 to 560) as a PNG, for\n"
-        "                   worksheets; the default size is 932x228 (four times the grid's)\n"
-        "  export-rhythm N --out FILE.wav [--tempo T] [--band P]\n"
-        "                   save rhythm N as it sounds in the game (count-in, pulse, notes) as\n"
-        "                   a WAV file, at T quarter notes a minute (default 100) on band list\n"
-        "                   position P, 0 to 43 (default 23)\n"
-        "  export-answers --out FILE.csv\n"
-        "                   save every answer the players gave on the level and games screens\n"
-        "                   (player, date, level or game, rhythm heard and chosen, right or\n"
-        "                   wrong, time to answer, tempo, band) as a spreadsheet file in the\n"
-        "                   game's language, with the separator of the computer's language\n");
+QString helpText(const i18n::CaptionTable& captions) {
+    return captions.text(u"cli_aide_texte");
 }
 
 } // namespace pulsadrome::app

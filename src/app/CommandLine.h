@@ -50,6 +50,7 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // What is wrong with the command line (Action::Error), as one sentence in the captions' language.
 QString commandLineErrorText(const CommandLine& line, const i18n::CaptionTable& captions);
 
-QString helpText();
+// What --help prints: the options and the commands, in the captions' language.
+QString helpText(const i18n::CaptionTable& captions);
 
 } // namespace pulsadrome::app

@@ -156,7 +156,7 @@ int main(int argc, char* argv[]) {
     const auto options = app::parseCommandLine(arguments);
     switch (options.action) {
     case app::CommandLine::Action::Help:
-        print(stdout, app::helpText());
+        print(stdout, app::helpText(commandCaptions(options)));
         return 0;
     case app::CommandLine::Action::Version:
         print(stdout, QStringLiteral("Pulsadrome %1\nQt %2, %3\n")

@@ -98,7 +98,7 @@ const std::map<Language, QStringList>& functionWords() {
 QStringList commandLineWords() {
     static const QRegularExpression option(QStringLiteral("(--[a-z-]+|export-[a-z]+)"));
     QStringList result;
-    for (const auto& match : option.globalMatch(app::helpText())) {
+    for (const auto& match : option.globalMatch(app::helpText(i18n::CaptionTable()))) {
         if (!result.contains(match.captured(1))) {
             result << match.captured(1);
         }

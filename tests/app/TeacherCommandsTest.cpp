@@ -27,7 +27,8 @@ constexpr const char* kSmallSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 struct Outcome {
     int exitCode = -1;
-    QString said; // stderr
+    QString said;    // stderr
+    QString printed; // stdout
 };
 
 // Runs the program; `fileLimit` bytes, when given, is the largest file it may write (a write
@@ -55,6 +56,7 @@ Outcome runProgram(const QStringList& arguments, rlim_t fileLimit = 0) {
     }
     outcome.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
     outcome.said = QString::fromUtf8(program.readAllStandardError());
+    outcome.printed = QString::fromUtf8(program.readAllStandardOutput());
     return outcome;
 }
 
@@ -165,6 +167,13 @@ TEST_P(TeacherCommands, aWrongArgumentIsToldInTheFoldersLanguageWithExitCode2) {
     const Outcome late = runProgram({"--tempo", "x", "--data-dir", data.path()});
     EXPECT_TRUE(late.said.startsWith(captions.text(u"cli_seulement_export").arg("--tempo")))
         << late.said.toStdString();
+}
+
+TEST_P(TeacherCommands, theHelpIsPrintedInTheFoldersLanguage) {
+    const Outcome outcome = runProgram(withData({QStringLiteral("--help")}));
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.said.toStdString();
+    EXPECT_EQ(outcome.printed, captions.text(u"cli_aide_texte"));
+    EXPECT_THAT(englishWordsIn(outcome.printed, {}), ::testing::IsEmpty());
 }
 
 TEST_P(TeacherCommands, aTargetFolderThatRefusesTheWriteIsToldWithExitCode1) {

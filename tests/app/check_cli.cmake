@@ -1,10 +1,11 @@
-# Runs the real program without a display: --version, --help, a wrong option and the exports.
+# Runs the real program without a display: --version, --help (in the language of the data
+# folder, whichever it is), a wrong option and the exports.
 execute_process(COMMAND ${PROGRAM} --version OUTPUT_VARIABLE out RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "^Pulsadrome [0-9]+\\.[0-9]+\\.[0-9]+\n.*FluidSynth [0-9]")
   message(FATAL_ERROR "--version: exit ${rc}, printed: ${out}")
 endif()
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE out RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0 OR NOT out MATCHES "Usage: pulsadrome" OR NOT out MATCHES "--data-dir")
+if(NOT rc EQUAL 0 OR NOT out MATCHES "  pulsadrome export-picture N" OR NOT out MATCHES "--data-dir")
   message(FATAL_ERROR "--help: exit ${rc}, printed: ${out}")
 endif()
 execute_process(COMMAND ${PROGRAM} --no-such-option ERROR_VARIABLE err RESULT_VARIABLE rc)
