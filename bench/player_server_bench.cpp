@@ -2,11 +2,14 @@
 // The player store on a database server, beside the players file: the time to store one player
 // (a setting and a level passed, as the end of a level stores them), median and 99th
 // percentile, the time the player choice takes to load with 500 players (open the store, list
-// the players, read the first one), and the time to enter one high score as the end of a game
-// does (on the server: lock, read again, insert, trim; in the file: rewrite it).
+// the players, read the first one), on the screens' thread and, as the program starts, on a
+// thread of its own (PlayerOpening: then the time the screens' thread spends on it), and the time
+// to enter one high score as the end of a game does (on the server: lock, read again, insert, trim;
+// in the file: rewrite it).
 //
 //   player_server_bench [URL]   a postgresql:// URL of a database the bench may fill; without
 //                               one it starts the tests' throw-away server for itself
+#include "app/PlayerOpening.h"
 #include "app/PlayerStore.h"
 #include "app/ServerAddress.h"
 #include "app/ServerScores.h"
@@ -15,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -122,6 +126,34 @@ bool measure(const char* title,
         opens.push_back(static_cast<double>(opened) / 1e6);
         lists.push_back(static_cast<double>(loaded - opened) / 1e6);
     }
+    // The start's way: the open and the list on a thread of their own; the screens' thread only
+    // starts it and takes the list.
+    std::vector<double> uiTimes;
+    std::vector<double> waits;
+    for (int i = 0; i < kLoads; ++i) {
+        auto menu = makeStore();
+        app::PlayerOpening opening(*menu);
+        QEventLoop loop;
+        double taking = 0;
+        std::size_t listed = 0;
+        QObject::connect(&opening, &app::PlayerOpening::finished, &loop, [&] {
+            QElapsedTimer took;
+            took.start();
+            const auto players = opening.result();
+            listed = players ? players->size() : 0;
+            taking = static_cast<double>(took.nsecsElapsed()) / 1e6;
+            loop.quit();
+        });
+        timer.start();
+        opening.start();
+        const double starting = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        loop.exec();
+        waits.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        if (!check(opening.result().status) || static_cast<int>(listed) < kClassPlayers) {
+            return false;
+        }
+        uiTimes.push_back(starting + taking);
+    }
     std::printf("%s\n", title);
     std::printf("  store of one player (%d stores): median %.2f ms, 99th percentile %.2f ms\n",
                 kStores, percentile(stores, 0.5), percentile(stores, 0.99));
@@ -132,6 +164,11 @@ bool measure(const char* title,
                 "percentile %.2f ms; the list: median %.2f ms, 99th percentile %.2f ms\n",
                 percentile(opens, 0.5), percentile(opens, 0.99), percentile(lists, 0.5),
                 percentile(lists, 0.99));
+    std::printf("  the same on a thread of its own, as the program starts (%d loads): the screens' "
+                "thread busy median %.3f ms, 99th percentile %.3f ms; the list there after median "
+                "%.2f ms, 99th percentile %.2f ms\n",
+                kLoads, percentile(uiTimes, 0.5), percentile(uiTimes, 0.99), percentile(waits, 0.5),
+                percentile(waits, 0.99));
     return true;
 }
 

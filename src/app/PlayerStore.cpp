@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -284,6 +285,21 @@ StoreStatus PlayerStore::reconnectIfLost() const {
     }
     lost_ = false;
     return {};
+}
+
+void PlayerStore::close() {
+    closeConnection();
+    currentId_.reset();
+    current_ = {};
+    stored_ = {};
+}
+
+void PlayerStore::handTo(QThread* thread) {
+    if (QSqlDatabase::contains(connectionName_)) {
+        if (QSqlDriver* driver = connection().driver()) {
+            driver->moveToThread(thread);
+        }
+    }
 }
 
 void PlayerStore::closeConnection() {

@@ -18,6 +18,7 @@
 #include <vector>
 
 class QSqlDatabase;
+class QThread;
 class QSqlError;
 
 namespace pulsadrome::app {
@@ -164,6 +165,12 @@ public:
     void useFile(const DataDirectory& directory);
     void useServer(const ServerAddress& server);
     bool isOpen() const { return open_; }
+    // Closes the store (what is unsent goes into the journal); the next open() opens it again.
+    void close();
+    // Gives the store's connection to `thread`, which uses the store from now on. Only the
+    // thread that opened the store may call it, after which it must no longer use the store
+    // (PlayerOpening opens a store on a thread of its own).
+    void handTo(QThread* thread);
 
     // On a server, from the next open(): what the server cannot take is kept and sent later,
     // in the journal of `directory` (ServerOutbox::fileName()) while the program is not running.

@@ -39,6 +39,9 @@ QPushButton, QLabel[kind="button"] { background: #fff6d5; color: #23395d;
 QLabel#Label_jouer, QPushButton#Command_save { background: #2ecc71; color: white;
   border-color: #27ae60; font-weight: bold; }
 QLabel[kind="link"] { background: transparent; border: none; text-decoration: underline; }
+QComboBox:disabled { background: #f6f6f6; border-color: #d5d8dc; }
+QPushButton:disabled, QLabel[kind="button"]:disabled, QLabel#Label_jouer:disabled {
+  background: #eeeeee; color: #a0a6ad; border-color: #d5d8dc; }
 QLabel[pressed="true"], QPushButton:pressed { border-style: outset; background: #f0f0f0;
   color: #23395d; }
 )";
@@ -83,7 +86,7 @@ void showMessage(QWidget* over, const i18n::CaptionTable& captions, const QStrin
 }
 
 PlayerChoiceWindow::PlayerChoiceWindow(PlayerStore& store, i18n::CaptionTable& captions,
-                                       QString languageFile, QWidget* parent)
+                                       QString languageFile, bool waitForPlayers, QWidget* parent)
     : ui::Form(4395, 3210, parent), store_(store), captions_(captions),
       languageFile_(std::move(languageFile)), nameCaption_(new QLabel(this)),
       list_(new QComboBox(this)), passwordCaption_(new QLabel(this)),
@@ -139,11 +142,16 @@ PlayerChoiceWindow::PlayerChoiceWindow(PlayerStore& store, i18n::CaptionTable& c
     connect(teacher_, &ui::ClickLabel::clicked, this, &PlayerChoiceWindow::teacherRequested);
     connect(network_, &ui::ClickLabel::clicked, this, &PlayerChoiceWindow::networkRequested);
     retranslate();
-    reload();
+    if (waitForPlayers) {
+        showWaiting();
+    } else {
+        reload();
+    }
     setScale(screenScale());
 }
 
 void PlayerChoiceWindow::retranslate() {
+    list_->setPlaceholderText(waiting_ ? captions_.text(u"joueurs_recherche") : QString());
     nameCaption_->setText(captions_.text(u"nom_du_joueur"));
     passwordCaption_->setText(captions_.text(u"mot_de_passe"));
     newPlayer_->setText(captions_.text(u"nouveau_joueur"));
@@ -159,20 +167,41 @@ void PlayerChoiceWindow::retranslate() {
 }
 
 void PlayerChoiceWindow::reload() {
-    list_->clear();
-    players_.clear();
-    if (auto players = store_.players()) {
-        players_ = *players;
-    } else {
+    auto players = store_.players();
+    if (!players) {
         qWarning().noquote() << players.status.message;
     }
+    showPlayers(players ? *players : std::vector<PlayerEntry>{});
+}
+
+void PlayerChoiceWindow::showWaiting() {
+    waiting_ = true;
+    list_->clear();
+    players_.clear();
+    list_->setPlaceholderText(captions_.text(u"joueurs_recherche"));
+    list_->setCurrentIndex(-1);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             list_, password_, passwordCaption_, newPlayer_, next_, teacher_, network_}) {
+        control->setEnabled(false);
+    }
+    password_->clear();
+}
+
+void PlayerChoiceWindow::showPlayers(const std::vector<PlayerEntry>& players) {
+    waiting_ = false;
+    list_->setPlaceholderText(QString());
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{list_, newPlayer_, next_, teacher_, network_}) {
+        control->setEnabled(true);
+    }
+    list_->clear();
+    players_ = players;
     QStringList names;
     names.reserve(static_cast<qsizetype>(players_.size()));
     for (const auto& player : players_) {
         names << player.name;
     }
     list_->addItems(names); // one insertion into the list's model, however many players
-
     list_->setCurrentIndex(-1);
     if (!players_.empty() && store_.currentId() != players_.front().id) {
         store_.moveTo(players_.front().id);
@@ -183,7 +212,7 @@ void PlayerChoiceWindow::reload() {
 }
 
 void PlayerChoiceWindow::pickName(int index) {
-    if (index < 0 || index >= static_cast<int>(players_.size())) {
+    if (waiting_ || index < 0 || index >= static_cast<int>(players_.size())) {
         return;
     }
     if (list_->currentIndex() != index) {
@@ -201,6 +230,9 @@ void PlayerChoiceWindow::pickName(int index) {
 }
 
 void PlayerChoiceWindow::Label_jouer_Click() {
+    if (waiting_) {
+        return;
+    }
     // Before a name is picked the store stands on the first row, whose password counts.
     const QString stored = store_.currentId() ? store_.current().password : QString();
     switch (goOnCheck(password_->text(), stored, list_->currentText())) {

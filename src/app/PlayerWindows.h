@@ -51,12 +51,20 @@ void showMessage(QWidget* over, const i18n::CaptionTable& captions, const QStrin
 class PlayerChoiceWindow : public ui::Form {
     Q_OBJECT
 public:
+    // With `waitForPlayers` the window opens waiting (showWaiting()) and does not touch the
+    // store; otherwise it reads the list at once (reload()).
     PlayerChoiceWindow(PlayerStore& store, i18n::CaptionTable& captions, QString languageFile,
-                       QWidget* parent = nullptr);
+                       bool waitForPlayers = false, QWidget* parent = nullptr);
 
     // Fills the list again from the store, with no name picked (the store stands on its first
     // row, as at start).
     void reload();
+    // While the players are being looked for elsewhere: the list says so, and only the flags
+    // and "Quitter" answer; the store is not used until showPlayers() or reload().
+    void showWaiting();
+    bool waiting() const { return waiting_; }
+    // Fills the list with `players` (read from the store, in row order), as reload() does.
+    void showPlayers(const std::vector<PlayerEntry>& players);
     // Copies the caption texts into the window again.
     void retranslate();
 
@@ -66,6 +74,9 @@ public:
 
     QComboBox* list() const { return list_; }
     QLineEdit* passwordBox() const { return password_; }
+    QPushButton* newPlayerButton() const { return newPlayer_; }
+    ui::ClickLabel* nextLabel() const { return next_; }
+    ui::ClickLabel* quitLabel() const { return quit_; }
     ui::ClickLabel* teacherLabel() const { return teacher_; }
     ui::ClickLabel* networkLabel() const { return network_; }
 
@@ -82,6 +93,7 @@ private:
     i18n::CaptionTable& captions_;
     QString languageFile_;
     std::vector<PlayerEntry> players_;
+    bool waiting_ = false;
     QLabel* nameCaption_;
     QComboBox* list_;
     QLabel* passwordCaption_;

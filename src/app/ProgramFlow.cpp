@@ -56,6 +56,11 @@ ProgramFlow::ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound, int 
 }
 
 ProgramFlow::~ProgramFlow() {
+    if (opening_) {
+        // The store comes back before anything below uses it; nothing is shown any more.
+        opening_->disconnect(this);
+        opening_->wait();
+    }
     // An end without the menu's way out still keeps the answers given.
     if (const StoreStatus status = answerLog_.flush(); !status) {
         qWarning().noquote() << "The answers of the last run were not stored:" << status.message;
@@ -74,7 +79,43 @@ void ProgramFlow::useServer(const ServerAddress& server) {
 }
 
 bool ProgramFlow::openPlayers() {
-    StoreStatus status = store_->open();
+    return settleOpen(store_->open());
+}
+
+void ProgramFlow::openPlayersWhileShown() {
+    opening_ = std::make_unique<PlayerOpening>(*store_);
+    connect(opening_.get(), &PlayerOpening::finished, this, &ProgramFlow::playersOpened);
+    opening_->start();
+}
+
+void ProgramFlow::playersOpened() {
+    const PlayerOpening::Result& opened = opening_->result();
+    if (quitWhenOpened_) {
+        // Nothing of a run was played: the end needs the store only for what is unsent.
+        if (!opened.status) {
+            qWarning().noquote() << opened.status.message;
+        }
+        quit();
+        return;
+    }
+    const bool openedAtOnce = opened.status.ok();
+    if (!settleOpen(opened.status)) {
+        exitCode_ = 1;
+        delete playerChoice_;
+        emit finished();
+        return;
+    }
+    if (playerChoice_) {
+        // Another database may have been opened in its place (this computer's, a fresh file).
+        if (openedAtOnce && opened) {
+            playerChoice_->showPlayers(*opened);
+        } else {
+            playerChoice_->reload();
+        }
+    }
+}
+
+bool ProgramFlow::settleOpen(StoreStatus status) {
     if (!status && store_->onServer()) {
         qWarning().noquote() << status.message;
         if (!ui::askQuestion(nullptr, captions_, ui::Question::YesNo,
@@ -147,7 +188,8 @@ void ProgramFlow::start() {
 
 void ProgramFlow::showPlayerChoice() {
     if (!playerChoice_) {
-        playerChoice_ = new PlayerChoiceWindow(*store_, captions_, languageFile_);
+        playerChoice_ = new PlayerChoiceWindow(*store_, captions_, languageFile_,
+                                               opening_ && opening_->pending());
         connect(playerChoice_, &PlayerChoiceWindow::goOn, this, &ProgramFlow::goOn);
         connect(playerChoice_, &PlayerChoiceWindow::newPlayerRequested, this,
                 &ProgramFlow::showNewPlayer);
@@ -320,6 +362,15 @@ void ProgramFlow::closeListening() {
 }
 
 void ProgramFlow::quit() {
+    if (opening_ && opening_->pending()) {
+        // The store is being opened elsewhere: the end comes when it is back, at once if the
+        // server answers, within the connection's time limit if it does not.
+        quitWhenOpened_ = true;
+        if (playerChoice_) {
+            playerChoice_->hide();
+        }
+        return;
+    }
     closeListening();
     closeProgress();
     if (menu_ && !storePlayer()) {

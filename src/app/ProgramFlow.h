@@ -7,6 +7,7 @@
 #include "app/DataDirectory.h"
 #include "app/MenuModel.h"
 #include "app/MenuWindow.h"
+#include "app/PlayerOpening.h"
 #include "app/PlayerStore.h"
 #include "app/PlayerWindows.h"
 #include "app/ProgressWindow.h"
@@ -69,6 +70,12 @@ public:
     // cannot be used is said, and the child may play on this computer's own players meanwhile.
     // False when the program cannot go on (the reason has been shown).
     bool openPlayers();
+    // The start's way to open the player database: on a thread of its own (PlayerOpening), the
+    // player choice waiting meanwhile, then as openPlayers() goes on. When the program cannot go
+    // on, finished() is emitted with exitCode() 1.
+    void openPlayersWhileShown();
+    // 0, or 1 when the player database could not be opened at the start.
+    int exitCode() const { return exitCode_; }
     // The start: the screen-size check, then the player choice.
     void start();
 
@@ -189,6 +196,10 @@ private:
     // Says, after the players opened, that the journal of what a server did not take was
     // damaged (and set aside) or could not be read.
     void tellJournalProblem();
+    // What openPlayers() does once the player database's open came back with `status`.
+    bool settleOpen(StoreStatus status);
+    // The start's opening ended: the player choice shows the players, or the program ends.
+    void playersOpened();
     // At the end, with changes the server has not taken: writes them into the journal and says
     // so; when they cannot be written, asks whether to try again. False when the child gave up
     // (the program then goes on, and so does the sending).
@@ -247,6 +258,10 @@ private:
     std::optional<ServerAddress> server_;
     QPointer<SchoolNetworkWindow> schoolNetwork_;
     int serverCheckTimeoutMs_ = 4000;
+    // The start's opening of the players, while it runs and after; before store_ goes.
+    std::unique_ptr<PlayerOpening> opening_;
+    bool quitWhenOpened_ = false; // the child quit while the players were looked for
+    int exitCode_ = 0;
 };
 
 } // namespace pulsadrome::app

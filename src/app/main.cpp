@@ -87,13 +87,14 @@ int runGame(int argc, char* argv[], const app::CommandLine& options) {
                           });
     // --database wins over the server the school network page chose.
     flow.chooseStartPlayers(options.database);
-    if (!flow.openPlayers()) {
-        return 1;
-    }
     QObject::connect(&flow, &app::ProgramFlow::finished, &application, &QApplication::quit,
                      Qt::QueuedConnection);
+    // The players are read on a thread of their own while the first windows show: a school's
+    // server that is slow or gone never holds the screen.
+    flow.openPlayersWhileShown();
     flow.start();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    return code != 0 ? code : flow.exitCode();
 }
 
 // Pictures of every screen, made offscreen.

@@ -1313,6 +1313,10 @@ const CaptionRow kExtraRows[] = {
       "Não é possível guardar a senha do professor. %1",
       "Non è possibile salvare la chiave di accesso dell'insegnante. %1",
       "Das Kennwort der Lehrkraft kann nicht gespeichert werden. %1"}},
+    // The player choice's list while the players are being read (from a school's server).
+    {"joueurs_recherche",
+     {"Recherche des joueurs…", "Looking for the players…", "Buscando a los jugadores…",
+      "A procurar os jogadores…", "Ricerca dei giocatori…", "Spieler werden gesucht…"}},
     // The school network page of the player choice: where the players are kept.
     {"reseau_ecole",
      {"Réseau de l'école", "School network", "Red de la escuela", "Rede da escola",
