@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QStyle>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -172,21 +174,27 @@ void SchoolNetworkWindow::copyToServer() {
 void SchoolNetworkWindow::showCopy() {
     setBusy(false);
     const ServerCopyOutcome outcome = copyWatcher_.result();
-    const QString text = copyOutcomeText(captions_, outcome);
     if (outcome.ok()) {
         say(captions_.text(u"copie_serveur_finie"), "good");
     } else {
         qWarning().noquote() << outcome.status.message;
         say(storeProblemText(captions_, outcome.status), "bad");
     }
-    ui::showMessage(
+    const QPointer<QMessageBox> box = copyOutcomeBox(outcome, checking_);
+    box->exec();
+    delete box.data();
+    emit copied(outcome.ok());
+}
+
+QMessageBox* SchoolNetworkWindow::copyOutcomeBox(const ServerCopyOutcome& outcome,
+                                                 const ServerAddress& server) {
+    return ui::makeMessageBox(
         this, captions_,
         outcome.ok() && outcome.scoreFilesSkipped.isEmpty() ? ui::MessageTone::Information
                                                             : ui::MessageTone::Warning,
-        text,
-        outcome.ok() ? checking_.shown()
-                     : storeProblemDetail(captions_, outcome.status, checking_.shown()));
-    emit copied(outcome.ok());
+        std::nullopt, copyOutcomeText(captions_, outcome),
+        outcome.ok() ? server.shown()
+                     : storeProblemDetail(captions_, outcome.status, server.shown()));
 }
 
 ServerAddress SchoolNetworkWindow::typedAddress() const {

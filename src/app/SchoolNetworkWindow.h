@@ -14,6 +14,7 @@
 #include <optional>
 
 class QLabel;
+class QMessageBox;
 class QLineEdit;
 
 namespace pulsadrome::ui {
@@ -71,6 +72,8 @@ public:
     // The button's way: asks, then starts the copy.
     void copyToServer();
     bool copying() const { return copyWatcher_.isRunning(); }
+    // The message that tells the adult what a copy to `server` did, not yet shown.
+    QMessageBox* copyOutcomeBox(const ServerCopyOutcome& outcome, const ServerAddress& server);
 
 signals:
     // A try ended and its answer is shown.

@@ -342,15 +342,21 @@ QString copyOutcomeText(const i18n::CaptionTable& captions, const ServerCopyOutc
                          .arg(outcome.playersCopiedBefore)
                          .arg(outcome.scoresCopiedBefore);
     }
+    QString text = sentences.join(QLatin1Char(' '));
     if (!outcome.renamed.empty()) {
-        QStringList names;
+        // One player a line, each kept whole.
+        const QChar space(0x00a0);
+        text += QLatin1Char('\n') + captions.text(u"copie_serveur_renommes");
         for (const auto& [here, there] : outcome.renamed) {
-            names << QStringLiteral("%1 → %2").arg(here, there);
+            text += QStringLiteral("\n• ") + QString(here).replace(QLatin1Char(' '), space) +
+                    space + QChar(0x2192) + QLatin1Char(' ') +
+                    QString(there).replace(QLatin1Char(' '), space);
         }
-        sentences << captions.text(u"copie_serveur_renommes").arg(names.join(QStringLiteral("; ")));
     }
-    sentences << outcome.scoreFilesSkipped;
-    return sentences.join(QLatin1Char(' '));
+    if (!outcome.scoreFilesSkipped.isEmpty()) {
+        text += QLatin1Char('\n') + outcome.scoreFilesSkipped.join(QLatin1Char(' '));
+    }
+    return text;
 }
 
 } // namespace pulsadrome::app

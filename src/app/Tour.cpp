@@ -374,6 +374,22 @@ void shootSchoolNetwork(ProgramFlow& flow, Camera& camera, const QString& suffix
         wait.exec();
     }
     camera.shoot(page, QStringLiteral("school-network-unreachable") + suffix);
+    // What the teacher is told after copying a computer's players, two names being taken.
+    ServerCopyOutcome copied;
+    copied.playersCopied = 12;
+    copied.scoresCopied = 37;
+    copied.answersCopied = 2840;
+    copied.renamed = {{QStringLiteral("Zoé"), QStringLiteral("Zoé (2)")},
+                      {QStringLiteral("Léo"), QStringLiteral("Léo (2)")}};
+    ServerAddress server;
+    server.host = QStringLiteral("salle-musique.ecole.lan");
+    server.database = QStringLiteral("pulsadrome");
+    server.user = QStringLiteral("salle_musique");
+    {
+        const std::unique_ptr<QMessageBox> box(page->copyOutcomeBox(copied, server));
+        camera.shoot(box.get(), QStringLiteral("school-copy-done") + suffix);
+        box->close();
+    }
     if (suffix.isEmpty()) {
         page->setScale(2.0);
         camera.shoot(page, QStringLiteral("school-network-x2"));

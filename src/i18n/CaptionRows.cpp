@@ -628,16 +628,14 @@ const CaptionRow kExtraRows[] = {
       "Já copiado antes, por isso não foi copiado outra vez: %1 jogador(es), %2 resultado(s).",
       "Già copiato prima, quindi non copiato di nuovo: %1 giocatore/i, %2 punteggio/i.",
       "Schon früher kopiert, darum nicht noch einmal: %1 Spieler, %2 Punktzahl(en)."}},
-    // "%1" lists the players as "Zoé → Zoé (2)".
+    // Followed by the players, one a line: "Zoé → Zoé (2)".
     {"copie_serveur_renommes",
-     {"Ces noms étaient déjà pris sur le serveur ; ces joueurs y ont un autre nom : %1.",
-      "These names were already taken on the server, so these players have another name there: "
-      "%1.",
-      "Estos nombres ya existían en el servidor; allí estos jugadores tienen otro nombre: %1.",
-      "Estes nomes já existiam no servidor; lá estes jogadores têm outro nome: %1.",
-      "Questi nomi esistevano già sul server; lì questi giocatori hanno un altro nome: %1.",
-      "Diese Namen gab es auf dem Server schon; dort haben diese Spieler einen anderen Namen: "
-      "%1."}},
+     {"Ces noms étaient déjà pris sur le serveur ; ces joueurs y ont un autre nom :",
+      "These names were already taken on the server, so these players have another name there:",
+      "Estos nombres ya existían en el servidor; allí estos jugadores tienen otro nombre:",
+      "Estes nomes já existiam no servidor; lá estes jogadores têm outro nome:",
+      "Questi nomi esistevano già sul server; lì questi giocatori hanno un altro nome:",
+      "Diese Namen gab es auf dem Server schon; dort haben diese Spieler einen anderen Namen:"}},
     {"copie_table_illisible",
      {"La table des scores %1 ne peut pas être lue (%2) ; elle n'a pas été copiée.",
       "The high-score table %1 cannot be read (%2); it was not copied.",

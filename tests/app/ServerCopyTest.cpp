@@ -119,11 +119,14 @@ TEST_F(ServerCopy, bringsEveryPlayerAndScoreOnceKeepsTakenNamesApartAndChangesNo
     EXPECT_EQ(first.answersCopied, 5);
     using Names = std::pair<QString, QString>;
     EXPECT_THAT(first.renamed, ElementsAre(Names{"Zoé", "Zoé (2)"}));
+    // Each renamed player on a line of its own, kept whole (no-break spaces).
     EXPECT_EQ(copyOutcomeText(captions, first).toStdString(),
-              "Copied to the school's server: 2 player(s), 4 high score(s), 5 logged answer(s). "
+              "Copied to the school's server: 2 player(s), 4 high score(s), 5 logged answer(s).\n"
               "These names were already taken on the server, so these players have another name "
-              "there: Zoé → Zoé (2). The high-score table Score2.kdt cannot be read (line 1 has "
-              "no separator between name and score); it was not copied.");
+              "there:\n"
+              "• Zoé\u00a0→ Zoé\u00a0(2)\n"
+              "The high-score table Score2.kdt cannot be read (line 1 has no separator between "
+              "name and score); it was not copied.");
 
     auto raw = db.raw();
     EXPECT_THAT(raw->rows("SELECT \"Nom\", \"jeu_binaire\" FROM \"Pulsadrome\" ORDER BY \"id\""),
