@@ -263,6 +263,15 @@ void PlayerStore::noteLost(const StoreStatus& status) const {
     }
 }
 
+bool PlayerStore::serverKnownDown() const {
+    return server_ && outbox_ && outbox_->serverDown();
+}
+
+void PlayerStore::serverFoundDown() {
+    noteLost(failed(QStringLiteral("The player database %1 cannot be reached.").arg(file_),
+                    StoreFault::Unreachable));
+}
+
 StoreStatus PlayerStore::reconnectIfLost() const {
     if (!server_ || !lost_) {
         return {};

@@ -177,6 +177,12 @@ public:
     void keepUnsentIn(const DataDirectory& directory, ServerRetry retry = {});
     // The changes kept for the server and not sent yet.
     std::size_t unsentCount() const;
+    // On a server kept unsent changes for: it was lost and has not been reached since, so
+    // that whatever needs it had better not wait for it.
+    bool serverKnownDown() const;
+    // Something else on the same server (the high scores) found it unreachable: the store
+    // takes it as lost, as if one of its own operations had.
+    void serverFoundDown();
     // Writes the journal of what is unsent now; its outcome (ok when nothing waits).
     WriteOutcome keepUnsentNow();
     // The journal as open() found it: renamed aside when it was damaged (the new name), or a

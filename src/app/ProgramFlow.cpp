@@ -736,6 +736,14 @@ play::ScoreKeepers& ProgramFlow::scoreKeepers() {
     }
     if (!serverScores_) {
         serverScores_ = std::make_unique<ServerScores>(*server, busyTimeoutMs_);
+        // The players' sender knows when the server is down: a table then fails at once. A
+        // table that found it down tells the players' store, whose sender then watches for it.
+        serverScores_->watchServer([this](bool foundUnreachable) {
+            if (foundUnreachable && store_->onServer()) {
+                store_->serverFoundDown();
+            }
+            return store_->serverKnownDown();
+        });
     } else if (serverScores_->server() != *server) {
         serverScores_->useServer(*server);
     }

@@ -486,6 +486,11 @@ bool ServerOutbox::holding() const {
     return down_ || !queue_.empty();
 }
 
+bool ServerOutbox::serverDown() const {
+    const std::lock_guard lock(mutex_);
+    return down_;
+}
+
 std::size_t ServerOutbox::waitingCount() const {
     const std::lock_guard lock(mutex_);
     return queue_.size();

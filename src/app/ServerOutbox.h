@@ -119,6 +119,8 @@ public:
     // The server was lost and has not been reached since, or changes wait: a store then queues
     // its changes rather than wait for the server.
     bool holding() const;
+    // The server was lost and the sender has not reached it since.
+    bool serverDown() const;
     std::size_t waitingCount() const;
     std::size_t refusedCount() const;
     // The waiting record changes of `player`, oldest first.

@@ -6,14 +6,19 @@
 #include "app/ServerTable.h"
 #include "play/games/HighScoreList.h"
 
+#include <QPromise>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QThread>
 #include <QVariant>
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 
 namespace pulsadrome::app {
 
@@ -54,52 +59,70 @@ StoreStatus noTable(const QString& place, int game) {
         QStringLiteral("The high scores of %1 have no table %2.").arg(place).arg(game));
 }
 
-// The keeper of one game's table for the score window.
+StoreStatus unreachableNow(const QString& place) {
+    return player_table::failed(
+        QStringLiteral("The high scores of %1 cannot be reached at the moment.").arg(place),
+        StoreFault::Unreachable);
+}
+
+// The keeper of one game's table for the score window. Its sentences are made where the answer
+// arrives, on the scores' thread, from the captions as they were when the keeper was made.
 class ServerScoreKeeper final : public play::ScoreKeeper {
 public:
     ServerScoreKeeper(ServerScores& scores, QString gameCode, const i18n::CaptionTable& captions)
         : scores_(scores), gameCode_(std::move(gameCode)), game_(play::scoreTableNumber(gameCode_)),
-          captions_(captions) {}
+          captions_(std::make_shared<const i18n::CaptionTable>(captions)) {}
 
-    play::KeptTable load(int count, const QString& separator) override {
+    QFuture<play::KeptTable> load(int count, const QString& separator) override {
         if (game_ == 0) {
-            return {play::completedTable({}, count), noTableStatus()};
+            return QtFuture::makeReadyFuture(
+                play::KeptTable{play::completedTable({}, count), noTableStatus()});
         }
-        auto read = scores_.read(game_, count);
-        if (!read) {
-            return {play::completedTable({}, count),
-                    failure(u"score_serveur_illisible", read.status)};
-        }
-        std::vector<play::ScoreEntry> entries = *std::move(read);
-        for (play::ScoreEntry& entry : entries) {
-            entry = play::storableEntry(entry, separator);
-        }
-        return {std::move(entries), {}};
+        return scores_.readLater(game_, count)
+            .then([captions = captions_, place = scores_.place(), count,
+                   separator](ServerScores::Table read) {
+                if (!read) {
+                    return play::KeptTable{
+                        play::completedTable({}, count),
+                        failure(*captions, u"score_serveur_illisible", read.status, place)};
+                }
+                std::vector<play::ScoreEntry> entries = *std::move(read);
+                for (play::ScoreEntry& entry : entries) {
+                    entry = play::storableEntry(entry, separator);
+                }
+                return play::KeptTable{std::move(entries), {}};
+            });
     }
 
-    play::KeptTable enter(const play::ScoreEntry& entry, int /*position*/,
-                          const std::vector<play::ScoreEntry>& shown,
-                          const QString& /*separator*/) override {
+    QFuture<play::KeptTable> enter(const play::ScoreEntry& entry, int /*position*/,
+                                   const std::vector<play::ScoreEntry>& shown,
+                                   const QString& /*separator*/) override {
         if (game_ == 0) {
-            return {shown, noTableStatus()};
+            return QtFuture::makeReadyFuture(play::KeptTable{shown, noTableStatus()});
         }
-        auto entered = scores_.enter(game_, entry, static_cast<int>(shown.size()));
-        if (!entered) {
-            return {shown, failure(u"score_serveur_non_enregistre", entered.status)};
-        }
-        return {entered->table, {}};
+        return scores_.enterLater(game_, entry, static_cast<int>(shown.size()))
+            .then([captions = captions_, place = scores_.place(),
+                   shown](StoreResult<ServerScores::Entered> entered) {
+                if (!entered) {
+                    return play::KeptTable{
+                        shown,
+                        failure(*captions, u"score_serveur_non_enregistre", entered.status, place)};
+                }
+                return play::KeptTable{entered->table, {}};
+            });
     }
 
 private:
-    play::ScoreFileStatus failure(QStringView key, const StoreStatus& status) const {
+    static play::ScoreFileStatus failure(const i18n::CaptionTable& captions, QStringView key,
+                                         const StoreStatus& status, const QString& place) {
         return {play::ScoreFileStatus::Kind::Failed,
-                storeFailureText(captions_, key, status),
+                storeFailureText(captions, key, status),
                 {},
-                storeProblemDetail(captions_, status, scores_.place())};
+                storeProblemDetail(captions, status, place)};
     }
     play::ScoreFileStatus noTableStatus() const {
         return {play::ScoreFileStatus::Kind::Failed,
-                captions_.text(u"score_pas_de_table").arg(gameCode_),
+                captions_->text(u"score_pas_de_table").arg(gameCode_),
                 {},
                 {}};
     }
@@ -107,37 +130,189 @@ private:
     ServerScores& scores_;
     QString gameCode_;
     int game_;
-    const i18n::CaptionTable& captions_;
+    std::shared_ptr<const i18n::CaptionTable> captions_;
 };
 
 } // namespace
 
-ServerScores::ServerScores(const ServerAddress& server, int busyTimeoutMs)
-    : server_(server), busyTimeoutMs_(busyTimeoutMs),
-      connectionName_(QStringLiteral("pulsadrome-scores-%1").arg(++connectionCount)) {}
+// The scores' thread: its connection, and the operations waiting their turn.
+class ServerScores::Worker {
+public:
+    Worker(ServerAddress server, int busyTimeoutMs)
+        : server_(std::move(server)), busyTimeoutMs_(busyTimeoutMs),
+          connectionName_(QStringLiteral("pulsadrome-scores-%1").arg(++connectionCount)) {
+        thread_.reset(QThread::create([this] { run(); }));
+        thread_->start();
+    }
+    ~Worker() {
+        {
+            const std::lock_guard lock(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        {
+            // An operation waiting for a server that does not answer ends now: its reads fail,
+            // as do those of a connection opened from now on.
+            const std::lock_guard lock(socketMutex_);
+            cutting_ = true;
+            if (socket_ >= 0) {
+                server_table::cutShort(socket_);
+            }
+        }
+        thread_->wait();
+    }
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
 
-ServerScores::~ServerScores() {
+    // Runs `job` on the thread after the operations asked before it; with none when the object
+    // ends first.
+    void post(std::function<void(Worker*)> job) {
+        {
+            const std::lock_guard lock(mutex_);
+            jobs_.push_back(std::move(job));
+        }
+        wake_.notify_all();
+    }
+
+    // Whether the last operation ended finding the server unreachable.
+    std::atomic<bool> foundUnreachable{false};
+
+    // On the thread:
+    void useServer(const ServerAddress& server) {
+        close();
+        server_ = server;
+    }
+    Table read(int game, int count);
+    StoreResult<Entered> enter(int game, const play::ScoreEntry& entry, int count);
+
+private:
+    void run();
+    Table readOnce(int game, int count);
+    QString place() const { return server_.shown(); }
+    QSqlDatabase connection() const;
+    // Opens the connection when there is none or the last operation lost it.
+    StoreStatus connect();
+    void close();
+    StoreStatus problem(const QSqlError& error, const QString& done);
+    StoreResult<Entered> enterLocked(QSqlDatabase& db, int game, const play::ScoreEntry& entry,
+                                     int count, qint64& transaction);
+    // After a lost end of transaction: whether `transaction` was kept by the server.
+    bool wasCommitted(qint64 transaction);
+
+    ServerAddress server_;
+    int busyTimeoutMs_;
+    QString connectionName_;
+    bool open_ = false;
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::function<void(Worker*)>> jobs_;
+    bool stop_ = false;
+    std::mutex socketMutex_;
+    int socket_ = -1; // the open connection's socket, for the destructor to cut short
+    bool cutting_ = false;
+    std::unique_ptr<QThread> thread_;
+};
+
+void ServerScores::Worker::run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [&] { return stop_ || !jobs_.empty(); });
+        if (jobs_.empty()) {
+            break;
+        }
+        std::function<void(Worker*)> job = std::move(jobs_.front());
+        jobs_.pop_front();
+        const bool ending = stop_;
+        lock.unlock();
+        job(ending ? nullptr : this);
+        lock.lock();
+    }
+    lock.unlock();
     close();
 }
+
+ServerScores::ServerScores(const ServerAddress& server, int busyTimeoutMs)
+    : server_(server), worker_(std::make_unique<Worker>(server, busyTimeoutMs)) {}
+
+ServerScores::~ServerScores() = default;
 
 void ServerScores::useServer(const ServerAddress& server) {
-    close();
     server_ = server;
+    worker_->post([server](Worker* worker) {
+        if (worker) {
+            worker->useServer(server);
+        }
+    });
 }
 
-QSqlDatabase ServerScores::connection() const {
+bool ServerScores::knownUnreachable() {
+    const bool found = worker_->foundUnreachable.exchange(false);
+    return watch_ && watch_(found);
+}
+
+namespace {
+
+// `work` on the scores' thread, its answer as a future; failed when the object ends first.
+template <typename T, typename Post, typename Work>
+QFuture<T> later(Post&& post, const QString& place, Work work) {
+    auto promise = std::make_shared<QPromise<T>>();
+    QFuture<T> future = promise->future();
+    promise->start();
+    post([promise, place, work = std::move(work)](auto* worker) {
+        if (!worker) {
+            promise->addResult(T::failure(player_table::failed(
+                QStringLiteral("The program ended before the high scores of %1 answered.")
+                    .arg(place),
+                StoreFault::Unreachable)));
+        } else {
+            T result = work(*worker);
+            worker->foundUnreachable = !result && result.status.fault == StoreFault::Unreachable;
+            promise->addResult(std::move(result));
+        }
+        promise->finish();
+    });
+    return future;
+}
+
+} // namespace
+
+QFuture<ServerScores::Table> ServerScores::readLater(int game, int count) {
+    if (knownUnreachable()) {
+        return QtFuture::makeReadyFuture(Table::failure(unreachableNow(place())));
+    }
+    return later<Table>([this](auto job) { worker_->post(std::move(job)); }, place(),
+                        [game, count](Worker& worker) { return worker.read(game, count); });
+}
+
+QFuture<StoreResult<ServerScores::Entered>>
+ServerScores::enterLater(int game, const play::ScoreEntry& entry, int count) {
+    using Result = StoreResult<Entered>;
+    if (knownUnreachable()) {
+        return QtFuture::makeReadyFuture(Result::failure(unreachableNow(place())));
+    }
+    return later<Result>(
+        [this](auto job) { worker_->post(std::move(job)); }, place(),
+        [game, entry, count](Worker& worker) { return worker.enter(game, entry, count); });
+}
+
+QSqlDatabase ServerScores::Worker::connection() const {
     return QSqlDatabase::database(connectionName_, false);
 }
 
-void ServerScores::close() {
+void ServerScores::Worker::close() {
     open_ = false;
+    {
+        const std::lock_guard lock(socketMutex_);
+        socket_ = -1;
+    }
     if (QSqlDatabase::contains(connectionName_)) {
         connection().close();
         QSqlDatabase::removeDatabase(connectionName_);
     }
 }
 
-StoreStatus ServerScores::problem(const QSqlError& error, const QString& done) {
+StoreStatus ServerScores::Worker::problem(const QSqlError& error, const QString& done) {
     StoreStatus status = server_table::problemOf(error, place(), done);
     // Words without a code from a broken connection: the server was lost, in any language.
     if (status.fault == StoreFault::Other && error.nativeErrorCode().isEmpty() &&
@@ -152,21 +327,50 @@ StoreStatus ServerScores::problem(const QSqlError& error, const QString& done) {
     return status;
 }
 
-StoreStatus ServerScores::connect() {
+StoreStatus ServerScores::Worker::connect() {
     if (open_) {
         return {};
+    }
+    {
+        const std::lock_guard lock(socketMutex_);
+        socket_ = -1;
+        if (cutting_) {
+            // The object ends: no new connection to wait for.
+            return player_table::failed(
+                QStringLiteral("The program ended before the high scores of %1 answered.")
+                    .arg(place()),
+                StoreFault::Unreachable);
+        }
     }
     // Another computer entering its score holds this one's for at most the busy timeout.
     StoreStatus status = server_table::connect(connectionName_, server_, busyTimeoutMs_);
     open_ = status.ok();
+    if (open_) {
+        const std::lock_guard lock(socketMutex_);
+        socket_ = server_table::connectionSocket(connection());
+        if (cutting_ && socket_ >= 0) {
+            server_table::cutShort(socket_);
+        }
+    }
     return status;
 }
 
-StoreResult<std::vector<play::ScoreEntry>> ServerScores::read(int game, int count) {
-    using Result = StoreResult<std::vector<play::ScoreEntry>>;
+ServerScores::Table ServerScores::Worker::read(int game, int count) {
     if (game < 1 || game > play::kScoreTableCount) {
-        return Result::failure(noTable(place(), game));
+        return Table::failure(noTable(place(), game));
     }
+    const bool wasOpen = open_;
+    Table table = readOnce(game, count);
+    // A connection the server ended since the last operation (a restart): opened again once,
+    // as reading twice changes nothing.
+    if (!table && wasOpen && table.status.fault == StoreFault::Unreachable) {
+        table = readOnce(game, count);
+    }
+    return table;
+}
+
+ServerScores::Table ServerScores::Worker::readOnce(int game, int count) {
+    using Result = Table;
     if (StoreStatus status = connect(); !status) {
         return Result::failure(status);
     }
@@ -192,8 +396,8 @@ StoreResult<std::vector<play::ScoreEntry>> ServerScores::read(int game, int coun
     return {play::completedTable(std::move(kept), count), {}};
 }
 
-StoreResult<ServerScores::Entered> ServerScores::enter(int game, const play::ScoreEntry& entry,
-                                                       int count) {
+StoreResult<ServerScores::Entered>
+ServerScores::Worker::enter(int game, const play::ScoreEntry& entry, int count) {
     using Result = StoreResult<Entered>;
     if (game < 1 || game > play::kScoreTableCount) {
         return Result::failure(noTable(place(), game));
@@ -234,9 +438,10 @@ StoreResult<ServerScores::Entered> ServerScores::enter(int game, const play::Sco
     return result;
 }
 
-StoreResult<ServerScores::Entered> ServerScores::enterLocked(QSqlDatabase& db, int game,
-                                                             const play::ScoreEntry& entry,
-                                                             int count, qint64& transaction) {
+StoreResult<ServerScores::Entered> ServerScores::Worker::enterLocked(QSqlDatabase& db, int game,
+                                                                     const play::ScoreEntry& entry,
+                                                                     int count,
+                                                                     qint64& transaction) {
     using Result = StoreResult<Entered>;
     const QString written = QStringLiteral("written");
     const QString table = server_table::highScoreTable();
@@ -305,7 +510,7 @@ StoreResult<ServerScores::Entered> ServerScores::enterLocked(QSqlDatabase& db, i
     return {Entered{entriesOf(rows), true}, {}};
 }
 
-bool ServerScores::wasCommitted(qint64 transaction) {
+bool ServerScores::Worker::wasCommitted(qint64 transaction) {
     if (!connect()) {
         return false;
     }

@@ -7,12 +7,12 @@
 #include "app/ServerAddress.h"
 #include "play/games/ScoreKeeper.h"
 
+#include <QFuture>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <vector>
-
-class QSqlDatabase;
-class QSqlError;
 
 namespace pulsadrome::app {
 
@@ -22,54 +22,63 @@ namespace pulsadrome::app {
 // again, inserts the entry and removes the rows it pushed out: two computers ending a game at
 // once both enter their score, and a connection lost in the middle leaves the table as it was.
 //
-// Like a PlayerStore, an object works on the thread that made it, opens its own connection at
-// the first operation, makes or brings up to date the schema then, and opens the connection
-// again at the operation after one that lost it.
+// Every operation runs, in the order asked, on a thread of the object's own with a connection
+// of its own: the thread that asks never waits for the server, and gets the answer as a
+// future. The connection is opened at the first operation, which makes or brings up to date
+// the schema then, and opened again at the operation after one that lost it.
 class ServerScores final : public play::ScoreKeepers {
 public:
     explicit ServerScores(const ServerAddress& server,
                           int busyTimeoutMs = PlayerStore::kDefaultBusyTimeoutMs);
+    // An operation still waiting for the server is cut short (its connection closed) and fails,
+    // as does every one not started; nothing half entered stays on the server.
     ~ServerScores() override;
     ServerScores(const ServerScores&) = delete;
     ServerScores& operator=(const ServerScores&) = delete;
 
-    // Closes the connection; the next operation uses `server`.
+    // The next operation uses `server`, on a new connection.
     void useServer(const ServerAddress& server);
     const ServerAddress& server() const { return server_; }
     // The server as messages name it: its URL without the password.
     QString place() const { return server_.shown(); }
 
-    // The `count` entries of table `game` (1 ... 14), best first.
-    StoreResult<std::vector<play::ScoreEntry>> read(int game, int count);
+    // What the program knows of the server from elsewhere (the players' sender): asked on the
+    // asking thread before each operation, with whether an operation found the server
+    // unreachable since the last ask. While it answers true, operations fail at once as
+    // Unreachable rather than wait for a server that does not answer.
+    using ServerWatch = std::function<bool(bool foundUnreachable)>;
+    void watchServer(ServerWatch knownUnreachable) { watch_ = std::move(knownUnreachable); }
 
     struct Entered {
         std::vector<play::ScoreEntry> table; // the `count` entries after the entry
         bool entered = false; // false: the score was no better than the table's last entry
     };
+    using Table = StoreResult<std::vector<play::ScoreEntry>>;
+
+    // The `count` entries of table `game` (1 ... 14), best first.
+    QFuture<Table> readLater(int game, int count);
     // Enters `entry` (as a table stores it, storableEntry) into table `game` as the table is now,
     // below every entry scoring at least as much, and keeps `count` entries. On failure nothing
     // was entered: when the connection is lost while the transaction ends, the server is asked
     // again whether it was kept.
-    StoreResult<Entered> enter(int game, const play::ScoreEntry& entry, int count);
+    QFuture<StoreResult<Entered>> enterLater(int game, const play::ScoreEntry& entry, int count);
+    // The same, waiting for the answer.
+    Table read(int game, int count) { return readLater(game, count).result(); }
+    StoreResult<Entered> enter(int game, const play::ScoreEntry& entry, int count) {
+        return enterLater(game, entry, count).result();
+    }
 
     std::unique_ptr<play::ScoreKeeper> keeperOf(const QString& gameCode,
                                                 const i18n::CaptionTable& captions) override;
 
 private:
-    QSqlDatabase connection() const;
-    // Opens the connection when there is none or the last operation lost it.
-    StoreStatus connect();
-    void close();
-    StoreStatus problem(const QSqlError& error, const QString& done);
-    StoreResult<Entered> enterLocked(QSqlDatabase& db, int game, const play::ScoreEntry& entry,
-                                     int count, qint64& transaction);
-    // After a lost end of transaction: whether `transaction` was kept by the server.
-    bool wasCommitted(qint64 transaction);
+    class Worker;
+    // Whether the watch says the server cannot be reached now.
+    bool knownUnreachable();
 
     ServerAddress server_;
-    int busyTimeoutMs_;
-    QString connectionName_;
-    bool open_ = false;
+    ServerWatch watch_;
+    std::unique_ptr<Worker> worker_;
 };
 
 } // namespace pulsadrome::app

@@ -6,6 +6,7 @@
 #include "app/ServerLogin.h"
 #include "app/ServerOutbox.h"
 
+#include <QDebug>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -13,8 +14,10 @@
 #include <QStringList>
 
 #include <libpq-fe.h>
+#include <sys/socket.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 namespace pulsadrome::app::server_table {
@@ -294,13 +297,36 @@ StoreStatus loginProblem(const ServerAddress& address, const QString& place,
                      place, opened);
 }
 
-bool connectionLost(const QSqlDatabase& db) {
+namespace {
+
+// The driver's libpq connection of `db`; `isServer` false for a connection that is none.
+PGconn* libpqConnection(const QSqlDatabase& db, bool& isServer) {
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0) {
-        return false;
+    // Qt names the handle's type after libpq's struct: "pg_conn*" ("PGconn*" in some builds).
+    isServer = handle.isValid() && (qstrcmp(handle.typeName(), "pg_conn*") == 0 ||
+                                    qstrcmp(handle.typeName(), "PGconn*") == 0);
+    return isServer ? *static_cast<PGconn* const*>(handle.constData()) : nullptr;
+}
+
+} // namespace
+
+bool connectionLost(const QSqlDatabase& db) {
+    bool isServer = false;
+    PGconn* conn = libpqConnection(db, isServer);
+    return isServer && (!conn || PQstatus(conn) == CONNECTION_BAD);
+}
+
+int connectionSocket(const QSqlDatabase& db) {
+    bool isServer = false;
+    PGconn* conn = libpqConnection(db, isServer);
+    return conn ? PQsocket(conn) : -1;
+}
+
+void cutShort(int socket) {
+    if (::shutdown(socket, SHUT_RDWR) != 0) {
+        qWarning().noquote() << "A connection to the players server could not be cut short:"
+                             << qt_error_string(errno);
     }
-    PGconn* conn = *static_cast<PGconn* const*>(handle.constData());
-    return !conn || PQstatus(conn) == CONNECTION_BAD;
 }
 
 StoreStatus problemIn(SqlDialect dialect, const QSqlError& error, const QString& place,

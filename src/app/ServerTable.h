@@ -42,6 +42,11 @@ StoreStatus loginProblem(const ServerAddress& address, const QString& place,
 // True when the server's connection `db` is broken (the server went, the network dropped); a
 // statement's error without a SQLSTATE then means the server was lost, in any language.
 bool connectionLost(const QSqlDatabase& db);
+// The socket of the server connection `db`; -1 when it has none.
+int connectionSocket(const QSqlDatabase& db);
+// Ends the connection of `socket` from another thread: what waits for the server on it fails
+// at once, as when the connection is lost. The connection's owner still closes it.
+void cutShort(int socket);
 
 // The dialect's problemOf: player_table's for SQLite, this one for the server.
 StoreStatus problemIn(SqlDialect dialect, const QSqlError& error, const QString& place,

@@ -650,6 +650,31 @@ const CaptionRow kExtraRows[] = {
       "A cópia para o servidor da escola parou antes do fim. %1",
       "La copia sul server della scuola si è fermata prima della fine. %1",
       "Das Kopieren auf den Server der Schule hat vor dem Ende aufgehört. %1"}},
+    // The score window while a school's server has not answered yet.
+    {"score_lecture_en_cours",
+     {"Les scores de l'école arrivent…", "The school's high scores are on their way…",
+      "Los resultados de la escuela están llegando…", "Os resultados da escola estão a chegar…",
+      "I punteggi della scuola stanno arrivando…", "Die Punktzahlen der Schule kommen gleich…"}},
+    {"score_envoi_en_cours",
+     {"Ton score part dans les scores de l'école…",
+      "Your score is on its way to the school's high scores…",
+      "Tu resultado va hacia los resultados de la escuela…",
+      "O teu resultado vai a caminho dos resultados da escola…",
+      "Il tuo punteggio sta andando nei punteggi della scuola…",
+      "Deine Punktzahl ist unterwegs zu den Punktzahlen der Schule…"}},
+    {"score_pas_attendu",
+     {"Ton score n'a pas été enregistré dans les scores de l'école : la fenêtre a été fermée "
+      "avant que le serveur réponde.",
+      "Your score was not stored in the school's high scores: the window was closed before "
+      "the server answered.",
+      "Tu resultado no se guardó en los resultados de la escuela: la ventana se cerró antes de "
+      "que el servidor respondiera.",
+      "O teu resultado não foi guardado nos resultados da escola: a janela foi fechada antes de "
+      "o servidor responder.",
+      "Il tuo punteggio non è stato salvato nei punteggi della scuola: la finestra è stata "
+      "chiusa prima che il server rispondesse.",
+      "Deine Punktzahl wurde nicht in den Punktzahlen der Schule gespeichert: Das Fenster wurde "
+      "geschlossen, bevor der Server antwortete."}},
     {"score_pas_un_nombre",
      {"Le score « %1 » n'est pas un nombre entier que la table peut garder.",
       "The score \"%1\" is not a whole number the table can hold.",

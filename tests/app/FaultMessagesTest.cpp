@@ -24,6 +24,7 @@
 #include "support/FileFaults.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,6 +35,7 @@
 #include <QSqlDatabase>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gmock/gmock.h>
 
@@ -322,10 +324,20 @@ TEST_P(FaultMessages, aSchoolsHighScoresOnAServerThatDoesNotAnswerAreToldInTheLa
         const BoxWatcher watcher;
         play::HighScoreWindow window(scores, QStringLiteral("score2"), captions,
                                      QStringLiteral("1"), clock);
+        // The server's answers come on the window's events.
+        const auto answered = [&window] {
+            QDeadlineTimer deadline(30000);
+            while (window.waiting() && !deadline.hasExpired()) {
+                QTest::qWait(5);
+            }
+            return !window.waiting();
+        };
         window.load();
+        ASSERT_TRUE(answered());
         ASSERT_EQ(window.items().size(), 30);
         EXPECT_TRUE(window.items()[0].startsWith(QStringLiteral("1. *****************")));
         window.enter(QStringLiteral("Léa :"), QStringLiteral("40"));
+        ASSERT_TRUE(answered());
         items = window.items();
         boxes = watcher.boxes();
     }

@@ -55,6 +55,13 @@ public:
     void halt() { EXPECT_EQ(run(QStringLiteral("halt")), 0) << "the server did not stop"; }
     // The server again, on the same port, with everything it held.
     void resume() { EXPECT_EQ(run(QStringLiteral("resume")), 0) << "the server did not start"; }
+    // Every process of the server stopped where it is: the open connections stay open and
+    // nothing answers, as on a machine that hangs.
+    void freeze() { EXPECT_EQ(run(QStringLiteral("freeze")), 0) << "the server was not frozen"; }
+    // The server's main process alone stopped: open connections answer, a new one waits.
+    void hold() { EXPECT_EQ(run(QStringLiteral("hold")), 0) << "the server was not held"; }
+    // The server goes on from where freeze() or hold() stopped it.
+    void thaw() { EXPECT_EQ(run(QStringLiteral("thaw")), 0) << "the server was not thawed"; }
 
 private:
     int run(const QString& command) {

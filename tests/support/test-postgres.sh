@@ -9,6 +9,12 @@
 #   test-postgres.sh halt STATE_DIR    stops that server as its administrator would (fast
 #                                      shutdown: connections are ended), keeping its folder
 #   test-postgres.sh resume STATE_DIR  starts a halted server again on the same port
+#   test-postgres.sh freeze STATE_DIR  stops every process of that server where it is (SIGSTOP):
+#                                      connections stay open and nothing answers, as a machine
+#                                      that hangs
+#   test-postgres.sh hold STATE_DIR    stops its main process alone: the open connections
+#                                      answer, a new one waits
+#   test-postgres.sh thaw STATE_DIR    lets every process of that server go on (SIGCONT)
 #
 # The address is a URL for the cluster's superuser "pulsadrome" (password "pulsadrome"); the
 # cluster also has the login "visitor" (password "visitor") that may connect but create
@@ -59,9 +65,29 @@ port_in_use() {
   (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null
 }
 
+# The server's main process and its children (one per connection), as ids.
+server_processes() {
+  local cluster=$1 main
+  main=$(head -n 1 "$cluster/data/postmaster.pid" 2>/dev/null || true)
+  if [ -n "$main" ] && kill -0 "$main" 2>/dev/null; then
+    echo "$main"
+    ps -o pid= --ppid "$main" || true
+  fi
+}
+
+signal_server() {
+  local cluster=$1 signal=$2 pid
+  for pid in $(server_processes "$cluster"); do
+    kill "-$signal" "$pid" 2>/dev/null || true
+  done
+}
+
 stop_server() {
   local cluster
   cluster=$(cat "$state/cluster" 2>/dev/null || true)
+  if [ -n "$cluster" ] && [ -d "$cluster" ]; then
+    signal_server "$cluster" CONT # a frozen server cannot stop
+  fi
   rm -f "$state/address" "$state/cluster"
   if [ -n "$cluster" ] && [ -d "$cluster" ]; then
     local bindir
@@ -85,8 +111,22 @@ case "$command" in
 stop)
   stop_server
   ;;
+freeze | thaw)
+  cluster=$(cat "$state/cluster")
+  if [ "$command" = freeze ]; then
+    signal_server "$cluster" STOP
+  else
+    signal_server "$cluster" CONT
+  fi
+  ;;
+hold)
+  cluster=$(cat "$state/cluster")
+  main=$(head -n 1 "$cluster/data/postmaster.pid")
+  kill -STOP "$main"
+  ;;
 halt | resume)
   cluster=$(cat "$state/cluster")
+  signal_server "$cluster" CONT
   bindir=$(find_bindir)
   running=yes
   as_owner "$bindir/pg_ctl" -D "$cluster/data" status >/dev/null 2>&1 || running=""

@@ -5,9 +5,12 @@
 #include "i18n/CaptionTable.h"
 #include "play/games/HighScoreList.h"
 
+#include <QFuture>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <optional>
 
 namespace pulsadrome::play {
 
@@ -27,6 +30,19 @@ public:
     // txtName and txtScore into the table. The score text is read as a number and rounded to a
     // whole 32-bit one; a text that is no such number enters nothing.
     ScoreFileStatus Command1_Click(const QString& txtName, const QString& txtScore);
+
+    // Form_Load without waiting for the keeper: the table asked for, then shown by loaded().
+    QFuture<KeptTable> startLoad();
+    ScoreFileStatus loaded(const KeptTable& table);
+    // Command1_Click without waiting: the entry shown at once and handed to the keeper, whose
+    // answer entered() shows. `placed` is none when nothing is to be kept (a score no better
+    // than the last entry, or a text that is no number, which `status` then says).
+    struct Entry {
+        ScoreFileStatus status;
+        std::optional<HighScoreList::Placed> placed;
+    };
+    Entry startEntry(const QString& txtName, const QString& txtScore);
+    ScoreFileStatus entered(const HighScoreList::Placed& placed, const KeptTable& kept);
 
     const QStringList& lstScores() const { return lstScores_; }
 

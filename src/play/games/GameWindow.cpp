@@ -317,6 +317,7 @@ void GameWindow::gameEnded(const GameResult& result) {
     window.load();
     window.enter(result.txtName, result.score);
     window.exec();
+    tellUnfinishedEntry(*this, captions_, window);
 }
 
 } // namespace pulsadrome::play

@@ -89,11 +89,18 @@ QString HighScoreList::item(int index, const QString& name, const QString& score
 }
 
 ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
+    return showFilled(startFill().result(), theList);
+}
+
+QFuture<KeptTable> HighScoreList::startFill() {
     if (separator_.isEmpty()) {
         separator_ = separator();
     }
+    return keeper_->load(listCount(), separator_);
+}
+
+ScoreFileStatus HighScoreList::showFilled(const KeptTable& table, QStringList& theList) {
     const int count = listCount();
-    const KeptTable table = keeper_->load(count, separator_);
     for (int i = 0; i < count && i < static_cast<int>(table.entries.size()); ++i) {
         theList.append(item(i, table.entries[i].name, QString::number(table.entries[i].score)));
     }
@@ -102,6 +109,15 @@ ScoreFileStatus HighScoreList::FillScoreList(QStringList& theList) {
 
 ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString& pName,
                                             qint32 pScore) {
+    std::optional<Placed> placed = placeHighScore(theList, pName, pScore);
+    if (!placed) {
+        return {};
+    }
+    return showEntered(*placed, placed->kept.result(), theList);
+}
+
+std::optional<HighScoreList::Placed>
+HighScoreList::placeHighScore(QStringList& theList, const QString& pName, qint32 pScore) {
     const QString sep = separator();
     const int count = std::min<int>(listCount(), static_cast<int>(theList.size()));
     int position = -1;
@@ -112,7 +128,7 @@ ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString&
         }
     }
     if (position < 0) {
-        return {};
+        return std::nullopt;
     }
     for (qsizetype i = theList.size() - 1; i > position; --i) {
         theList[i] = QString::number(i + 1) + QStringLiteral(". ") + itemBody(theList[i - 1]);
@@ -122,17 +138,25 @@ ScoreFileStatus HighScoreList::AddHighScore(QStringList& theList, const QString&
     theList[position] = QString::number(position + 1) + QStringLiteral(". ") + entered.name + sep +
                         QString::number(entered.score);
 
-    std::vector<ScoreEntry> entries;
+    Placed placed;
     for (int i = 0; i < count; ++i) {
         const QString body = itemBody(theList[i]);
         const std::optional<qint64> score = scoreOfBody(body, sep);
-        entries.push_back(
+        placed.shown.push_back(
             {body.left(body.indexOf(sep)), static_cast<qint32>(score.value_or(kDefaultScore))});
     }
-    const KeptTable kept = keeper_->enter(entered, position, entries, sep);
-    if (kept.status.ok() && kept.entries != entries) {
+    placed.kept = keeper_->enter(entered, position, placed.shown, sep);
+    return placed;
+}
+
+ScoreFileStatus HighScoreList::showEntered(const Placed& placed, const KeptTable& kept,
+                                           QStringList& theList) const {
+    const int count = static_cast<int>(placed.shown.size());
+    if (kept.status.ok() && kept.entries != placed.shown) {
         // Other computers entered scores meanwhile: the table as it is now.
-        for (int i = 0; i < count && i < static_cast<int>(kept.entries.size()); ++i) {
+        for (int i = 0; i < count && i < static_cast<int>(kept.entries.size()) &&
+                        i < static_cast<int>(theList.size());
+             ++i) {
             theList[i] = item(i, kept.entries[i].name, QString::number(kept.entries[i].score));
         }
     }

@@ -6,11 +6,14 @@
 #include "play/games/HighScoreFile.h"
 #include "play/games/ScoreKeeper.h"
 
+#include <QFuture>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace pulsadrome::play {
 
@@ -51,6 +54,25 @@ public:
     // entry changes nothing. A keeper shared with other computers gives back the table as it is
     // now, their new entries included, and `theList` then shows that table.
     ScoreFileStatus AddHighScore(QStringList& theList, const QString& pName, qint32 pScore);
+
+    // FillScoreList without waiting: the keeper's table asked for, then its items appended
+    // once it is there.
+    QFuture<KeptTable> startFill();
+    ScoreFileStatus showFilled(const KeptTable& table, QStringList& theList);
+
+    // An entry handed to the keeper: the table as `theList` shows it with the entry, and the
+    // keeper's answer to come.
+    struct Placed {
+        std::vector<ScoreEntry> shown;
+        QFuture<KeptTable> kept;
+    };
+    // AddHighScore without waiting: `theList` shows the entry at once, and the keeper is asked
+    // to keep it. None when the score is no better than the last entry (nothing to keep).
+    std::optional<Placed> placeHighScore(QStringList& theList, const QString& pName, qint32 pScore);
+    // `theList` once the keeper has answered `placed`: the table as it is now when other
+    // computers entered scores meanwhile.
+    ScoreFileStatus showEntered(const Placed& placed, const KeptTable& kept,
+                                QStringList& theList) const;
     // The file, for a table kept in a file (nothing otherwise).
     void FileName(const QString& theName);
     // The file of the game code, also taken as the file name; empty (and the file name left as

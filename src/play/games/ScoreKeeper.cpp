@@ -68,7 +68,17 @@ QString ScoreFileKeeper::detail(const ScoreProblem& problem) const {
     return i18n::problemDetail(captions_, fileName_, systemWords(problem));
 }
 
-KeptTable ScoreFileKeeper::load(int count, const QString& separator) {
+QFuture<KeptTable> ScoreFileKeeper::load(int count, const QString& separator) {
+    return QtFuture::makeReadyFuture(read(count, separator));
+}
+
+QFuture<KeptTable> ScoreFileKeeper::enter(const ScoreEntry& /*entry*/, int /*position*/,
+                                          const std::vector<ScoreEntry>& shown,
+                                          const QString& separator) {
+    return QtFuture::makeReadyFuture(write(shown, separator));
+}
+
+KeptTable ScoreFileKeeper::read(int count, const QString& separator) {
     if (fileName_.isEmpty()) {
         fileName_ = fileOfGameCode();
     }
@@ -117,11 +127,10 @@ KeptTable ScoreFileKeeper::load(int count, const QString& separator) {
         return {std::move(table),
                 failure(kept + QLatin1Char(' ') + writeFailure(error), detail(error))};
     }
-    return {std::move(table), {ScoreFileStatus::Kind::Repaired, kept, aside}};
+    return {std::move(table), {ScoreFileStatus::Kind::Repaired, kept, aside, {}}};
 }
 
-KeptTable ScoreFileKeeper::enter(const ScoreEntry& /*entry*/, int /*position*/,
-                                 const std::vector<ScoreEntry>& shown, const QString& separator) {
+KeptTable ScoreFileKeeper::write(const std::vector<ScoreEntry>& shown, const QString& separator) {
     if (fileName_.isEmpty()) {
         fileName_ = fileOfGameCode();
     }

@@ -8,6 +8,7 @@
 #include "i18n/CaptionTable.h"
 #include "play/games/HighScoreFile.h"
 
+#include <QFuture>
 #include <QString>
 
 #include <memory>
@@ -39,17 +40,24 @@ struct KeptTable {
 };
 
 // One game's table, wherever it is kept. Entries are in their stored form (storableEntry).
+//
+// Both operations give their outcome as a future. A keeper whose table is at hand (a file of
+// the data folder) finishes it before it returns; one that waits for a server does the work on
+// a thread of its own and finishes it there: nothing of the caller's thread is needed to finish
+// it, and the caller may drop it at any time. The work goes on then, and an entry is still
+// entered once or not at all.
 class ScoreKeeper {
 public:
     virtual ~ScoreKeeper() = default;
     // The table's `count` entries, made with default entries when there is none yet.
-    virtual KeptTable load(int count, const QString& separator) = 0;
+    virtual QFuture<KeptTable> load(int count, const QString& separator) = 0;
     // Enters `entry`, which `shown` (the table this window showed, `entry` ranked into it) holds
     // at `position`, and keeps the table. A keeper shared with other computers enters `entry`
     // into the table as it is now, below every entry scoring at least as much, and gives that
     // table back; the others keep `shown` itself. On failure nothing is entered.
-    virtual KeptTable enter(const ScoreEntry& entry, int position,
-                            const std::vector<ScoreEntry>& shown, const QString& separator) = 0;
+    virtual QFuture<KeptTable> enter(const ScoreEntry& entry, int position,
+                                     const std::vector<ScoreEntry>& shown,
+                                     const QString& separator) = 0;
 };
 
 // What the screens are handed: the keeper of each scored game's table.
@@ -86,9 +94,11 @@ public:
     ScoreFileKeeper(QString directory, QString gameCode, const i18n::CaptionTable& captions)
         : directory_(std::move(directory)), gameCode_(std::move(gameCode)), captions_(captions) {}
 
-    KeptTable load(int count, const QString& separator) override;
-    KeptTable enter(const ScoreEntry& entry, int position, const std::vector<ScoreEntry>& shown,
-                    const QString& separator) override;
+    // The file is read and written on the calling thread: the futures are finished.
+    QFuture<KeptTable> load(int count, const QString& separator) override;
+    QFuture<KeptTable> enter(const ScoreEntry& entry, int position,
+                             const std::vector<ScoreEntry>& shown,
+                             const QString& separator) override;
 
     void setFile(const QString& file) { fileName_ = file; }
     // The file named, empty until setFile() or the first load or entry.
@@ -97,6 +107,8 @@ public:
     QString fileOfGameCode() const;
 
 private:
+    KeptTable read(int count, const QString& separator);
+    KeptTable write(const std::vector<ScoreEntry>& shown, const QString& separator);
     QString writeFailure(const ScoreProblem& problem) const;
     // The table's file as a sentence names it; the whole path goes to the detail line.
     QString shownName() const;

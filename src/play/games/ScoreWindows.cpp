@@ -23,6 +23,9 @@ constexpr int px(int pixels) {
 }
 
 constexpr int kTableLength = 30;
+// How long an answer may take before the window says that it waits for it: a server nearby
+// answers sooner, and the line then never flickers.
+constexpr int kQuietWaitMs = 250;
 
 constexpr const char* kStyle = R"(
 QLabel[kind="title"] { color: #c0392b; font-weight: bold; }
@@ -32,6 +35,10 @@ QLabel[kind="value"] {
   border: 2px solid rgba(255,255,255,230); border-radius: 14px;
 }
 QLabel#vainqueur { color: #c0392b; font-weight: bold; }
+QLabel#attente {
+  color: #23395d; font-weight: bold; background: rgba(255,253,245,240);
+  border: 2px solid #f2a541; border-radius: 12px; padding: 0px 8px;
+}
 QTreeWidget { background: #fffdf5; color: #23395d; border: 2px solid #f2a541; border-radius: 8px; }
 )";
 
@@ -112,17 +119,131 @@ void HighScoreWindow::build(QWidget* parent) {
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setFocusPolicy(Qt::NoFocus);
     place(list_, px(36), px(66), px(348), px(404), 11);
+    waitingLine_ = new QLabel(this);
+    waitingLine_->setObjectName(QStringLiteral("attente"));
+    waitingLine_->setAlignment(Qt::AlignCenter);
+    waitingLine_->setWordWrap(true);
+    place(waitingLine_, px(46), px(410), px(328), px(52), 11);
+    waitingLine_->hide();
     placeEndClose(px(160), px(482));
     finish(parent);
     measure_ = std::make_unique<WidgetTextMeasure>(*list_);
+
+    waitTimer_.setSingleShot(true);
+    waitTimer_.setInterval(kQuietWaitMs);
+    connect(&waitTimer_, &QTimer::timeout, this, [this] {
+        if (waitingKey_) {
+            waitingLine_->setText(QStringLiteral("⏳ ") + captions_.text(waitingKey_));
+            waitingLine_->show();
+            waitingLine_->raise();
+        }
+    });
+    // A keeper always answers; one dropped without an answer leaves the table as shown.
+    connect(&loading_, &QFutureWatcherBase::finished, this, [this] {
+        const QFuture<KeptTable> table = loading_.future();
+        loaded(table.resultCount() > 0 ? table.result() : KeptTable{});
+    });
+    connect(&entering_, &QFutureWatcherBase::finished, this, [this] {
+        const QFuture<KeptTable> kept = entering_.future();
+        if (placed_) {
+            entered(kept.resultCount() > 0 ? kept.result() : KeptTable{placed_->shown, {}});
+        }
+    });
 }
 
 void HighScoreWindow::load() {
-    display(table_->Form_Load());
+    asked_.reset();
+    QFuture<KeptTable> table = table_->startLoad();
+    if (table.isFinished()) {
+        loaded(table.result());
+        return;
+    }
+    display({});
+    waitFor(u"score_lecture_en_cours");
+    loadPending_ = true;
+    loading_.setFuture(table);
 }
 
 void HighScoreWindow::enter(const QString& name, const QString& score) {
-    display(table_->Command1_Click(name, score));
+    asked_.emplace(name, score);
+    if (!loadPending_) {
+        startEntry();
+    }
+}
+
+bool HighScoreWindow::waiting() const {
+    return loadPending_ || placed_.has_value();
+}
+
+void HighScoreWindow::waitFor(const char16_t* key) {
+    waitingKey_ = key;
+    if (waitingLine_->isVisible()) {
+        waitingLine_->setText(QStringLiteral("⏳ ") + captions_.text(key));
+    } else {
+        waitTimer_.start();
+    }
+}
+
+void HighScoreWindow::stopWaiting() {
+    waitingKey_ = nullptr;
+    waitTimer_.stop();
+    waitingLine_->hide();
+}
+
+void HighScoreWindow::loaded(const KeptTable& table) {
+    if (closed_) {
+        return;
+    }
+    loadPending_ = false;
+    stopWaiting();
+    display(table_->loaded(table));
+    if (asked_) {
+        startEntry();
+    }
+}
+
+void HighScoreWindow::startEntry() {
+    const auto [name, score] = *asked_;
+    asked_.reset();
+    ScoreWindow::Entry entry = table_->startEntry(name, score);
+    if (!entry.placed) {
+        display(entry.status);
+        return;
+    }
+    if (entry.placed->kept.isFinished()) {
+        display(table_->entered(*entry.placed, entry.placed->kept.result()));
+        return;
+    }
+    // The entry is shown at once; the keeper's table replaces it when it comes.
+    placed_ = std::move(entry.placed);
+    display({});
+    waitFor(u"score_envoi_en_cours");
+    entering_.setFuture(placed_->kept);
+}
+
+void HighScoreWindow::entered(const KeptTable& kept) {
+    if (closed_ || !placed_) {
+        return;
+    }
+    const HighScoreList::Placed placed = std::move(*placed_);
+    placed_.reset();
+    stopWaiting();
+    display(table_->entered(placed, kept));
+}
+
+void HighScoreWindow::closeEvent(QCloseEvent* event) {
+    if (!closed_) {
+        closed_ = true;
+        stopWaiting();
+        loading_.disconnect(this);
+        entering_.disconnect(this);
+        dropped_ = asked_.has_value();
+        asked_.reset();
+        if (placed_) {
+            unfinished_ = placed_->kept;
+        }
+    }
+    EndWindow::closeEvent(event);
 }
 
 void HighScoreWindow::display(const ScoreFileStatus& status) {
@@ -139,6 +260,31 @@ void HighScoreWindow::display(const ScoreFileStatus& status) {
         QWidget* over = parentWidget() && parentWidget()->isVisible() ? parentWidget() : nullptr;
         ui::showMessage(over, captions_, ui::MessageTone::Warning, status.message, status.detail);
     }
+}
+
+void tellUnfinishedEntry(QWidget& screen, const i18n::CaptionTable& captions,
+                         const HighScoreWindow& window) {
+    if (window.entryDropped()) {
+        ui::showMessage(&screen, captions, ui::MessageTone::Information,
+                        captions.text(u"score_pas_attendu"));
+    }
+    const std::optional<QFuture<KeptTable>> entry = window.unfinishedEntry();
+    if (!entry) {
+        return;
+    }
+    auto* watcher = new QFutureWatcher<KeptTable>(&screen);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, &screen,
+                     [&screen, &captions, watcher] {
+                         const QFuture<KeptTable> kept = watcher->future();
+                         watcher->deleteLater();
+                         const ScoreFileStatus status =
+                             kept.resultCount() > 0 ? kept.result().status : ScoreFileStatus{};
+                         if (!status.ok()) {
+                             ui::showMessage(&screen, captions, ui::MessageTone::Warning,
+                                             status.message, status.detail);
+                         }
+                     });
+    watcher->setFuture(*entry);
 }
 
 WinnerWindow::WinnerWindow(const QString& j1, const QString& j2, const QString& score,

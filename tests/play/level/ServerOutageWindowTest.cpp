@@ -245,8 +245,10 @@ TEST_F(TwoComputersOfARoom, shareThePlayersTheirProgressAndTheHighScores) {
     enter(*other, QStringLiteral("Zoé :"), 700);
     enter(*flow, QStringLiteral("Léo :"), 900);
     for (app::ProgramFlow* program : {flow.get(), other.get()}) {
-        const play::KeptTable table =
-            program->scoreKeepers().keeperOf("score4", program->captions())->load(30, "\t\t\t");
+        const play::KeptTable table = program->scoreKeepers()
+                                          .keeperOf("score4", program->captions())
+                                          ->load(30, "\t\t\t")
+                                          .result();
         ASSERT_TRUE(table.status.ok()) << table.status.message.toStdString();
         ASSERT_EQ(table.entries.size(), 30u);
         EXPECT_EQ(table.entries[0].name.trimmed(), "Léo :");
