@@ -149,7 +149,12 @@ protected:
 
 ClassWindow::ClassWindow(const i18n::CaptionTable& captions, std::vector<ClassLine> lines,
                          const QTimeZone& zone, QWidget* parent)
-    : ui::Form(12000, 9000, parent), captions_(captions), lines_(std::move(lines)), zone_(zone) {
+    : ClassWindow(captions, zone, parent) {
+    showLines(std::move(lines));
+}
+
+ClassWindow::ClassWindow(const i18n::CaptionTable& captions, const QTimeZone& zone, QWidget* parent)
+    : ui::Form(12000, 9000, parent), captions_(captions), zone_(zone) {
     setObjectName(QStringLiteral("Form_classe"));
     setWindowTitle(QStringLiteral("Pulsadrome — ") + captions_.text(u"classe_titre"));
     setStyleSheet(QString::fromLatin1(kStyle));
@@ -174,11 +179,11 @@ void ClassWindow::buildTop() {
     place(open_, px(292), px(10), px(210), px(36), 10.5);
     connect(open_, &ui::ClickLabel::clicked, this, &ClassWindow::openCurrent);
 
-    auto* exportLabel =
-        ui::makeButton(QStringLiteral("Label_exporter"),
-                       QStringLiteral("📄 ") + captions_.text(u"classe_exporter"), this);
-    place(exportLabel, px(510), px(10), px(196), px(36), 10.5);
-    connect(exportLabel, &ui::ClickLabel::clicked, this, &ClassWindow::exportRequested);
+    export_ = ui::makeButton(QStringLiteral("Label_exporter"),
+                             QStringLiteral("📄 ") + captions_.text(u"classe_exporter"), this);
+    export_->setEnabled(false); // until the lines are there
+    place(export_, px(510), px(10), px(196), px(36), 10.5);
+    connect(export_, &ui::ClickLabel::clicked, this, &ClassWindow::exportRequested);
 
     auto* back = ui::makeButton(QStringLiteral("Image_retour"), QStringLiteral("🏠"), this);
     back->setToolTip(captions_.text(u"classe_retour"));
@@ -187,14 +192,13 @@ void ClassWindow::buildTop() {
 }
 
 void ClassWindow::buildTable() {
-    auto* hint =
-        new QLabel(captions_.text(lines_.empty() ? u"classe_aucun" : u"classe_aide"), this);
-    hint->setObjectName(QStringLiteral("Label_aide"));
-    hint->setProperty("kind", "text");
-    hint->setWordWrap(true);
-    place(hint, px(14), px(58), px(772), px(36), 10);
+    hint_ = new QLabel(captions_.text(u"classe_lecture"), this);
+    hint_->setObjectName(QStringLiteral("Label_aide"));
+    hint_->setProperty("kind", "text");
+    hint_->setWordWrap(true);
+    place(hint_, px(14), px(58), px(772), px(36), 10);
 
-    auto* table = new ClassTableWidget(static_cast<int>(lines_.size()), kClassColumns, this);
+    auto* table = new ClassTableWidget(0, kClassColumns, this);
     table_ = table;
     table_->setObjectName(QStringLiteral("TABLE_classe"));
     QStringList headings;
@@ -221,7 +225,27 @@ void ClassWindow::buildTable() {
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     place(table_, px(14), px(96), px(772), px(492), 10);
+    // The answers given are in the exported file; the screen keeps its room for the names.
+    table_->setColumnHidden(static_cast<int>(ClassColumn::Answers), true);
 
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        if (const auto player = playerAt(row)) {
+            emit progressRequested(*player);
+        }
+    });
+    connect(table_, &QTableWidget::itemSelectionChanged, this,
+            [this] { open_->setEnabled(!table_->selectedItems().isEmpty()); });
+}
+
+void ClassWindow::showLines(std::vector<ClassLine> lines) {
+    lines_ = std::move(lines);
+    waiting_ = false;
+    hint_->setText(captions_.text(lines_.empty() ? u"classe_aucun" : u"classe_aide"));
+    export_->setEnabled(true);
+    auto* table = static_cast<ClassTableWidget*>(table_);
+    QHeaderView* header = table_->horizontalHeader();
+    table_->setSortingEnabled(false);
+    table_->setRowCount(static_cast<int>(lines_.size()));
     const QLocale locale = localeOf(captions_);
     for (int row = 0; row < static_cast<int>(lines_.size()); ++row) {
         const ClassLine& line = lines_[static_cast<std::size_t>(row)];
@@ -266,20 +290,10 @@ void ClassWindow::buildTable() {
         table_->setItem(row, static_cast<int>(ClassColumn::LastPlayed), last);
     }
     table->fitColumns();
-    // The answers given are in the exported file; the screen keeps its room for the names.
-    table_->setColumnHidden(static_cast<int>(ClassColumn::Answers), true);
     table_->setSortingEnabled(true);
     // Sorting turns the header's own arrow on: the mark in the text replaces it.
     header->setSortIndicatorShown(false);
     table_->sortByColumn(0, Qt::AscendingOrder);
-
-    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
-        if (const auto player = playerAt(row)) {
-            emit progressRequested(*player);
-        }
-    });
-    connect(table_, &QTableWidget::itemSelectionChanged, this,
-            [this] { open_->setEnabled(!table_->selectedItems().isEmpty()); });
 }
 
 std::optional<RowId> ClassWindow::playerAt(int row) const {

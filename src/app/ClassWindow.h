@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+class QLabel;
 class QTableWidget;
 
 namespace pulsadrome::ui {
@@ -29,6 +30,12 @@ class ClassWindow : public ui::Form {
 public:
     ClassWindow(const i18n::CaptionTable& captions, std::vector<ClassLine> lines,
                 const QTimeZone& zone, QWidget* parent = nullptr);
+    // The window waiting for its lines: the table is empty and says it is being read, and only
+    // the way back answers until showLines().
+    ClassWindow(const i18n::CaptionTable& captions, const QTimeZone& zone,
+                QWidget* parent = nullptr);
+    void showLines(std::vector<ClassLine> lines);
+    bool waiting() const { return waiting_; }
 
     QTableWidget* table() const { return table_; }
     const std::vector<ClassLine>& lines() const { return lines_; }
@@ -56,7 +63,10 @@ private:
     std::vector<ClassLine> lines_;
     QTimeZone zone_;
     QTableWidget* table_ = nullptr;
+    QLabel* hint_ = nullptr;
     ui::ClickLabel* open_ = nullptr;
+    ui::ClickLabel* export_ = nullptr;
+    bool waiting_ = true;
     bool left_ = false;
 };
 

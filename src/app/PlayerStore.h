@@ -168,8 +168,8 @@ public:
     // Closes the store (what is unsent goes into the journal); the next open() opens it again.
     void close();
     // Gives the store's connection to `thread`, which uses the store from now on. Only the
-    // thread that opened the store may call it, after which it must no longer use the store
-    // (PlayerOpening opens a store on a thread of its own).
+    // thread that uses the store now may call it, after which it must no longer use the store
+    // (StoreLoan lends a store to a thread of its own).
     void handTo(QThread* thread);
 
     // On a server, from the next open(): what the server cannot take is kept and sent later,

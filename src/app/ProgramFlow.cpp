@@ -56,10 +56,12 @@ ProgramFlow::ProgramFlow(DataDirectory dataDirectory, SoundMaker makeSound, int 
 }
 
 ProgramFlow::~ProgramFlow() {
-    if (opening_) {
-        // The store comes back before anything below uses it; nothing is shown any more.
-        opening_->disconnect(this);
-        opening_->wait();
+    // The store comes back before anything below uses it; nothing is shown any more.
+    for (StoreLoan* loan : std::initializer_list<StoreLoan*>{opening_.get(), classReading_.get()}) {
+        if (loan) {
+            loan->disconnect(this);
+            loan->wait();
+        }
     }
     // An end without the menu's way out still keeps the answers given.
     if (const StoreStatus status = answerLog_.flush(); !status) {
@@ -90,7 +92,7 @@ void ProgramFlow::openPlayersWhileShown() {
 
 void ProgramFlow::playersOpened() {
     const PlayerOpening::Result& opened = opening_->result();
-    if (quitWhenOpened_) {
+    if (quitWhenBack_) {
         // Nothing of a run was played: the end needs the store only for what is unsent.
         if (!opened.status) {
             qWarning().noquote() << opened.status.message;
@@ -362,12 +364,15 @@ void ProgramFlow::closeListening() {
 }
 
 void ProgramFlow::quit() {
-    if (opening_ && opening_->pending()) {
-        // The store is being opened elsewhere: the end comes when it is back, at once if the
+    if (storeAway()) {
+        // The store is being used elsewhere: the end comes when it is back, at once if the
         // server answers, within the connection's time limit if it does not.
-        quitWhenOpened_ = true;
-        if (playerChoice_) {
-            playerChoice_->hide();
+        quitWhenBack_ = true;
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{playerChoice_.data(), class_.data()}) {
+            if (window) {
+                window->hide();
+            }
         }
         return;
     }
@@ -539,16 +544,13 @@ void ProgramFlow::openTeacher() {
 }
 
 void ProgramFlow::showClass() {
-    const auto lines = classLines(*store_);
-    if (!lines) {
-        qWarning().noquote() << lines.status.message;
-        ui::showMessage(playerChoice_, captions_, ui::MessageTone::Warning,
-                        storeFailureText(captions_, u"base_erreur", lines.status),
-                        storeProblemDetail(captions_, lines.status, store_->file()));
+    if (storeAway()) {
         return;
     }
+    // The window shows at once and waits for its lines, summed up on a thread of their own: a
+    // year's answer log takes a good part of a second.
     delete class_;
-    class_ = new ClassWindow(captions_, *lines, QTimeZone::systemTimeZone());
+    class_ = new ClassWindow(captions_, QTimeZone::systemTimeZone());
     class_->setAttribute(Qt::WA_DeleteOnClose);
     connect(class_, &ClassWindow::progressRequested, this, &ProgramFlow::openProgressOf);
     connect(class_, &ClassWindow::exportRequested, this, &ProgramFlow::exportClass);
@@ -559,12 +561,65 @@ void ProgramFlow::showClass() {
     class_->show();
     class_->raise();
     class_->activateWindow();
+    if (!classReading_) {
+        classReading_ = std::make_unique<ClassReading>(*store_);
+        connect(classReading_.get(), &ClassReading::finished, this, &ProgramFlow::classRead);
+    }
+    classReading_->start();
+}
+
+void ProgramFlow::classRead() {
+    if (quitWhenBack_) {
+        quit();
+        return;
+    }
+    if (!class_ || leftClassWaiting_) {
+        // The teacher went back meanwhile: the player choice waited for the store.
+        leftClassWaiting_ = false;
+        if (playerChoice_) {
+            playerChoice_->reload();
+        }
+        return;
+    }
+    const ClassReading::Result& lines = classReading_->result();
+    if (!lines) {
+        qWarning().noquote() << lines.status.message;
+        ui::showMessage(class_, captions_, ui::MessageTone::Warning,
+                        storeFailureText(captions_, u"base_erreur", lines.status),
+                        storeProblemDetail(captions_, lines.status, store_->file()));
+        if (class_) {
+            class_->close(); // back to the player choice
+        }
+        return;
+    }
+    class_->showLines(*lines);
+}
+
+void ProgramFlow::waitForStore() {
+    for (StoreLoan* loan : std::initializer_list<StoreLoan*>{opening_.get(), classReading_.get()}) {
+        if (loan) {
+            loan->wait();
+        }
+    }
+}
+
+bool ProgramFlow::storeAway() const {
+    return (opening_ && opening_->pending()) || (classReading_ && classReading_->pending());
 }
 
 void ProgramFlow::closeClass() {
     // A child's Progress screen opened from the class goes with it.
     if (progress_ && progress_->visit() == ProgressWindow::Visit::Teacher) {
         progress_->close();
+    }
+    if (classReading_ && classReading_->pending()) {
+        // The lines are still being read: the player choice waits for the store to come back.
+        leftClassWaiting_ = true;
+        showPlayerChoice();
+        if (playerChoice_) {
+            playerChoice_->showWaiting();
+        }
+        return;
     }
     // The player choice stands on its first row again, as at start.
     if (playerChoice_) {

@@ -107,6 +107,9 @@ public:
     // The play screens' answers waiting to be written.
     AnswerLog& answerLog() { return answerLog_; }
 
+    // Waits until the store comes back from the thread it is lent to (the start's opening, the
+    // class table's reading) and what follows is done: the list shown, the lines in the table.
+    void waitForStore();
     void showPlayerChoice();
     void goOn();
     void changePlayer();
@@ -200,6 +203,10 @@ private:
     bool settleOpen(StoreStatus status);
     // The start's opening ended: the player choice shows the players, or the program ends.
     void playersOpened();
+    // The class table's lines came back: shown, or the failure said.
+    void classRead();
+    // The store is lent to another thread (PlayerOpening, ClassReading): nothing may use it.
+    bool storeAway() const;
     // At the end, with changes the server has not taken: writes them into the journal and says
     // so; when they cannot be written, asks whether to try again. False when the child gave up
     // (the program then goes on, and so does the sending).
@@ -260,7 +267,10 @@ private:
     int serverCheckTimeoutMs_ = 4000;
     // The start's opening of the players, while it runs and after; before store_ goes.
     std::unique_ptr<PlayerOpening> opening_;
-    bool quitWhenOpened_ = false; // the child quit while the players were looked for
+    // The teacher's class table's lines, read while the window waits.
+    std::unique_ptr<ClassReading> classReading_;
+    bool quitWhenBack_ = false;     // the program was quit while the store was elsewhere
+    bool leftClassWaiting_ = false; // the class table was left before its lines came
     int exitCode_ = 0;
 };
 

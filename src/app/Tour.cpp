@@ -367,6 +367,7 @@ void shootTeacher(ProgramFlow& flow, Camera& camera, const QString& suffix) {
                                suffix);
     password->confirm();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flow.waitForStore();
     ClassWindow* table = flow.classTable();
     if (!table) {
         return;

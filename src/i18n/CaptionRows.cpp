@@ -1492,6 +1492,11 @@ const CaptionRow kExtraRows[] = {
       "Tempo di gioco (min)", "Spielzeit (Min.)"}},
     {"classe_justes_pourcent",
      {"Justes (%)", "Right (%)", "Correctas (%)", "Certas (%)", "Giuste (%)", "Richtig (%)"}},
+    // The teacher's class table while the answers are summed up.
+    {"classe_lecture",
+     {"Lecture des réponses de la classe…", "Reading the class's answers…",
+      "Leyendo las respuestas de la clase…", "A ler as respostas da turma…",
+      "Lettura delle risposte della classe…", "Die Antworten der Klasse werden gelesen…"}},
     {"classe_aide",
      {"Un clic sur un titre trie la classe. Un double clic sur un enfant ouvre ses progrès.",
       "Click a heading to sort the class. Double-click a child to open their progress.",

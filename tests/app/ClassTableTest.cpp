@@ -155,6 +155,7 @@ protected:
         QTest::keyClick(flow->teacherPassword()->firstBox(), Qt::Key_Return);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_NE(flow->classTable(), nullptr);
+        flow->waitForStore();
         flow->classTable()->setScale(1.0);
     }
     void TearDown() override {

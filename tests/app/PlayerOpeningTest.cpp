@@ -4,22 +4,29 @@
 // answering, then is said, and this computer's players are offered.
 #include "app/PlayerOpening.h"
 #include "app/ProgramFlow.h"
+#include "app/TeacherPassword.h"
+#include "app/TeacherPasswordWindow.h"
 #include "i18n/Language.h"
 #include "ui/ClickLabel.h"
 
+#include "RawDatabase.h"
 #include "TestDatabases.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+
+#include <QtTest/QTest>
 
 #include <gmock/gmock.h>
 
@@ -228,6 +235,115 @@ TEST(OpeningAtStart, aQuitWhileThePlayersAreLookedForEndsTheProgramWhenTheyAreBa
     silent.go();
     ASSERT_TRUE(processUntil([&] { return ended; }));
     EXPECT_TRUE(yes.texts.isEmpty()) << "nothing is asked of a child who left";
+}
+
+// The class table of a school's server whose answer log another connection holds locked: the
+// reading waits for it on its own thread while the screens answer.
+class ClassOnALockedServer : public ::testing::Test {
+protected:
+    TestDatabase db{BackEnd::Server};
+    QTemporaryDir dir;
+    std::optional<DataDirectory> data;
+    std::unique_ptr<ProgramFlow> flow;
+    std::unique_ptr<RawDatabase> holder;
+
+    void SetUp() override {
+        SKIP_WITHOUT(db);
+        data = DataDirectory::open(dir.path());
+        ASSERT_TRUE(data);
+        flow = std::make_unique<ProgramFlow>(*data, nullptr, lockWaitMs());
+        flow->useServer(db.address());
+        ASSERT_TRUE(flow->openPlayers());
+        for (const char* name : {"Zoé", "Adam"}) {
+            ASSERT_TRUE(flow->players().add(newPlayerRecord(QString::fromUtf8(name))));
+        }
+        TeacherPassword password(*data);
+        ASSERT_EQ(password.choose("Sol-La", "Sol-La"), TeacherPassword::Refusal::None);
+        flow->showPlayerChoice();
+        flow->playerChoice()->reload();
+        holder = db.raw();
+        holder->exec("BEGIN");
+        holder->exec("LOCK TABLE \"Answers\" IN ACCESS EXCLUSIVE MODE");
+        flow->openTeacher();
+        ASSERT_NE(flow->teacherPassword(), nullptr);
+        flow->teacherPassword()->firstBox()->setText("Sol-La");
+        flow->teacherPassword()->confirm();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void TearDown() override {
+        holder.reset(); // the lock goes with its connection
+        if (flow) {
+            flow->waitForStore();
+            flow->quit();
+        }
+    }
+    // How long the store waits for a lock another computer holds.
+    virtual int lockWaitMs() const { return 20000; }
+};
+
+class ClassOnAServerLockedTooLong : public ClassOnALockedServer {
+protected:
+    int lockWaitMs() const override { return 300; }
+};
+
+TEST_F(ClassOnALockedServer, theTableWaitsSayingSoAndTheWayBackLeavesAWaitingPlayerChoice) {
+    ClassWindow* window = flow->classTable();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->waiting());
+    EXPECT_EQ(window->findChild<QLabel*>("Label_aide")->text(),
+              flow->captions().text(u"classe_lecture"));
+    EXPECT_EQ(window->table()->rowCount(), 0);
+    EXPECT_FALSE(window->findChild<QWidget*>("Label_exporter")->isEnabled());
+
+    // The way back while the lines are read: the player choice shows, waiting for the store.
+    QTest::keyClick(window, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(flow->classTable(), nullptr);
+    PlayerChoiceWindow* choice = flow->playerChoice();
+    ASSERT_TRUE(choice->isVisible());
+    EXPECT_TRUE(choice->waiting());
+    EXPECT_FALSE(choice->teacherLabel()->isEnabled());
+
+    holder->exec("ROLLBACK");
+    ASSERT_TRUE(processUntil([&] { return !choice->waiting(); }));
+    EXPECT_EQ(choice->list()->count(), 2);
+    EXPECT_EQ(choice->list()->itemText(0), "Zoé");
+    EXPECT_TRUE(choice->teacherLabel()->isEnabled());
+    EXPECT_EQ(flow->players().currentId(), flow->players().players()->front().id);
+}
+
+TEST_F(ClassOnAServerLockedTooLong, isSaidAndLeadsBackToThePlayerChoice) {
+    std::vector<QString> said;
+    struct Answerer : QObject {
+        std::vector<QString>* said;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            auto* box =
+                event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(watched) : nullptr;
+            if (box) {
+                QTimer::singleShot(0, box, [this, box = QPointer<QMessageBox>(box)] {
+                    if (box) {
+                        said->push_back(box->text());
+                        box->accept();
+                    }
+                });
+            }
+            return false;
+        }
+    } answerer;
+    answerer.said = &said;
+    QCoreApplication::instance()->installEventFilter(&answerer);
+    ASSERT_TRUE(processUntil([&] { return !flow->classTable(); }));
+    QCoreApplication::instance()->removeEventFilter(&answerer);
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_THAT(
+        said.front().toStdString(),
+        ::testing::HasSubstr(flow->captions().text(u"raison_fichier_occupe").toStdString()));
+    holder->exec("ROLLBACK");
+    PlayerChoiceWindow* choice = flow->playerChoice();
+    EXPECT_TRUE(choice->isVisible());
+    EXPECT_FALSE(choice->waiting());
+    EXPECT_EQ(choice->list()->count(), 2);
 }
 
 } // namespace

@@ -69,7 +69,10 @@ protected:
     QString caption(const char* key) const {
         return flow->captions().text(QString::fromLatin1(key));
     }
-    void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void settle() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        flow->waitForStore();
+    }
     QString passwordFile() const { return data->file(TeacherPassword::fileName()); }
 
     QTemporaryDir dir;
