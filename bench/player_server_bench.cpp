@@ -9,6 +9,7 @@
 //
 //   player_server_bench [URL]   a postgresql:// URL of a database the bench may fill; without
 //                               one it starts the tests' throw-away server for itself
+#include "BenchSupport.h"
 #include "app/PlayerOpening.h"
 #include "app/PlayerStore.h"
 #include "app/ServerAddress.h"
@@ -31,6 +32,9 @@
 #include <vector>
 
 using namespace pulsadrome;
+using bench::EvenWidths;
+using bench::percentile;
+using bench::ThrowAwayServer;
 
 namespace {
 
@@ -38,40 +42,6 @@ constexpr int kStores = 400;
 constexpr int kClassPlayers = 500;
 constexpr int kLoads = 20;
 constexpr int kScores = 400;
-
-// Every character as wide as another: the padding of the names costs what it costs on screen.
-class EvenWidths final : public play::TextMeasure {
-public:
-    int widthOf(const QString& text) const override { return static_cast<int>(text.size()) * 7; }
-};
-
-double percentile(std::vector<double> values, double p) {
-    std::sort(values.begin(), values.end());
-    const auto at = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-    return values[std::min(at, values.size() - 1)];
-}
-
-// The tests' server, started for the bench and stopped with it.
-class ThrowAwayServer {
-public:
-    ThrowAwayServer() {
-        script_ = QStringLiteral(PULSADROME_SOURCE_DIR "/tests/support/test-postgres.sh");
-        if (QProcess::execute(script_, {QStringLiteral("start"), state_.path()}) != 0) {
-            return;
-        }
-        QFile file(state_.path() + QStringLiteral("/address"));
-        if (file.open(QIODevice::ReadOnly)) {
-            address_ = app::ServerAddress::parse(QString::fromUtf8(file.readAll()).trimmed());
-        }
-    }
-    ~ThrowAwayServer() { QProcess::execute(script_, {QStringLiteral("stop"), state_.path()}); }
-    const std::optional<app::ServerAddress>& address() const { return address_; }
-
-private:
-    QString script_;
-    QTemporaryDir state_;
-    std::optional<app::ServerAddress> address_;
-};
 
 bool check(const app::StoreStatus& status) {
     if (!status) {

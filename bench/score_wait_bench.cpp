@@ -6,6 +6,7 @@
 // once, without a try). Beside it, how long the answer takes to come.
 //
 //   score_wait_bench   starts the tests' throw-away server for itself
+#include "BenchSupport.h"
 #include "app/DataDirectory.h"
 #include "app/PlayerStore.h"
 #include "app/ServerAddress.h"
@@ -26,51 +27,18 @@
 #include <vector>
 
 using namespace pulsadrome;
+using bench::EvenWidths;
+using bench::percentile;
+using bench::ThrowAwayServer;
 
 namespace {
 
 constexpr int kRounds = 200;
 constexpr int kFrozenRounds = 20;
 
-class EvenWidths final : public play::TextMeasure {
-public:
-    int widthOf(const QString& text) const override { return static_cast<int>(text.size()) * 7; }
-};
-
-double percentile(std::vector<double> values, double p) {
-    std::sort(values.begin(), values.end());
-    const auto at = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-    return values[std::min(at, values.size() - 1)];
-}
-
 double milliseconds(const QElapsedTimer& timer) {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
-
-// The tests' server, started for the bench and stopped with it.
-class ThrowAwayServer {
-public:
-    ThrowAwayServer() {
-        if (run("start") != 0) {
-            return;
-        }
-        QFile file(state_.path() + QStringLiteral("/address"));
-        if (file.open(QIODevice::ReadOnly)) {
-            address_ = app::ServerAddress::parse(QString::fromUtf8(file.readAll()).trimmed());
-        }
-    }
-    ~ThrowAwayServer() { run("stop"); }
-    const std::optional<app::ServerAddress>& address() const { return address_; }
-    int run(const char* command) {
-        return QProcess::execute(
-            QStringLiteral(PULSADROME_SOURCE_DIR "/tests/support/test-postgres.sh"),
-            {QString::fromLatin1(command), state_.path()});
-    }
-
-private:
-    QTemporaryDir state_;
-    std::optional<app::ServerAddress> address_;
-};
 
 struct Figures {
     std::vector<double> screen; // the screens' thread, asking and showing

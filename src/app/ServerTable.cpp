@@ -172,20 +172,28 @@ StoreStatus makeOrComplete(QSqlDatabase& db, QSqlQuery& query, const QString& pl
     return {};
 }
 
-StoreStatus prepareLocked(QSqlDatabase& db, const QString& place) {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kSchemaLock))) {
-        return problemOf(query.lastError(), place, QStringLiteral("checked"));
-    }
-    SchemaState state;
+// The schema as it is, and whether it is this program's, whole (`ready`); one a newer program
+// made is refused.
+StoreStatus lookAtSchema(QSqlQuery& query, const QString& place, SchemaState& state, bool& ready) {
     if (StoreStatus status = readSchema(query, place, state); !status) {
         return status;
     }
     if (state.version > kSchemaVersion) {
         return newerSchema(place, state.version);
     }
-    if (state.version == kSchemaVersion && state.complete()) {
-        return {}; // nothing to make: a login that may only use rows goes on from here
+    ready = state.version == kSchemaVersion && state.complete();
+    return {};
+}
+
+StoreStatus prepareLocked(QSqlDatabase& db, const QString& place) {
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kSchemaLock))) {
+        return problemOf(query.lastError(), place, QStringLiteral("checked"));
+    }
+    SchemaState state;
+    bool ready = false;
+    if (StoreStatus status = lookAtSchema(query, place, state, ready); !status || ready) {
+        return status; // nothing to make: a login that may only use rows goes on from here
     }
     return makeOrComplete(db, query, place, state.tableExists, state.present, state.version);
 }
@@ -368,14 +376,9 @@ StoreStatus prepare(QSqlDatabase& db, const QString& place) {
     {
         QSqlQuery query(db);
         SchemaState state;
-        if (StoreStatus status = readSchema(query, place, state); !status) {
+        bool ready = false;
+        if (StoreStatus status = lookAtSchema(query, place, state, ready); !status || ready) {
             return status;
-        }
-        if (state.version > kSchemaVersion) {
-            return newerSchema(place, state.version);
-        }
-        if (state.version == kSchemaVersion && state.complete()) {
-            return {};
         }
     }
     if (!db.transaction()) {

@@ -112,6 +112,14 @@ public:
         });
     }
     quint16 port() const { return listening_.serverPort(); }
+    // A players server's address on it.
+    ServerAddress address() const {
+        ServerAddress server;
+        server.host = QStringLiteral("127.0.0.1");
+        server.port = port();
+        server.database = QStringLiteral("pulsadrome");
+        return server;
+    }
     bool reached() const { return !held_.empty(); }
     // Stops listening and drops the connections it held.
     void go() {
@@ -164,10 +172,7 @@ TEST(OpeningAtStart,
         ASSERT_TRUE(own.add(newPlayerRecord("Léa")));
     }
     SilentServer silent;
-    ServerAddress server;
-    server.host = QStringLiteral("127.0.0.1");
-    server.port = silent.port();
-    server.database = QStringLiteral("pulsadrome");
+    const ServerAddress server = silent.address();
 
     const YesSayer yes;
     ProgramFlow flow(*data, {}, 200);
@@ -216,10 +221,7 @@ TEST(OpeningAtStart, aQuitWhileThePlayersAreLookedForEndsTheProgramWhenTheyAreBa
     const auto data = DataDirectory::open(dir.path());
     ASSERT_TRUE(data);
     SilentServer silent;
-    ServerAddress server;
-    server.host = QStringLiteral("127.0.0.1");
-    server.port = silent.port();
-    server.database = QStringLiteral("pulsadrome");
+    const ServerAddress server = silent.address();
 
     const YesSayer yes;
     ProgramFlow flow(*data, {}, 200);

@@ -7,7 +7,7 @@
 #include "common/AtomicFile.h"
 
 #include "RawDatabase.h"
-#include "support/PrivateServer.h"
+#include "support/PrivateServerTest.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -104,19 +104,13 @@ TEST(UnsentJournal, aChangeTakesTheFurtherProgressAndItsOwnValueForTheRest) {
     EXPECT_EQ(row.volume, "42");
 }
 
-class ServerOutage : public ::testing::Test {
+class ServerOutage : public pulsadrome::testing::PrivateServerTest {
 protected:
-    static void SetUpTestSuite() { server = new pulsadrome::testing::PrivateServer; }
-    static void TearDownTestSuite() {
-        delete server;
-        server = nullptr;
-    }
-
     void SetUp() override {
-        if (!server->whyNot().isEmpty()) {
-            GTEST_SKIP() << server->whyNot().toStdString();
+        makeDatabase(QStringLiteral("outage"));
+        if (IsSkipped()) {
+            return;
         }
-        address = newServerDatabase(server->admin(), QStringLiteral("outage"));
         data = DataDirectory::open(folder.path());
         ASSERT_TRUE(data);
         // A first store makes the schema and Zoé, with some progress.
@@ -128,14 +122,7 @@ protected:
         ASSERT_TRUE(id);
         zoeId = *id;
     }
-    void TearDown() override {
-        if (server && server->whyNot().isEmpty()) {
-            server->resume(); // a test that failed half way may have left it stopped
-            RawDatabase(server->admin())
-                .exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)")
-                          .arg(address.database));
-        }
-    }
+    void TearDown() override { dropDatabase(); }
 
     // A store of this computer, which keeps what it cannot send in the data folder.
     std::unique_ptr<PlayerStore> keepingStore() {
@@ -155,14 +142,10 @@ protected:
             QStringLiteral("SELECT count(*) FROM \"Answers\" WHERE \"player\" = %1").arg(zoeId));
     }
 
-    static pulsadrome::testing::PrivateServer* server;
-    ServerAddress address;
     QTemporaryDir folder;
     std::optional<DataDirectory> data;
     RowId zoeId = 0;
 };
-
-pulsadrome::testing::PrivateServer* ServerOutage::server = nullptr;
 
 TEST_F(ServerOutage, theStoreGoesOnWhileTheServerIsStoppedAndEverythingReachesItAfterTheRestart) {
     auto store = keepingStore();

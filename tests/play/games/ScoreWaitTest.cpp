@@ -11,7 +11,7 @@
 #include "app/ServerScores.h"
 #include "play/games/ScoreWindows.h"
 #include "support/ManualClock.h"
-#include "support/PrivateServer.h"
+#include "support/PrivateServerTest.h"
 #include "ui/ClickLabel.h"
 
 #include "../../app/RawDatabase.h"
@@ -98,34 +98,19 @@ private:
     QTimer timer_;
 };
 
-class ScoreWait : public ::testing::Test {
+class ScoreWait : public pulsadrome::testing::PrivateServerTest {
 protected:
-    static void SetUpTestSuite() { server = new pulsadrome::testing::PrivateServer; }
-    static void TearDownTestSuite() {
-        delete server;
-        server = nullptr;
-    }
-
-    void SetUp() override {
-        if (!server->whyNot().isEmpty()) {
-            GTEST_SKIP() << server->whyNot().toStdString();
-        }
-        address = newServerDatabase(server->admin(), QStringLiteral("wait"));
-    }
+    void SetUp() override { makeDatabase(QStringLiteral("wait")); }
     void TearDown() override {
+        // The server answering again first, so that the program ends at once.
         if (server && server->whyNot().isEmpty()) {
-            server->thaw();
             server->resume();
         }
         if (flow && flow->menu()) {
             flow->quit();
         }
         flow.reset();
-        if (server && server->whyNot().isEmpty()) {
-            RawDatabase(server->admin())
-                .exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)")
-                          .arg(address.database));
-        }
+        dropDatabase();
     }
 
     std::unique_ptr<HighScoreWindow> window(app::ServerScores& scores, QWidget* over = nullptr) {
@@ -156,15 +141,11 @@ protected:
         QTest::keyClick(&shown, Qt::Key_Escape);
     }
 
-    static pulsadrome::testing::PrivateServer* server;
-    app::ServerAddress address;
     const i18n::CaptionTable german = captionsIn("allemand");
     pulsadrome::testing::ManualClock clock;
     QTemporaryDir dir;
     std::unique_ptr<app::ProgramFlow> flow;
 };
-
-pulsadrome::testing::PrivateServer* ScoreWait::server = nullptr;
 
 TEST_F(ScoreWait, aFrozenServerLeavesTheWindowLiveAndTheEntryLandsOnceWhenItAnswersAgain) {
     app::ServerScores scores(address, 500);

@@ -12,7 +12,7 @@
 #include "play/level/LevelWindow.h"
 #include "play/level/QuestionOrder.h"
 #include "play/level/ResultWindow.h"
-#include "support/PrivateServer.h"
+#include "support/PrivateServerTest.h"
 
 #include "../../app/RawDatabase.h"
 #include "../games/ScoreTestSupport.h"
@@ -69,19 +69,13 @@ private:
     QTimer timer_;
 };
 
-class ServerOutageWindowTest : public ::testing::Test {
+class ServerOutageWindowTest : public pulsadrome::testing::PrivateServerTest {
 protected:
-    static void SetUpTestSuite() { server = new pulsadrome::testing::PrivateServer; }
-    static void TearDownTestSuite() {
-        delete server;
-        server = nullptr;
-    }
-
     void SetUp() override {
-        if (!server->whyNot().isEmpty()) {
-            GTEST_SKIP() << server->whyNot().toStdString();
+        makeDatabase(QStringLiteral("level"));
+        if (IsSkipped()) {
+            return;
         }
-        address = newServerDatabase(server->admin(), QStringLiteral("level"));
         data = app::DataDirectory::open(dir.path());
         ASSERT_TRUE(data);
     }
@@ -90,12 +84,7 @@ protected:
             flow->quit();
         }
         flow.reset();
-        if (server && server->whyNot().isEmpty()) {
-            server->resume();
-            RawDatabase(server->admin())
-                .exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)")
-                          .arg(address.database));
-        }
+        dropDatabase();
     }
 
     // The program on the server, Zoé chosen, at the menu.
@@ -159,15 +148,11 @@ protected:
 
     QString onServer(const QString& sql) { return RawDatabase(address).value(sql); }
 
-    static pulsadrome::testing::PrivateServer* server;
     pulsadrome::testing::ManualClock clock;
-    app::ServerAddress address;
     QTemporaryDir dir;
     std::optional<app::DataDirectory> data;
     std::unique_ptr<app::ProgramFlow> flow;
 };
-
-pulsadrome::testing::PrivateServer* ServerOutageWindowTest::server = nullptr;
 
 TEST_F(ServerOutageWindowTest, theLevelGoesOnAndItsRecordReachesTheServerWhenItIsBack) {
     startAtMenu(true);
