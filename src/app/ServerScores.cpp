@@ -193,6 +193,13 @@ private:
     // Opens the connection when there is none or the last operation lost it.
     StoreStatus connect();
     void close();
+    // The socket the destructor may cut short: the open connection's, none once it is lost
+    // (libpq has closed it, and its number may be another file's by now).
+    void noteSocket() {
+        const int socket = open_ ? server_table::connectionSocket(connection()) : -1;
+        const std::lock_guard lock(socketMutex_);
+        socket_ = socket;
+    }
     StoreStatus problem(const QSqlError& error, const QString& done);
     StoreResult<Entered> enterLocked(QSqlDatabase& db, int game, const play::ScoreEntry& entry,
                                      int count, qint64& transaction);
@@ -226,6 +233,7 @@ void ServerScores::Worker::run() {
         const bool ending = stop_;
         lock.unlock();
         job(ending ? nullptr : this);
+        noteSocket();
         lock.lock();
     }
     lock.unlock();
@@ -323,6 +331,7 @@ StoreStatus ServerScores::Worker::problem(const QSqlError& error, const QString&
     }
     if (status.fault == StoreFault::Unreachable) {
         open_ = false; // opened again at the next operation
+        noteSocket();
     }
     return status;
 }

@@ -9,7 +9,9 @@
 
 #include "app/ProgramFlow.h"
 #include "app/ServerScores.h"
+#include "play/games/GameWindow.h"
 #include "play/games/ScoreWindows.h"
+#include "play/level/LevelPictures.h"
 #include "support/ManualClock.h"
 #include "support/PrivateServerTest.h"
 #include "ui/ClickLabel.h"
@@ -384,6 +386,83 @@ TEST_F(ScoreWait, whileTheProgramKnowsTheServerIsDownATableFailsAtOnceAndWorksAg
             .result();
     EXPECT_TRUE(entered.status.ok()) << entered.status.message.toStdString();
     EXPECT_EQ(rows(), QStringList{"3|Zoé :|70"});
+}
+
+// The real end of a game on the games screen: the child closes the table while the server still
+// holds the entry, and the entry lost afterwards is told over the games screen.
+TEST_F(ScoreWait, aGameEndedOnTheServerIsToldOverTheGamesScreenWhenItsEntryIsLostAfterClosing) {
+    const auto data = app::DataDirectory::open(dir.path());
+    ASSERT_TRUE(data);
+    flow = programAtMenu(*data, address, clock);
+    ASSERT_NE(flow, nullptr);
+    const i18n::CaptionTable& captions = flow->captions();
+    ASSERT_TRUE(flow->scoreKeepers()
+                    .keeperOf(QStringLiteral("score1"), captions)
+                    ->load(30, kTabs)
+                    .result()
+                    .status.ok());
+    {
+        RawDatabase raw(address);
+        raw.exec("CREATE FUNCTION linger() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                 "PERFORM pg_sleep(60); RETURN NEW; END $$");
+        raw.exec("CREATE TRIGGER linger AFTER INSERT ON \"HighScores\" FOR EACH ROW EXECUTE "
+                 "FUNCTION linger()");
+    }
+    // Closes the table once it says that it waits; keeps every message.
+    QStringList messages;
+    QString waited;
+    QTimer closer;
+    closer.setInterval(5);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                messages << box->text().remove(QChar(0x200B));
+                box->accept();
+            } else if (auto* table = qobject_cast<HighScoreWindow*>(window);
+                       table && table->isVisible() &&
+                       (table->waitingLine()->isVisible() || !table->waiting())) {
+                waited = table->waitingLine()->isVisible() ? table->waitingLine()->text()
+                                                           : QStringLiteral("nothing");
+                clock.advance(2000);
+                QTest::mouseClick(table->closeLabel(), Qt::LeftButton);
+            }
+        }
+    });
+    closer.start();
+
+    QTest::mouseClick(flow->menu()->label("Label15a"), Qt::LeftButton);
+    GameWindow* game = flow->game();
+    ASSERT_NE(game, nullptr);
+    QTest::mouseClick(game->playLabel(), Qt::LeftButton);
+    // Three right answers: a score the table takes.
+    for (int i = 0; i < 3; ++i) {
+        int right = 1;
+        while (!game->run().questions().isRight(right)) {
+            ++right;
+        }
+        QTest::mouseClick(game->cell(right), Qt::LeftButton);
+        game->Timer1_Timer();
+        game->Timer1_Timer();
+    }
+    ASSERT_GT(game->run().score(), 0);
+    for (int guard = 0; game->clockTimer().isActive() && guard < 1000; ++guard) {
+        game->Timer2_Timer();
+    }
+    EXPECT_EQ(waited, QStringLiteral("⏳ ") + captions.text(u"score_envoi_en_cours"));
+    EXPECT_EQ(messages, QStringList{}) << "nothing to tell yet";
+    EXPECT_TRUE(game->isVisible());
+
+    RawDatabase admin(server->admin());
+    const QString sleeping = QStringLiteral("FROM pg_stat_activity WHERE datname = '%1' AND "
+                                            "wait_event = 'PgSleep'")
+                                 .arg(address.database);
+    ASSERT_TRUE(eventually(
+        [&] { return admin.value(QStringLiteral("SELECT count(*) ") + sleeping) == "1"; }));
+    admin.exec(QStringLiteral("SELECT pg_terminate_backend(pid) ") + sleeping);
+    ASSERT_TRUE(eventually([&] { return !messages.isEmpty(); }));
+    EXPECT_EQ(messages, QStringList{captions.text(u"score_serveur_non_enregistre")
+                                        .arg(captions.text(u"raison_serveur_injoignable"))});
+    EXPECT_EQ(rows(), QStringList{}) << "nothing half entered";
 }
 
 } // namespace
