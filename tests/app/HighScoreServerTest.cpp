@@ -203,6 +203,20 @@ protected:
         return {};
     }
 
+    // Table `game` made, and every insertion into the high scores then sleeping a minute with
+    // the table locked: right after the row, or as its transaction commits (`deferred`).
+    void lingerOnInsert(int game, bool deferred) {
+        ServerScores maker(db.address());
+        ASSERT_TRUE(maker.read(game, 30));
+        auto raw = db.raw();
+        raw->exec("CREATE FUNCTION linger() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                  "PERFORM pg_sleep(60); RETURN NEW; END $$");
+        raw->exec(deferred ? "CREATE CONSTRAINT TRIGGER linger AFTER INSERT ON \"HighScores\" "
+                             "DEFERRABLE INITIALLY DEFERRED FOR EACH ROW EXECUTE FUNCTION linger()"
+                           : "CREATE TRIGGER linger AFTER INSERT ON \"HighScores\" FOR EACH ROW "
+                             "EXECUTE FUNCTION linger()");
+    }
+
     TestDatabase db{BackEnd::Server};
 };
 
@@ -227,15 +241,7 @@ TEST_F(ServerScoreTables, aScoreEnteredElsewhereSinceTheTableWasShownIsKeptAndSh
 TEST_F(ServerScoreTables, aConnectionDroppedWhileEnteringWritesNothingAndTheNextEntryWorks) {
     // The server holds the entry between its insertion and the end of its transaction, with
     // the table locked, until the connection is ended from outside.
-    {
-        ServerScores maker(db.address());
-        ASSERT_TRUE(maker.read(4, 30));
-        auto raw = db.raw();
-        raw->exec("CREATE FUNCTION linger() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
-                  "PERFORM pg_sleep(60); RETURN NEW; END $$");
-        raw->exec("CREATE TRIGGER linger AFTER INSERT ON \"HighScores\" FOR EACH ROW EXECUTE "
-                  "FUNCTION linger()");
-    }
+    lingerOnInsert(4, false);
     const auto english = captionsIn("anglais");
     std::promise<void> triggerGone;
     std::future<void> gone = triggerGone.get_future();
@@ -280,15 +286,7 @@ TEST_F(ServerScoreTables, aConnectionDroppedWhileEnteringWritesNothingAndTheNext
 
 TEST_F(ServerScoreTables, aConnectionLostAsTheEntryEndsIsAskedAboutAgainAndToldNotEntered) {
     // The check runs as the transaction ends: the connection drops during the commit.
-    {
-        ServerScores maker(db.address());
-        ASSERT_TRUE(maker.read(5, 30));
-        auto raw = db.raw();
-        raw->exec("CREATE FUNCTION linger() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
-                  "PERFORM pg_sleep(60); RETURN NEW; END $$");
-        raw->exec("CREATE CONSTRAINT TRIGGER linger AFTER INSERT ON \"HighScores\" DEFERRABLE "
-                  "INITIALLY DEFERRED FOR EACH ROW EXECUTE FUNCTION linger()");
-    }
+    lingerOnInsert(5, true);
     std::promise<StoreStatus> result;
     std::thread computer([&] {
         ServerScores scores(db.address(), 500);

@@ -158,6 +158,21 @@ protected:
     }
 };
 
+// The program started on a server that takes the connection and says nothing: the player
+// choice shown while its players are looked for, every question answered yes.
+struct SilentStart {
+    explicit SilentStart(const DataDirectory& data) : flow(data, {}, 200) {
+        flow.useServer(silent.address());
+        QObject::connect(&flow, &ProgramFlow::finished, [this] { ended = true; });
+        flow.openPlayersWhileShown();
+        flow.showPlayerChoice();
+    }
+    SilentServer silent;
+    const YesSayer yes;
+    ProgramFlow flow;
+    bool ended = false;
+};
+
 TEST(OpeningAtStart,
      aServerThatStopsAnsweringLeavesThePlayerChoiceAnsweringThenOffersThisComputer) {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
@@ -171,23 +186,14 @@ TEST(OpeningAtStart,
         ASSERT_TRUE(own.open());
         ASSERT_TRUE(own.add(newPlayerRecord("Léa")));
     }
-    SilentServer silent;
-    const ServerAddress server = silent.address();
-
-    const YesSayer yes;
-    ProgramFlow flow(*data, {}, 200);
-    flow.useServer(server);
-    bool ended = false;
-    QObject::connect(&flow, &ProgramFlow::finished, [&] { ended = true; });
-    flow.openPlayersWhileShown();
-    flow.showPlayerChoice();
-    PlayerChoiceWindow* choice = flow.playerChoice();
+    SilentStart start(*data);
+    PlayerChoiceWindow* choice = start.flow.playerChoice();
     ASSERT_TRUE(choice);
-    ASSERT_TRUE(processUntil([&] { return silent.reached(); }));
+    ASSERT_TRUE(processUntil([&] { return start.silent.reached(); }));
 
     // The server holds the connection: the window waits, says so, and answers meanwhile.
     EXPECT_TRUE(choice->waiting());
-    EXPECT_EQ(choice->list()->placeholderText(), flow.captions().text(u"joueurs_recherche"));
+    EXPECT_EQ(choice->list()->placeholderText(), start.flow.captions().text(u"joueurs_recherche"));
     EXPECT_FALSE(choice->list()->isEnabled());
     EXPECT_FALSE(choice->newPlayerButton()->isEnabled());
     EXPECT_FALSE(choice->nextLabel()->isEnabled());
@@ -195,22 +201,24 @@ TEST(OpeningAtStart,
     choice->Label_jouer_Click(); // nothing to go on with, and no store to ask
     choice->chooseLanguage(i18n::Language::Allemand);
     EXPECT_EQ(choice->list()->placeholderText(), "Spieler werden gesucht…");
-    EXPECT_TRUE(yes.texts.isEmpty());
+    EXPECT_TRUE(start.yes.texts.isEmpty());
 
-    silent.go();
+    start.silent.go();
     ASSERT_TRUE(processUntil([&] { return !choice->waiting(); }));
-    ASSERT_EQ(yes.texts.size(), 1) << "the server unusable, and this computer's players offered";
-    EXPECT_EQ(yes.texts.front(), flow.captions()
-                                     .text(u"serveur_inutilisable")
-                                     .arg(flow.captions().text(u"raison_serveur_injoignable"))
-                                     .trimmed());
-    EXPECT_FALSE(flow.players().onServer());
+    ASSERT_EQ(start.yes.texts.size(), 1)
+        << "the server unusable, and this computer's players offered";
+    EXPECT_EQ(start.yes.texts.front(),
+              start.flow.captions()
+                  .text(u"serveur_inutilisable")
+                  .arg(start.flow.captions().text(u"raison_serveur_injoignable"))
+                  .trimmed());
+    EXPECT_FALSE(start.flow.players().onServer());
     ASSERT_EQ(choice->list()->count(), 1);
     EXPECT_EQ(choice->list()->itemText(0), "Léa");
     EXPECT_TRUE(choice->list()->isEnabled());
     EXPECT_TRUE(choice->nextLabel()->isEnabled());
-    EXPECT_FALSE(ended);
-    EXPECT_EQ(flow.exitCode(), 0);
+    EXPECT_FALSE(start.ended);
+    EXPECT_EQ(start.flow.exitCode(), 0);
 }
 
 TEST(OpeningAtStart, aQuitWhileThePlayersAreLookedForEndsTheProgramWhenTheyAreBack) {
@@ -220,23 +228,14 @@ TEST(OpeningAtStart, aQuitWhileThePlayersAreLookedForEndsTheProgramWhenTheyAreBa
     QTemporaryDir dir;
     const auto data = DataDirectory::open(dir.path());
     ASSERT_TRUE(data);
-    SilentServer silent;
-    const ServerAddress server = silent.address();
-
-    const YesSayer yes;
-    ProgramFlow flow(*data, {}, 200);
-    flow.useServer(server);
-    bool ended = false;
-    QObject::connect(&flow, &ProgramFlow::finished, [&] { ended = true; });
-    flow.openPlayersWhileShown();
-    flow.showPlayerChoice();
-    ASSERT_TRUE(processUntil([&] { return silent.reached(); }));
-    flow.quit();
-    EXPECT_FALSE(ended) << "the store is still elsewhere";
-    EXPECT_FALSE(flow.playerChoice()->isVisible());
-    silent.go();
-    ASSERT_TRUE(processUntil([&] { return ended; }));
-    EXPECT_TRUE(yes.texts.isEmpty()) << "nothing is asked of a child who left";
+    SilentStart start(*data);
+    ASSERT_TRUE(processUntil([&] { return start.silent.reached(); }));
+    start.flow.quit();
+    EXPECT_FALSE(start.ended) << "the store is still elsewhere";
+    EXPECT_FALSE(start.flow.playerChoice()->isVisible());
+    start.silent.go();
+    ASSERT_TRUE(processUntil([&] { return start.ended; }));
+    EXPECT_TRUE(start.yes.texts.isEmpty()) << "nothing is asked of a child who left";
 }
 
 // The class table of a school's server whose answer log another connection holds locked: the
